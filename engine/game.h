@@ -1,0 +1,44 @@
+// One game: its shared state, the window it shows, its random source and the screen it runs on.
+#pragma once
+
+#include "engine/game_state.h"
+#include "engine/random_source.h"
+#include "view/window_model.h"
+
+#include <functional>
+
+namespace pirandella {
+
+// What the screen reports: twips per pixel along each axis and its size in twips.
+struct ScreenMetrics {
+    double twipsPerPixelX = 12, twipsPerPixelY = 12;
+    double widthTwips = 1920 * 12, heightTwips = 1080 * 12;
+};
+
+struct Game {
+    GameState state;
+    WindowModel window = DesignWindow();
+    RandomSource rng;
+    ScreenMetrics screen;
+    // Seconds since midnight, read once to seed the generator.
+    std::function<float()> timeOfDay = SecondsSinceMidnight;
+
+    static float SecondsSinceMidnight();
+};
+
+// Puzzle engine procedures; each acts on the one game it is given.
+void FillAnimalTables(Game& g);
+void ChooseWords(Game& g);
+void ApplyMove(Game& g);
+void Scramble(Game& g);
+void CheckSolved(Game& g);
+void NewPuzzle(Game& g);
+
+// Board view procedures.
+void ScaleToScreen(Game& g);
+void SaveHomePositions(Game& g);
+void ArrangeBoard(Game& g);
+void RestoreHomePositions(Game& g);
+void DrawBoard(Game& g);
+
+} // namespace pirandella

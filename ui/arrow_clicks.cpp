@@ -1,0 +1,39 @@
+#include "ui/handlers.h"
+
+namespace pirandella {
+
+namespace {
+
+// The line is the place of the clicked arrow among the visible arrows of its group, so hidden
+// arrows of a smaller board are skipped.
+int VisibleArrowsUpTo(const WindowModel& w, int first, int index) {
+    int line = 0;
+    for (int i = first; i <= index; ++i)
+        if (w.image2[i].visible) ++line;
+    return line;
+}
+
+} // namespace
+
+void Image2_Click(Game& g, int Index) {
+    GameState& s = g.state;
+    WindowModel& w = g.window;
+    if (s.busy == 1) return;
+    if (Index < 0 || Index > WindowModel::instructions) return;
+    if (!w.image2[Index].visible) return;
+    if (Index == WindowModel::instructions) { // a click on the page closes it
+        w.menu[mnuIstruzioni].caption = "Istruzioni";
+        w.image2[Index].visible = false;
+        return;
+    }
+    const int group = Index / 7; // 0 above, 1 right, 2 left, 3 below
+    static constexpr int directionOf[4] = {1, 4, 3, 2};
+    s.moveDir = directionOf[group];
+    const int line = VisibleArrowsUpTo(w, group * 7, Index);
+    const bool column = group == 0 || group == 3;
+    s.moveColumn = column ? line : 0;
+    s.moveRow = static_cast<std::int16_t>(column ? 0 : line);
+    ApplyMove(g);
+}
+
+} // namespace pirandella

@@ -1,0 +1,45 @@
+// The game's Qt window: owns the game, its menu bar and its timer, and after every event shows
+// the window model's current state.
+#pragma once
+
+#include "engine/game.h"
+#include "view/board_widget.h"
+#include "view/pictures.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+
+class QAction;
+
+namespace pirandella {
+
+// The screen the window opens on, as the game measures it.
+ScreenMetrics MeasureScreen();
+
+class MainWindow : public QMainWindow {
+  public:
+    explicit MainWindow(Game game);
+    ~MainWindow() override;
+
+    Game& game() { return game_; }
+    BoardWidget* board() { return board_; }
+    QAction* menuAction(MenuId id) { return actions_[id]; }
+    QTimer& timer() { return timer_; }
+
+    // Brings every widget in line with the model; runs after each event.
+    void reflect();
+
+  private:
+    void handle(void (*handler)(Game&));
+    void onClick(ElementRef ref);
+    void fitLabelToCaption();
+
+    Game game_;
+    Pictures pictures_;
+    BoardWidget* board_ = nullptr;
+    std::array<QAction*, 4> actions_{};
+    QTimer timer_;
+};
+
+} // namespace pirandella

@@ -1,0 +1,101 @@
+#include "view/window_model.h"
+
+#include <cmath>
+
+namespace pirandella {
+
+namespace {
+
+constexpr float gridLeft = 1080, gridTop = 1476; // top-left tile
+constexpr float pitch = 396; // one pixel less than a cell, so neighbouring frames share a line
+constexpr float cellSize = 408;
+
+ImageElement Cell(float left, float top, Pointer pointer = Pointer::Default) {
+    ImageElement e;
+    e.left = left;
+    e.top = top;
+    e.width = cellSize;
+    e.height = cellSize;
+    e.pointer = pointer;
+    return e;
+}
+
+} // namespace
+
+WindowModel DesignWindow() {
+    WindowModel w;
+    w.form = {"pirandella", 0, 0, 4884, 5400};
+    for (int i = 0; i < WindowModel::tileCount; ++i)
+        w.image1[i] = Cell(gridLeft + pitch * (i % 7), gridTop + pitch * (i / 7));
+    for (int k = 0; k < 7; ++k) {
+        w.image2[k] = Cell(gridLeft + pitch * k, 1080, Pointer::ArrowDown);
+        w.image2[7 + k] = Cell(3852, gridTop + pitch * k, Pointer::ArrowLeft);
+        w.image2[14 + k] = Cell(684, gridTop + pitch * k, Pointer::ArrowRight);
+        w.image2[21 + k] = Cell(gridLeft + pitch * k, 4248, Pointer::ArrowUp);
+    }
+    ImageElement& page = w.image2[WindowModel::instructions];
+    page = Cell(660, 0);
+    page.width = page.height = 3624;
+    page.visible = false;
+    page.picture = {PictureList::Instructions, 0};
+    // The caption is written at set-up; the label then sizes itself to it.
+    w.label1[0] = {684, 4740, 3552, 228, "", "Times New Roman", 10.2f, true};
+    w.timer1 = {120, false};
+    w.menu = {{{"mnuSoluzione", "Soluzione"},
+               {"mnuNS", "Nuovo schema"},
+               {"mnuIstruzioni", "Istruzioni"},
+               {"mnuAnnullaMossa", "Annulla mossa"}}};
+    return w;
+}
+
+const std::vector<ElementRef>& StackingOrder() {
+    static const std::vector<ElementRef> order = [] {
+        std::vector<ElementRef> v{{ElementRef::Image2, WindowModel::instructions},
+                                  {ElementRef::Label1, 0}};
+        for (int i = WindowModel::tileCount - 1; i >= 0; --i) v.push_back({ElementRef::Image1, i});
+        for (int i = WindowModel::arrowCount - 1; i >= 0; --i) v.push_back({ElementRef::Image2, i});
+        return v;
+    }();
+    return order;
+}
+
+double TwipsPerPixel(double logicalDpi) {
+    return 1440.0 / logicalDpi;
+}
+
+int TwipsToPixels(double twips, double twipsPerPixel) {
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+PixelRect PixelBounds(float left, float top, float width, float height, double twipsPerPixel) {
+    return {TwipsToPixels(left, twipsPerPixel), TwipsToPixels(top, twipsPerPixel),
+            TwipsToPixels(width, twipsPerPixel), TwipsToPixels(height, twipsPerPixel)};
+}
+
+PixelRect PixelBounds(const ImageElement& e, double twipsPerPixel) {
+    return PixelBounds(e.left, e.top, e.width, e.height, twipsPerPixel);
+}
+
+PixelRect PixelBounds(const LabelElement& e, double twipsPerPixel) {
+    return PixelBounds(e.left, e.top, e.width, e.height, twipsPerPixel);
+}
+
+ElementRef HitTest(const WindowModel& w, int px, int py, double twipsPerPixel) {
+    for (const ElementRef& ref : StackingOrder()) {
+        bool visible = false;
+        PixelRect r;
+        if (ref.kind == ElementRef::Label1) {
+            visible = w.label1[ref.index].visible;
+            r = PixelBounds(w.label1[ref.index], twipsPerPixel);
+        } else {
+            const ImageElement& e =
+                ref.kind == ElementRef::Image1 ? w.image1[ref.index] : w.image2[ref.index];
+            visible = e.visible;
+            r = PixelBounds(e, twipsPerPixel);
+        }
+        if (visible && r.contains(px, py)) return ref;
+    }
+    return {};
+}
+
+} // namespace pirandella

@@ -1,0 +1,107 @@
+// A plain description of the game window: every element with its place and size in twips,
+// its frame, visibility, picture and captions. The Qt window only paints what is here.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pirandella {
+
+// Which picture an image element shows: a tile of one of the two letter lists (item 1..26),
+// the instructions page, or nothing.
+enum class PictureList { None, ImageList2, ImageList3, Instructions };
+
+struct Picture {
+    PictureList list = PictureList::None;
+    int item = 0;
+    bool operator==(const Picture&) const = default;
+};
+
+// Custom mouse pointers: each arrow cell points the way its line turns.
+enum class Pointer { Default, ArrowDown, ArrowLeft, ArrowRight, ArrowUp };
+
+struct ImageElement {
+    float left = 0, top = 0, width = 0, height = 0; // twips, client-area coordinates
+    bool visible = true;
+    int borderStyle = 1; // 1: single-pixel frame, 0: none
+    Picture picture;
+    Pointer pointer = Pointer::Default;
+};
+
+struct LabelElement {
+    float left = 0, top = 0, width = 0, height = 0;
+    std::string caption;
+    std::string fontName;
+    float fontSize = 0; // points
+    bool visible = true;
+};
+
+struct TimerElement {
+    int interval = 120; // milliseconds
+    bool enabled = false;
+};
+
+struct MenuCommand {
+    std::string name;
+    std::string caption;
+};
+
+// Menu commands in menu-bar order, left to right.
+enum MenuId { mnuSoluzione, mnuNS, mnuIstruzioni, mnuAnnullaMossa };
+
+// The window itself; width and height are those of the client area.
+struct FormElement {
+    std::string caption;
+    float left = 0, top = 0, width = 0, height = 0;
+};
+
+struct WindowModel {
+    static constexpr int tileCount = 49;    // Image1(0..48), a 7 x 7 grid
+    static constexpr int arrowCount = 28;   // Image2(0..27)
+    static constexpr int instructions = 28; // Image2(28)
+
+    FormElement form;
+    std::array<ImageElement, tileCount> image1;
+    std::array<ImageElement, arrowCount + 1> image2;
+    std::array<LabelElement, 1> label1;
+    TimerElement timer1;
+    std::array<MenuCommand, 4> menu;
+};
+
+// The window as designed, at 12 twips per pixel.
+WindowModel DesignWindow();
+
+// Size in pixels of the pictures in the two letter lists.
+inline constexpr int tilePicturePixels = 32;
+inline constexpr int tileListItems = 26;
+
+// One element of the window, as named in the stacking order.
+struct ElementRef {
+    enum Kind { None, Image1, Image2, Label1 } kind = None;
+    int index = -1;
+    bool operator==(const ElementRef&) const = default;
+};
+
+// Front to back: Image2(28), Label1(0), Image1(48..0), Image2(27..0).
+const std::vector<ElementRef>& StackingOrder();
+
+// Twips to whole pixels at the screen's twips per pixel.
+struct PixelRect {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool contains(int px, int py) const {
+        return px >= x && py >= y && px < x + width && py < y + height;
+    }
+    bool operator==(const PixelRect&) const = default;
+};
+double TwipsPerPixel(double logicalDpi);
+int TwipsToPixels(double twips, double twipsPerPixel);
+PixelRect PixelBounds(float left, float top, float width, float height, double twipsPerPixel);
+PixelRect PixelBounds(const ImageElement& e, double twipsPerPixel);
+PixelRect PixelBounds(const LabelElement& e, double twipsPerPixel);
+
+// The frontmost visible element under a pixel of the client area.
+ElementRef HitTest(const WindowModel& w, int px, int py, double twipsPerPixel);
+
+} // namespace pirandella
