@@ -4,6 +4,8 @@ cd "$(dirname "$0")/.."
 
 # Debian packages the build needs; the scripts pass more for their own needs.
 base_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev googletest libgtest-dev)
+# Tests also validate the desktop entry.
+test_packages=(desktop-file-utils)
 
 install_missing() {
     local missing=()

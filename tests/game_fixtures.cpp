@@ -2,9 +2,13 @@
 
 namespace pirandella::testing {
 
-float Pick(int k, int m) { return (static_cast<float>(k) - 0.5f) / static_cast<float>(m); }
+float Pick(int k, int m) {
+    return (static_cast<float>(k) - 0.5f) / static_cast<float>(m);
+}
 
-float SizeDraw(int n) { return Pick(n - 4, 3); }
+float SizeDraw(int n) {
+    return Pick(n - 4, 3);
+}
 
 Game NewGame(int n, unsigned seed) {
     Game g;

@@ -54,8 +54,7 @@ TEST(ArrangeBoard, FiveByFiveUsesTheInnerGridWithArrowsClosedIn) {
 
 TEST(ArrangeBoard, SixBySixDropsTheLastRowAndColumn) {
     Game g = NewGame(6);
-    EXPECT_EQ(VisibleTiles(g),
-              Range({{0, 5}, {7, 12}, {14, 19}, {21, 26}, {28, 33}, {35, 40}}));
+    EXPECT_EQ(VisibleTiles(g), Range({{0, 5}, {7, 12}, {14, 19}, {21, 26}, {28, 33}, {35, 40}}));
     EXPECT_EQ(VisibleArrows(g), Range({{0, 5}, {7, 12}, {14, 19}, {21, 26}}));
     EXPECT_EQ(g.state.board[6][0], 7);
     EXPECT_EQ(g.state.board[35][0], 40);
@@ -117,7 +116,7 @@ TEST(DrawBoard, DrawsLettersInPlaceRedAndOthersWhite) {
 
 TEST(DrawBoard, TreatsEqualLettersAsInterchangeable) {
     Game g = SolvedGame(5, {6, 1, 2, 3, 4}); // GATTO: two Ts side by side
-    Move(g, 3, 1);                          // OGATT
+    Move(g, 3, 1);                           // OGATT
     EXPECT_EQ(g.window.image1[11].picture, (Picture{PictureList::ImageList2, 'T' - 64}));
     EXPECT_EQ(g.window.image1[10].picture, (Picture{PictureList::ImageList3, 'A' - 64}));
 }

@@ -9,9 +9,13 @@ using namespace pirandella::testing;
 namespace {
 
 // Row 2 reads TIGRE; the rows are CORVO, TIGRE, DAINO, GATTO, LEONE.
-Game TigreGame() { return SolvedGame(5, {1, 29, 2, 6, 11}); }
+Game TigreGame() {
+    return SolvedGame(5, {1, 29, 2, 6, 11});
+}
 
-int LastCode(const Game& g) { return g.state.moveHistory[g.state.moveCount]; }
+int LastCode(const Game& g) {
+    return g.state.moveHistory[g.state.moveCount];
+}
 
 } // namespace
 

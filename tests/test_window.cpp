@@ -26,7 +26,9 @@ QPoint CentreOf(MainWindow& w, const ImageElement& e) {
     return {r.x + r.width / 2, r.y + r.height / 2};
 }
 
-void ClickAt(MainWindow& w, QPoint p) { QTest::mouseClick(w.board(), Qt::LeftButton, {}, p); }
+void ClickAt(MainWindow& w, QPoint p) {
+    QTest::mouseClick(w.board(), Qt::LeftButton, {}, p);
+}
 
 void ClickArrow(MainWindow& w, int index) {
     ClickAt(w, CentreOf(w, w.game().window.image2[index]));
@@ -165,4 +167,34 @@ TEST(WindowAtAnyDpi, KeepsEveryElementAtItsDesignPixels) {
     for (int i = 0; i < 29; ++i)
         EXPECT_EQ(PixelBounds(g.window.image2[i], tpp), PixelBounds(design.image2[i], 12)) << i;
     EXPECT_EQ(g.window.label1[0].fontSize, tpp == 12 ? 10.2f : std::floor(10.2f * float(tpp / 12)));
+}
+
+// Runs at scale 1 and, in its own process, at scale 2: every white tile on screen is its
+// picture pixel for pixel, at the screen's own density.
+TEST(WindowAtAnyScale, ShowsEachTileAsItsPicture) {
+    MainWindow w(GameOfSize(7));
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const qreal dpr = w.devicePixelRatioF();
+    if (qgetenv("QT_SCALE_FACTOR") == "2") {
+        EXPECT_EQ(dpr, 2);
+    }
+    const QImage shot = w.board()->grab().toImage();
+    ASSERT_EQ(shot.size(), QSize(407, 450) * dpr);
+    Pictures pictures;
+    const Game& g = w.game();
+    int compared = 0;
+    for (int i = 0; i < 49; ++i) {
+        const ImageElement& tile = g.window.image1[i];
+        if (tile.picture.list != PictureList::ImageList3) continue;
+        const QImage picture = pictures.picture(tile.picture).toImage();
+        ASSERT_EQ(picture.size(), QSize(32, 32) * dpr);
+        const PixelRect r = PixelBounds(tile, w.board()->twipsPerPixel());
+        const QImage onScreen = shot.copy(QRect(QPoint(r.x + 1, r.y + 1) * dpr, picture.size()));
+        EXPECT_EQ(onScreen.convertToFormat(QImage::Format_RGB32),
+                  picture.convertToFormat(QImage::Format_RGB32))
+            << "tile " << i;
+        ++compared;
+    }
+    EXPECT_GT(compared, 20);
 }

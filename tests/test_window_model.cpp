@@ -11,7 +11,8 @@ TEST(DesignWindow, PlacesEveryElementAsDesigned) {
     EXPECT_EQ(w.form.height, 5400);
     for (int i = 0; i < 49; ++i) {
         const ImageElement& tile = w.image1[i];
-        EXPECT_EQ(PixelBounds(tile, 12), (PixelRect{90 + 33 * (i % 7), 123 + 33 * (i / 7), 34, 34}));
+        EXPECT_EQ(PixelBounds(tile, 12),
+                  (PixelRect{90 + 33 * (i % 7), 123 + 33 * (i / 7), 34, 34}));
         EXPECT_TRUE(tile.visible);
         EXPECT_EQ(tile.borderStyle, 1);
         EXPECT_EQ(tile.pointer, Pointer::Default);

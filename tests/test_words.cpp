@@ -11,7 +11,8 @@ namespace {
 
 std::vector<std::string> CandidatesOf(int n) {
     Game g = SolvedGame(n, std::vector<int>{1, 2, 3, 4, 5, 6, 7}); // n of these are used
-    return {g.state.candidates.begin() + 1, g.state.candidates.begin() + 1 + g.state.candidateCount};
+    return {g.state.candidates.begin() + 1,
+            g.state.candidates.begin() + 1 + g.state.candidateCount};
 }
 
 } // namespace
@@ -33,8 +34,10 @@ TEST(AnimalTables, HoldHundredDistinctNamesOfFiveToSevenPlainLetters) {
             }
         }
     EXPECT_EQ(all.size(), 100u);
-    EXPECT_EQ((std::vector{byLength[0][5], byLength[0][6], byLength[0][7]}), (std::vector{17, 15, 18}));
-    EXPECT_EQ((std::vector{byLength[1][5], byLength[1][6], byLength[1][7]}), (std::vector{14, 18, 18}));
+    EXPECT_EQ((std::vector{byLength[0][5], byLength[0][6], byLength[0][7]}),
+              (std::vector{17, 15, 18}));
+    EXPECT_EQ((std::vector{byLength[1][5], byLength[1][6], byLength[1][7]}),
+              (std::vector{14, 18, 18}));
     // The order is the tables' own, not alphabetical.
     EXPECT_EQ(g.state.animalsA[27], "GRONGO");
     EXPECT_EQ(g.state.animalsA[28], "GRILLO");
@@ -54,12 +57,11 @@ TEST(AnimalTables, AreRebuiltUnchangedByEveryPuzzle) {
 
 TEST(Candidates, AreTheNamesOfEachLengthInTableOrder) {
     EXPECT_EQ(CandidatesOf(5),
-              (std::vector<std::string>{"CORVO", "DAINO", "DINGO", "FAINA", "GALLO", "GATTO",
-                                        "GAZZA", "GHIRO", "KOALA", "VESPA", "LEONE", "LEPRE",
-                                        "LINCE", "MAMBA", "MANTA", "MERLO", "MOSCA", "NANDU",
-                                        "OKAPI", "ORATA", "PANDA", "VOLPE", "POLPO", "RAGNO",
-                                        "RENNA", "ROSPO", "TALPA", "TASSO", "TIGRE", "TONNO",
-                                        "TROTA"}));
+              (std::vector<std::string>{
+                  "CORVO", "DAINO", "DINGO", "FAINA", "GALLO", "GATTO", "GAZZA", "GHIRO",
+                  "KOALA", "VESPA", "LEONE", "LEPRE", "LINCE", "MAMBA", "MANTA", "MERLO",
+                  "MOSCA", "NANDU", "OKAPI", "ORATA", "PANDA", "VOLPE", "POLPO", "RAGNO",
+                  "RENNA", "ROSPO", "TALPA", "TASSO", "TIGRE", "TONNO", "TROTA"}));
     const auto six = CandidatesOf(6), seven = CandidatesOf(7);
     ASSERT_EQ(six.size(), 33u);
     EXPECT_EQ(six.front(), "COYOTE");

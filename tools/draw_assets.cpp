@@ -1,7 +1,9 @@
 // Draws every picture of the game into assets/: the two letter-tile lists, the background, the
 // instructions page, the window icon and the arrow pointers, each at 1x and as an @2x twin.
 // Run: draw_assets <assets-folder>. Needs Debian's fonts-liberation2.
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
@@ -187,11 +189,52 @@ QImage Pointer(int s, const std::function<QPointF(QPointF)>& turn) {
     return image;
 }
 
+void Fail(const QString& path) {
+    std::fprintf(stderr, "draw_assets: cannot write %s\n", qPrintable(path));
+    std::exit(1);
+}
+
 void Save(const QImage& image, const QString& path) {
-    if (!image.save(path)) {
-        std::fprintf(stderr, "draw_assets: cannot write %s\n", qPrintable(path));
-        std::exit(1);
+    if (!image.save(path)) Fail(path);
+}
+
+QByteArray Png(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+void AppendBigEndian(QByteArray& out, quint32 value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.append(char((value >> shift) & 0xff));
+}
+
+// The macOS bundle icon: an icns file of PNG entries.
+void SaveIcns(const QString& path) {
+    const std::pair<const char*, int> entries[] = {
+        {"icp4", 16}, {"icp5", 32}, {"icp6", 64}, {"ic07", 128}, {"ic08", 256}};
+    QByteArray body;
+    for (const auto& [type, size] : entries) {
+        const QByteArray png = Png(Icon(size));
+        body.append(type, 4);
+        AppendBigEndian(body, quint32(png.size() + 8));
+        body.append(png);
     }
+    QByteArray file("icns");
+    AppendBigEndian(file, quint32(body.size() + 8));
+    file.append(body);
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size()) Fail(path);
+}
+
+// Icons for desktops (hicolor sizes), Windows (ico) and macOS (icns).
+void SaveIcons(const QDir& out) {
+    out.mkpath(QStringLiteral("icons"));
+    for (int size : {16, 32, 48, 64, 128, 256})
+        Save(Icon(size), out.filePath(QStringLiteral("icons/pirandella-%1.png").arg(size)));
+    Save(Icon(256), out.filePath(QStringLiteral("icons/pirandella.ico")));
+    SaveIcns(out.filePath(QStringLiteral("icons/pirandella.icns")));
 }
 
 } // namespace
@@ -220,5 +263,6 @@ int main(int argc, char** argv) {
         for (const auto& [name, turn] : pointers)
             Save(Pointer(s, turn), out.filePath(QString::fromLatin1(name) + twin + ".png"));
     }
+    SaveIcons(out);
     return 0;
 }

@@ -33,9 +33,11 @@ void BoardWidget::paintImage(QPainter& painter, const ImageElement& e) {
     const PixelRect r = PixelBounds(e, twipsPerPixel_);
     const QPixmap& picture = pictures_.picture(e.picture);
     if (!picture.isNull()) painter.drawPixmap(r.x + 1, r.y + 1, picture);
-    if (e.borderStyle == 1) {
-        painter.setPen(Qt::black);
-        painter.drawRect(r.x, r.y, r.width - 1, r.height - 1);
+    if (e.borderStyle == 1) { // filled strips cover whole pixels at any pixel density
+        painter.fillRect(r.x, r.y, r.width, 1, Qt::black);
+        painter.fillRect(r.x, r.y + r.height - 1, r.width, 1, Qt::black);
+        painter.fillRect(r.x, r.y, 1, r.height, Qt::black);
+        painter.fillRect(r.x + r.width - 1, r.y, 1, r.height, Qt::black);
     }
 }
 

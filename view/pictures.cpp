@@ -5,7 +5,18 @@
 
 namespace pirandella {
 
+// Every picture has a twin of double resolution, "name@2x.png"; on a screen with more than one
+// device pixel per logical pixel the twin keeps the letters sharp at the same layout.
 QPixmap LoadPicture(const QString& path) {
+    if (qApp && qApp->devicePixelRatio() > 1) {
+        QString twin = path;
+        twin.insert(twin.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+        QPixmap sharp(twin);
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
     return QPixmap(path);
 }
 
