@@ -37,7 +37,7 @@ MainWindow::MainWindow(Game game) : game_(std::move(game)) {
         connect(actions_[id], &QAction::triggered, this, [this, h = handlers[id]] { handle(h); });
     }
     timer_.setInterval(w.timer1.interval);
-    connect(&timer_, &QTimer::timeout, this, [this] { handle(Timer1_Timer); });
+    connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
 
     setWindowTitle(QString::fromStdString(w.form.caption));
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
@@ -55,6 +55,10 @@ MainWindow::~MainWindow() {
 void MainWindow::handle(void (*handler)(Game&)) {
     handler(game_);
     reflect();
+}
+
+void MainWindow::tick() {
+    handle(Timer1_Timer);
 }
 
 void MainWindow::onClick(ElementRef ref) {

@@ -29,6 +29,8 @@ class MainWindow : public QMainWindow {
 
     // Brings every widget in line with the model; runs after each event.
     void reflect();
+    // One tick of the timer, as the running timer delivers it.
+    void tick();
 
   private:
     void handle(void (*handler)(Game&));
