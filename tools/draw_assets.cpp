@@ -195,7 +195,7 @@ void Fail(const QString& path) {
 }
 
 void Save(const QImage& image, const QString& path) {
-    if (!image.save(path)) Fail(path);
+    if (!image.save(path, nullptr, path.endsWith(QLatin1String(".jpg")) ? 92 : -1)) Fail(path);
 }
 
 QByteArray Png(const QImage& image) {
@@ -257,7 +257,7 @@ int main(int argc, char** argv) {
         const QString twin = s == 1 ? QString() : QStringLiteral("@2x");
         Save(RedTiles(s), out.filePath("imagelist2" + twin + ".png"));
         Save(WhiteTiles(s), out.filePath("imagelist3" + twin + ".png"));
-        Save(Background(s), out.filePath("background" + twin + ".png"));
+        Save(Background(s), out.filePath("background" + twin + ".jpg")); // a photograph
         Save(Instructions(s), out.filePath("instructions" + twin + ".png"));
         Save(Icon(32 * s), out.filePath("icon" + twin + ".png"));
         for (const auto& [name, turn] : pointers)

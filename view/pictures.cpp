@@ -7,50 +7,60 @@ namespace pirandella {
 
 // Every picture has a twin of double resolution, "name@2x.png"; on a screen with more than one
 // device pixel per logical pixel the twin keeps the letters sharp at the same layout.
-QPixmap LoadPicture(const QString& path) {
+QPixmap LoadPicture(const QString& path, const char* format) {
     if (qApp && qApp->devicePixelRatio() > 1) {
         QString twin = path;
         twin.insert(twin.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-        QPixmap sharp(twin);
+        QPixmap sharp(twin, format);
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2);
             return sharp;
         }
     }
-    return QPixmap(path);
+    return QPixmap(path, format);
 }
 
-Pictures::Pictures()
-    : background_(LoadPicture(QStringLiteral(":/background.png"))),
-      instructions_(LoadPicture(QStringLiteral(":/instructions.png"))),
-      listStrips_{LoadPicture(QStringLiteral(":/imagelist2.png")),
-                  LoadPicture(QStringLiteral(":/imagelist3.png"))} {
-    // The hot spot is the arrow's tip.
-    const struct {
-        Pointer pointer;
+const QPixmap& Pictures::background() {
+    if (background_.isNull()) background_ = LoadPicture(QStringLiteral(":/background.jpg"), "JPG");
+    return background_;
+}
+
+const QCursor& Pictures::cursor(Pointer p) {
+    struct Look {
         const char* file;
-        int hotX, hotY;
-    } pointers[] = {{Pointer::ArrowDown, ":/pointer_down.png", 7, 13},
-                    {Pointer::ArrowLeft, ":/pointer_left.png", 1, 7},
-                    {Pointer::ArrowRight, ":/pointer_right.png", 13, 7},
-                    {Pointer::ArrowUp, ":/pointer_up.png", 7, 1}};
-    for (const auto& p : pointers)
-        cursors_[static_cast<int>(p.pointer)] =
-            QCursor(LoadPicture(QString::fromLatin1(p.file)), p.hotX, p.hotY);
-    const int id =
-        QFontDatabase::addApplicationFont(QStringLiteral(":/LiberationSerif-Regular.ttf"));
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    serifFamily_ = families.isEmpty() ? QStringLiteral("serif") : families.first();
+        int hotX, hotY; // the arrow's tip
+    };
+    static constexpr Look looks[] = {{nullptr, 0, 0},
+                                     {":/pointer_down.png", 7, 13},
+                                     {":/pointer_left.png", 1, 7},
+                                     {":/pointer_right.png", 13, 7},
+                                     {":/pointer_up.png", 7, 1}};
+    std::optional<QCursor>& cursor = cursors_[static_cast<int>(p)];
+    if (!cursor) {
+        const Look& look = looks[static_cast<int>(p)];
+        cursor = look.file ? QCursor(LoadPicture(QString::fromLatin1(look.file), "PNG"), look.hotX,
+                                     look.hotY)
+                           : QCursor(Qt::ArrowCursor);
+    }
+    return *cursor;
 }
 
 const QPixmap& Pictures::picture(const Picture& p) {
     static const QPixmap none;
-    if (p.list == PictureList::Instructions) return instructions_;
+    if (p.list == PictureList::Instructions) {
+        if (instructions_.isNull())
+            instructions_ = LoadPicture(QStringLiteral(":/instructions.png"), "PNG");
+        return instructions_;
+    }
     if (p.list == PictureList::None || p.item < 1 || p.item > tileListItems) return none;
     const int list = p.list == PictureList::ImageList2 ? 0 : 1;
     QPixmap& tile = tiles_[list][p.item - 1];
     if (tile.isNull()) {
-        const QPixmap& strip = listStrips_[list];
+        QPixmap& strip = listStrips_[list];
+        if (strip.isNull())
+            strip = LoadPicture(list == 0 ? QStringLiteral(":/imagelist2.png")
+                                          : QStringLiteral(":/imagelist3.png"),
+                                "PNG");
         const int side = strip.height(); // device pixels: the strip is one tile high
         tile = strip.copy((p.item - 1) * side, 0, side, side);
         tile.setDevicePixelRatio(strip.devicePixelRatio());
@@ -58,10 +68,24 @@ const QPixmap& Pictures::picture(const Picture& p) {
     return tile;
 }
 
-QFont Pictures::font(const std::string& name, float points) const {
-    // The label's "Times New Roman" is drawn with its metric twin, built into the program, so it
-    // looks the same on every machine.
-    QFont f(name == "Times New Roman" ? serifFamily_ : QString::fromStdString(name));
+QFont Pictures::font(const std::string& name, float points) {
+    if (name != "Times New Roman") {
+        QFont f(QString::fromStdString(name));
+        f.setPointSizeF(points);
+        return f;
+    }
+    if (serifFamily_.isEmpty()) {
+        // The system's copy when it has one, which costs nothing to load; else the one built in,
+        // so the message line looks the same on every machine.
+        serifFamily_ = QStringLiteral("Liberation Serif");
+        if (!QFontDatabase::hasFamily(serifFamily_)) {
+            const int id =
+                QFontDatabase::addApplicationFont(QStringLiteral(":/LiberationSerif-Regular.ttf"));
+            const QStringList families = QFontDatabase::applicationFontFamilies(id);
+            if (!families.isEmpty()) serifFamily_ = families.first();
+        }
+    }
+    QFont f(serifFamily_);
     f.setPointSizeF(points);
     return f;
 }

@@ -1,4 +1,5 @@
-// The built-in pictures, read from the program's resources once and kept.
+// The built-in pictures, decoded from the program's resources when first needed (the first paint
+// follows the window's map) and kept.
 #pragma once
 
 #include "view/window_model.h"
@@ -7,29 +8,29 @@
 #include <QFont>
 #include <QPixmap>
 #include <array>
+#include <optional>
 
 namespace pirandella {
 
 class Pictures {
   public:
-    Pictures();
-    const QPixmap& background() const { return background_; }
+    const QPixmap& background();
     const QPixmap& picture(const Picture& p);
-    const QCursor& cursor(Pointer p) const { return cursors_[static_cast<int>(p)]; }
-    // The label's named font, from the font embedded in the program.
-    QFont font(const std::string& name, float points) const;
+    const QCursor& cursor(Pointer p);
+    // The label's named font; "Times New Roman" is drawn with its metric twin Liberation Serif.
+    QFont font(const std::string& name, float points);
 
   private:
     QPixmap background_;
     QPixmap instructions_;
-    std::array<QPixmap, 2> listStrips_;            // ImageList2, ImageList3: 26 tiles side by side
+    std::array<QPixmap, 2> listStrips_;            // ImageList2, ImageList3: 26 tiles in a row
     std::array<std::array<QPixmap, 26>, 2> tiles_; // cut from the strips when first needed
-    std::array<QCursor, 5> cursors_;
+    std::array<std::optional<QCursor>, 5> cursors_;
     QString serifFamily_;
 };
 
 // A resource picture, in double resolution where the screen has more than one device pixel
 // per logical pixel.
-QPixmap LoadPicture(const QString& path);
+QPixmap LoadPicture(const QString& path, const char* format);
 
 } // namespace pirandella
