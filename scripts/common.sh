@@ -34,3 +34,8 @@ build() { # build <dir> [cmake options...]
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$dir" -j"$(nproc)"
 }
+
+build_game() { # only the game, in build/, whatever else that folder is configured for
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build -j"$(nproc)" --target pirandella
+}

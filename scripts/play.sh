@@ -2,5 +2,5 @@
 # Installs what is missing, builds the game and starts it.
 source "$(dirname "$0")/common.sh"
 ensure_packages
-build build -DPIRANDELLA_TESTS=OFF -DPIRANDELLA_TOOLS=OFF
+build_game
 exec ./build/pirandella

@@ -2,7 +2,7 @@
 # Makes docs/screenshot.png (and docs/screenshot@2x.png at display scale 2) under Xvfb.
 source "$(dirname "$0")/common.sh"
 ensure_packages xvfb xauth imagemagick
-build build -DPIRANDELLA_TESTS=OFF -DPIRANDELLA_TOOLS=OFF
+build_game
 shoot() { # shoot <scale> <file>
     QT_SCALE_FACTOR=$1 xvfb-run -a -s "-screen 0 1200x1100x24" bash -c '
         ./build/pirandella & game=$!

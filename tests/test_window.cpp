@@ -198,3 +198,40 @@ TEST(WindowAtAnyScale, ShowsEachTileAsItsPicture) {
     }
     EXPECT_GT(compared, 20);
 }
+
+TEST(MainWindow, ShowsEachArrowsPointerOverIt) {
+    MainWindow w(GameOfSize(7));
+    w.show();
+    QTest::mouseMove(w.board(), CentreOf(w, w.game().window.image2[3]));
+    EXPECT_EQ(w.board()->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(w.board()->cursor().hotSpot(), QPoint(7, 13)); // pointing down, above the board
+    QTest::mouseMove(w.board(), CentreOf(w, w.game().window.image2[9]));
+    EXPECT_EQ(w.board()->cursor().hotSpot(), QPoint(1, 7)); // pointing left, at the right
+    QTest::mouseMove(w.board(), CentreOf(w, w.game().window.image1[24]));
+    EXPECT_EQ(w.board()->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(MainWindow, PlaysTheSolutionTickByTickWhileIgnoringThePlayer) {
+    MainWindow w(GameOfSize(5));
+    w.show();
+    const Game& g = w.game();
+    const std::string task = g.window.label1[0].caption;
+    w.menuAction(mnuSoluzione)->trigger();
+    int ticks = 0;
+    while (w.timer().isActive() && ticks < 100) {
+        const std::string before = Letters(g);
+        const int count = g.state.moveCount;
+        ClickArrow(w, 3);
+        w.menuAction(mnuNS)->trigger();
+        w.menuAction(mnuAnnullaMossa)->trigger();
+        EXPECT_EQ(Letters(g), before);
+        EXPECT_EQ(g.state.moveCount, count);
+        w.tick();
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 22);
+    EXPECT_EQ(Letters(g), g.state.solutionText);
+    EXPECT_EQ(g.window.label1[0].caption, task);
+    for (int i = 0; i < 28; ++i) EXPECT_FALSE(g.window.image2[i].visible);
+    EXPECT_EQ(w.menuAction(mnuIstruzioni)->text(), "Istruzioni");
+}
