@@ -22,9 +22,7 @@ void BM_ApplyMove(benchmark::State& state) {
     g.state.moveHistory.reserve(1 << 20);
     int k = 0;
     for (auto _ : state) {
-        g.state.moveDir = 1 + (k & 3); // every direction, on every line
-        g.state.moveColumn = g.state.moveDir <= 2 ? 1 + k % 7 : 0;
-        g.state.moveRow = static_cast<std::int16_t>(g.state.moveDir <= 2 ? 0 : 1 + k % 7);
+        SetMove(g.state, 1 + (k & 3), 1 + k % 7); // every direction, on every line
         ApplyMove(g);
         if (++k == 1 << 20) { // keep the history from growing without end
             state.PauseTiming();

@@ -26,6 +26,10 @@ struct Game {
     static float SecondsSinceMidnight();
 };
 
+// Sets the move about to be applied: the line goes to moveColumn for directions 1 and 2, to
+// moveRow for 3 and 4, and the other is cleared.
+void SetMove(GameState& s, int dir, int line);
+
 // Puzzle engine procedures; each acts on the one game it is given.
 void FillAnimalTables(Game& g);
 void ChooseWords(Game& g);

@@ -39,6 +39,13 @@ void Record(GameState& s, int code) {
 
 } // namespace
 
+void SetMove(GameState& s, int dir, int line) {
+    const bool column = IsColumnMove(dir);
+    s.moveDir = dir;
+    s.moveColumn = column ? line : 0;
+    s.moveRow = static_cast<std::int16_t>(column ? 0 : line);
+}
+
 void ApplyMove(Game& g) {
     GameState& s = g.state;
     if (s.replaying == 0) ++s.moveCount; // a playback adjusts the count itself

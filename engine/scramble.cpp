@@ -9,10 +9,8 @@ void Scramble(Game& g) {
     s.scrambleMoves = s.boardSize == 7 ? 40 : s.boardSize == 6 ? 30 : 20;
     s.scrambling = 1;
     for (int i = 0; i < s.scrambleMoves; ++i) {
-        s.moveDir = g.rng.draw(4); // direction before line
-        const int line = g.rng.draw(s.boardSize);
-        s.moveColumn = s.moveDir <= 2 ? line : 0;
-        s.moveRow = static_cast<std::int16_t>(s.moveDir <= 2 ? 0 : line);
+        const int dir = g.rng.draw(4); // direction before line
+        SetMove(s, dir, g.rng.draw(s.boardSize));
         ApplyMove(g);
     }
     s.scrambling = 0;

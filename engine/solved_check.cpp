@@ -7,13 +7,8 @@ void CheckSolved(Game& g) {
     const GameState& s = g.state;
     for (std::size_t i = 0; i < s.solutionText.size(); ++i)
         if (s.solutionText[i] - 64 != s.board[i][1]) return;
-    WindowModel& w = g.window;
-    for (ImageElement& tile : w.image1) tile.borderStyle = 0;
-    for (int i = 0; i < WindowModel::arrowCount; ++i) {
-        w.image2[i].borderStyle = 0;
-        w.image2[i].visible = false;
-    }
-    w.label1[0].caption =
+    HideFramesAndArrows(g.window);
+    g.window.label1[0].caption =
         "SCHEMA RISOLTO con n°" + std::to_string(s.moveCount - s.scrambleMoves) + " mosse";
 }
 

@@ -52,9 +52,7 @@ std::string Letters(const Game& g) {
 }
 
 void Move(Game& g, int dir, int line) {
-    g.state.moveDir = dir;
-    g.state.moveColumn = dir <= 2 ? line : 0;
-    g.state.moveRow = static_cast<std::int16_t>(dir <= 2 ? 0 : line);
+    SetMove(g.state, dir, line);
     ApplyMove(g);
 }
 

@@ -28,11 +28,7 @@ void Image2_Click(Game& g, int Index) {
     }
     const int group = Index / 7; // 0 above, 1 right, 2 left, 3 below
     static constexpr int directionOf[4] = {1, 4, 3, 2};
-    s.moveDir = directionOf[group];
-    const int line = VisibleArrowsUpTo(w, group * 7, Index);
-    const bool column = group == 0 || group == 3;
-    s.moveColumn = column ? line : 0;
-    s.moveRow = static_cast<std::int16_t>(column ? 0 : line);
+    SetMove(s, directionOf[group], VisibleArrowsUpTo(w, group * 7, Index));
     ApplyMove(g);
 }
 

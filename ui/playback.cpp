@@ -22,11 +22,7 @@ void EndSolution(Game& g) {
     s.moveCount = 0;
     s.replayAll = 0;
     g.window.timer1.enabled = false;
-    for (ImageElement& tile : g.window.image1) tile.borderStyle = 0;
-    for (int i = 0; i < WindowModel::arrowCount; ++i) {
-        g.window.image2[i].borderStyle = 0;
-        g.window.image2[i].visible = false;
-    }
+    HideFramesAndArrows(g.window);
 }
 
 int Backward(int dir) {
@@ -69,12 +65,8 @@ void Timer1_Timer(Game& g) {
         return;
     }
     const int code = s.moveHistory[s.replayIndex];
-    s.moveDir = code / 10;
-    const int line = code - 10 * s.moveDir;
-    const bool column = s.moveDir == 1 || s.moveDir == 2;
-    s.moveColumn = column ? line : 0;
-    s.moveRow = static_cast<std::int16_t>(column ? 0 : line);
-    s.moveDir = Backward(s.moveDir);
+    const int dir = code / 10;
+    SetMove(s, Backward(dir), code - 10 * dir); // the same line, turned the other way
     ApplyMove(g);
     if (s.replayAll == 1) return;
     --s.moveCount; // after the move, so its solved check still sees the count before the undo

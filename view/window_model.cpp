@@ -48,6 +48,14 @@ WindowModel DesignWindow() {
     return w;
 }
 
+void HideFramesAndArrows(WindowModel& w) {
+    for (ImageElement& tile : w.image1) tile.borderStyle = 0;
+    for (int i = 0; i < WindowModel::arrowCount; ++i) {
+        w.image2[i].borderStyle = 0;
+        w.image2[i].visible = false;
+    }
+}
+
 const std::vector<ElementRef>& StackingOrder() {
     static const std::vector<ElementRef> order = [] {
         std::vector<ElementRef> v{{ElementRef::Image2, WindowModel::instructions},

@@ -73,6 +73,9 @@ struct WindowModel {
 // The window as designed, at 12 twips per pixel.
 WindowModel DesignWindow();
 
+// The end of a puzzle: no tile or arrow keeps its frame, and every arrow is hidden.
+void HideFramesAndArrows(WindowModel& w);
+
 // Size in pixels of the pictures in the two letter lists.
 inline constexpr int tilePicturePixels = 32;
 inline constexpr int tileListItems = 26;
