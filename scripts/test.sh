@@ -9,8 +9,7 @@ build build -DPIRANDELLA_TESTS=ON -DPIRANDELLA_TOOLS=ON
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPIRANDELLA_TESTS=ON -DPIRANDELLA_TOOLS=OFF \
-    -DCMAKE_CXX_FLAGS="-O1 $sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" >/dev/null
-cmake --build build-asan -j"$(nproc)"
+build build-asan -DCMAKE_BUILD_TYPE=Debug -DPIRANDELLA_TESTS=ON -DPIRANDELLA_TOOLS=OFF \
+    -DCMAKE_CXX_FLAGS="-O1 $sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j"$(nproc)"

@@ -70,6 +70,8 @@ void MainWindow::onClick(ElementRef ref) {
 // The label sizes itself to its caption, its top-left corner staying where it is.
 void MainWindow::fitLabelToCaption() {
     LabelElement& label = game_.window.label1[0];
+    if (label.caption == fittedCaption_) return; // measured once per caption, not per event
+    fittedCaption_ = label.caption;
     const QFontMetrics metrics(pictures_.font(label.fontName, label.fontSize));
     label.width =
         static_cast<float>(metrics.horizontalAdvance(QString::fromStdString(label.caption)) *

@@ -41,6 +41,7 @@ class MainWindow : public QMainWindow {
     Pictures pictures_;
     BoardWidget* board_ = nullptr;
     std::array<QAction*, 4> actions_{};
+    std::string fittedCaption_; // the caption the label was last sized to
     QTimer timer_;
 };
 

@@ -20,9 +20,17 @@ QPixmap LoadPicture(const QString& path, const char* format) {
     return QPixmap(path, format);
 }
 
+namespace {
+
+const QPixmap& LoadOnce(QPixmap& slot, const QString& path, const char* format) {
+    if (slot.isNull()) slot = LoadPicture(path, format);
+    return slot;
+}
+
+} // namespace
+
 const QPixmap& Pictures::background() {
-    if (background_.isNull()) background_ = LoadPicture(QStringLiteral(":/background.jpg"), "JPG");
-    return background_;
+    return LoadOnce(background_, QStringLiteral(":/background.jpg"), "JPG");
 }
 
 const QCursor& Pictures::cursor(Pointer p) {
@@ -47,20 +55,16 @@ const QCursor& Pictures::cursor(Pointer p) {
 
 const QPixmap& Pictures::picture(const Picture& p) {
     static const QPixmap none;
-    if (p.list == PictureList::Instructions) {
-        if (instructions_.isNull())
-            instructions_ = LoadPicture(QStringLiteral(":/instructions.png"), "PNG");
-        return instructions_;
-    }
+    if (p.list == PictureList::Instructions)
+        return LoadOnce(instructions_, QStringLiteral(":/instructions.png"), "PNG");
     if (p.list == PictureList::None || p.item < 1 || p.item > tileListItems) return none;
     const int list = p.list == PictureList::ImageList2 ? 0 : 1;
     QPixmap& tile = tiles_[list][p.item - 1];
     if (tile.isNull()) {
-        QPixmap& strip = listStrips_[list];
-        if (strip.isNull())
-            strip = LoadPicture(list == 0 ? QStringLiteral(":/imagelist2.png")
-                                          : QStringLiteral(":/imagelist3.png"),
-                                "PNG");
+        const QPixmap& strip = LoadOnce(listStrips_[list],
+                                        list == 0 ? QStringLiteral(":/imagelist2.png")
+                                                  : QStringLiteral(":/imagelist3.png"),
+                                        "PNG");
         const int side = strip.height(); // device pixels: the strip is one tile high
         tile = strip.copy((p.item - 1) * side, 0, side, side);
         tile.setDevicePixelRatio(strip.devicePixelRatio());
@@ -69,11 +73,12 @@ const QPixmap& Pictures::picture(const Picture& p) {
 }
 
 QFont Pictures::font(const std::string& name, float points) {
-    if (name != "Times New Roman") {
-        QFont f(QString::fromStdString(name));
-        f.setPointSizeF(points);
-        return f;
-    }
+    QFont f(name == "Times New Roman" ? serifFamily() : QString::fromStdString(name));
+    f.setPointSizeF(points);
+    return f;
+}
+
+const QString& Pictures::serifFamily() {
     if (serifFamily_.isEmpty()) {
         // The system's copy when it has one, which costs nothing to load; else the one built in,
         // so the message line looks the same on every machine.
@@ -85,9 +90,7 @@ QFont Pictures::font(const std::string& name, float points) {
             if (!families.isEmpty()) serifFamily_ = families.first();
         }
     }
-    QFont f(serifFamily_);
-    f.setPointSizeF(points);
-    return f;
+    return serifFamily_;
 }
 
 } // namespace pirandella

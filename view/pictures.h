@@ -21,6 +21,8 @@ class Pictures {
     QFont font(const std::string& name, float points);
 
   private:
+    const QString& serifFamily();
+
     QPixmap background_;
     QPixmap instructions_;
     std::array<QPixmap, 2> listStrips_;            // ImageList2, ImageList3: 26 tiles in a row
