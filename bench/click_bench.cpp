@@ -1,7 +1,7 @@
 // From an arrow click to the repainted window, in the real game window on a real X display
 // (run under Xvfb): the click goes through hit-testing, the move, the redraw of the model and
 // the paint of the whole client area, flushed to the display.
-#include "view/main_window.h"
+#include "qt/main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

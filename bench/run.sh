@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
-ensure_packages xvfb xauth libbenchmark-dev libxcb1-dev
-build build-bench -DCMAKE_BUILD_TYPE=Release -DPIRANDELLA_BENCH=ON -DPIRANDELLA_TESTS=OFF \
+ensure_packages "${game_packages[@]}" xvfb xauth libbenchmark-dev libxcb1-dev pkg-config
+build_all build-bench -DCMAKE_BUILD_TYPE=Release -DPIRANDELLA_BENCH=ON -DPIRANDELLA_TESTS=OFF \
     -DPIRANDELLA_TOOLS=OFF >/dev/null
 runs=${RUNS:-7}
 

@@ -1,41 +1,56 @@
-# Shared by the play and test scripts: install what is missing, then configure and build.
+# Shared by the play and test scripts: says what each step does, installs what is missing with
+# apt-get, configures and builds, and stops with a plain message when a step fails.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-# Debian packages the build needs; the scripts pass more for their own needs.
-base_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev googletest libgtest-dev)
-# Tests also validate the desktop entry.
-test_packages=(desktop-file-utils)
+# What the game needs to build and run (the platform plugin is only a recommendation of Qt's).
+game_packages=(cmake g++ make qt6-base-dev libgl-dev qt6-qpa-plugins)
+# What the tests add: GoogleTest, and the tools that check the desktop entry, the AppStream data,
+# the Debian package and the game on Wayland.
+test_packages=(googletest libgtest-dev desktop-file-utils appstream lintian dpkg-dev file
+    weston qt6-wayland)
 
-install_missing() {
-    local missing=()
+current_step=""
+step() { # step <what is about to happen>
+    current_step=$1
+    printf '\n==> %s\n' "$1"
+}
+trap 'echo >&2; echo "pirandella: stopped while ${current_step:-starting}: see the messages above." >&2' ERR
+
+missing_packages() {
+    local p
     for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || echo "$p"
     done
+}
+
+ensure_packages() { # ensure_packages <package>...: installs those missing, on Debian-like systems
+    command -v dpkg-query >/dev/null || return 0 # elsewhere the README lists what to install
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
     [ ${#missing[@]} -eq 0 ] && return 0
-    if command -v apt-get >/dev/null && [ "$(id -u)" -eq 0 ]; then
-        echo "Installing: ${missing[*]}"
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
-    else
-        echo "Please install these packages first (as root): ${missing[*]}" >&2
+    if ! command -v apt-get >/dev/null || [ "$(id -u)" -ne 0 ]; then
+        echo "pirandella: please install these packages first (as root): ${missing[*]}" >&2
         exit 1
     fi
+    step "Installing ${#missing[@]} packages with apt-get (a few minutes on a fresh system): ${missing[*]}"
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# Installs only on Debian-like systems; elsewhere the packages must already be there.
-ensure_packages() {
-    if command -v dpkg-query >/dev/null; then install_missing "${base_packages[@]}" "$@"; fi
+build_game() { # build_game [folder]: configures and builds the game alone
+    local dir=${1:-build}
+    step "Configuring the game in $dir/"
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DPIRANDELLA_TESTS=OFF
+    step "Building the game (about a minute on two cores)"
+    cmake --build "$dir" --parallel "$(nproc)" --target pirandella
 }
 
-build() { # build <dir> [cmake options...]
+build_all() { # build_all <folder> [cmake options...]: the game, the tests and the tools
     local dir=$1
     shift
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" -j"$(nproc)"
-}
-
-build_game() { # only the game, in build/, whatever else that folder is configured for
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build -j"$(nproc)" --target pirandella
+    step "Configuring $dir/ $*"
+    cmake -S . -B "$dir" "$@"
+    step "Building $dir/ (a few minutes on two cores)"
+    cmake --build "$dir" --parallel "$(nproc)"
 }

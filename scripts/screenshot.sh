@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes docs/screenshot.png (and docs/screenshot@2x.png at display scale 2) under Xvfb.
 source "$(dirname "$0")/common.sh"
-ensure_packages xvfb xauth imagemagick
-build_game
+ensure_packages "${game_packages[@]}" xvfb xauth imagemagick
+build_game build
 shoot() { # shoot <scale> <file>
     QT_SCALE_FACTOR=$1 xvfb-run -a -s "-screen 0 1200x1100x24" bash -c '
         ./build/pirandella & game=$!

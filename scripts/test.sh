@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test without a display: once in a
 # plain build, once under AddressSanitizer and UndefinedBehaviorSanitizer (any report fails).
+# On a fresh Debian 12 this takes about 15 minutes on two cores, most of it the two builds.
 source "$(dirname "$0")/common.sh"
-ensure_packages "${test_packages[@]}"
+ensure_packages "${game_packages[@]}" "${test_packages[@]}"
 export QT_QPA_PLATFORM=offscreen
 
-build build -DPIRANDELLA_TESTS=ON -DPIRANDELLA_TOOLS=ON
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+build_all build -DCMAKE_BUILD_TYPE=Release -DPIRANDELLA_TESTS=ON -DPIRANDELLA_TOOLS=ON \
+    -DPIRANDELLA_REQUIRE_TOOLS=ON
+step "Running the tests in build/"
+ctest --test-dir build --output-on-failure --parallel "$(nproc)"
 
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-build build-asan -DCMAKE_BUILD_TYPE=Debug -DPIRANDELLA_TESTS=ON -DPIRANDELLA_TOOLS=OFF \
-    -DCMAKE_CXX_FLAGS="-O1 $sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize"
+build_all build-asan -DCMAKE_BUILD_TYPE=Debug -DPIRANDELLA_TESTS=ON -DPIRANDELLA_TOOLS=OFF \
+    -DPIRANDELLA_SYSTEM_TESTS=OFF -DCMAKE_CXX_FLAGS="-O1 $sanitize" \
+    -DCMAKE_EXE_LINKER_FLAGS="$sanitize"
+step "Running the tests in build-asan/ under the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+    ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
+step "Every test passed"

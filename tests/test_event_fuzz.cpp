@@ -3,7 +3,7 @@
 // length and the seed; a failure names both and the event, so it can be replayed.
 #include "game_fixtures.h"
 #include "game_invariants.h"
-#include "view/main_window.h"
+#include "qt/main_window.h"
 
 #include <QAction>
 #include <QTest>

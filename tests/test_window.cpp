@@ -1,5 +1,5 @@
 #include "game_fixtures.h"
-#include "view/main_window.h"
+#include "qt/main_window.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -74,7 +74,8 @@ TEST(MainWindow, OpensAsDesigned) {
     EXPECT_FALSE(w.game().window.image2[28].visible);
     EXPECT_FALSE(w.timer().isActive());
     EXPECT_EQ(w.timer().interval(), 120);
-    EXPECT_FALSE(w.windowIcon().isNull());
+    EXPECT_EQ(w.windowIcon().availableSizes(),
+              QList<QSize>({{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
     EXPECT_EQ(w.game().state.moveCount, 40); // the puzzle was set up before the window showed
 }
 

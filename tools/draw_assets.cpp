@@ -259,7 +259,6 @@ int main(int argc, char** argv) {
         Save(WhiteTiles(s), out.filePath("imagelist3" + twin + ".png"));
         Save(Background(s), out.filePath("background" + twin + ".jpg")); // a photograph
         Save(Instructions(s), out.filePath("instructions" + twin + ".png"));
-        Save(Icon(32 * s), out.filePath("icon" + twin + ".png"));
         for (const auto& [name, turn] : pointers)
             Save(Pointer(s, turn), out.filePath(QString::fromLatin1(name) + twin + ".png"));
     }

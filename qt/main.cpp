@@ -1,4 +1,4 @@
-#include "view/main_window.h"
+#include "qt/main_window.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -20,12 +20,15 @@ bool DisplayMissing() {
 
 int main(int argc, char** argv) {
     if (DisplayMissing()) {
-        std::fputs("pirandella: no display found (DISPLAY is not set); on a machine without a "
-                   "screen run it under Xvfb: xvfb-run -a pirandella\n",
-                   stderr);
+        std::fprintf(stderr,
+                     "pirandella: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                     "on a machine without a screen run it under Xvfb: xvfb-run -a %s\n",
+                     argv[0]);
         return 1;
     }
     QApplication app(argc, argv);
+    // Wayland desktops find the window's icon and name through its desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pirandella.pirandella"));
     pirandella::Game game;
     game.screen = pirandella::MeasureScreen();
     pirandella::MainWindow window(std::move(game));

@@ -6,6 +6,7 @@
 
 #include <QCursor>
 #include <QFont>
+#include <QIcon>
 #include <QPixmap>
 #include <array>
 #include <optional>
@@ -30,6 +31,9 @@ class Pictures {
     std::array<std::optional<QCursor>, 5> cursors_;
     QString serifFamily_;
 };
+
+// The window's icon in every size the desktop entry installs, so no taskbar has to stretch one.
+QIcon WindowIcon();
 
 // A resource picture, in double resolution where the screen has more than one device pixel
 // per logical pixel.

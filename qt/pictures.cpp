@@ -1,4 +1,4 @@
-#include "view/pictures.h"
+#include "qt/pictures.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -18,6 +18,13 @@ QPixmap LoadPicture(const QString& path, const char* format) {
         }
     }
     return QPixmap(path, format);
+}
+
+QIcon WindowIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/pirandella-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 namespace {

@@ -2,7 +2,7 @@
 // clicks to the frontmost visible element and shows each arrow cell's pointer.
 #pragma once
 
-#include "view/pictures.h"
+#include "qt/pictures.h"
 #include "view/window_model.h"
 
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "view/main_window.h"
+#include "qt/main_window.h"
 
 #include "ui/handlers.h"
 
@@ -40,7 +40,7 @@ MainWindow::MainWindow(Game game) : game_(std::move(game)) {
     connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
 
     setWindowTitle(QString::fromStdString(w.form.caption));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    setWindowIcon(WindowIcon());
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the layout does not adapt
     if (game_.state.scaled == 1)
         move(TwipsToPixels(w.form.left, tpp),

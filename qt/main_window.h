@@ -3,8 +3,8 @@
 #pragma once
 
 #include "engine/game.h"
-#include "view/board_widget.h"
-#include "view/pictures.h"
+#include "qt/board_widget.h"
+#include "qt/pictures.h"
 
 #include <QMainWindow>
 #include <QTimer>
