@@ -13,6 +13,7 @@ namespace pirandella {
 struct ScreenMetrics {
     double twipsPerPixelX = 12, twipsPerPixelY = 12;
     double widthTwips = 1920 * 12, heightTwips = 1080 * 12;
+    TwipsScale twipsPerPixel() const { return {twipsPerPixelX, twipsPerPixelY}; }
 };
 
 struct Game {
@@ -20,10 +21,12 @@ struct Game {
     WindowModel window = DesignWindow();
     RandomSource rng;
     ScreenMetrics screen;
-    // Seconds since midnight, read once to seed the generator.
+    // Seconds since the player's local midnight, read once to seed the generator.
     std::function<float()> timeOfDay = SecondsSinceMidnight;
 
     static float SecondsSinceMidnight();
+    // The same for a moment given as seconds since 1970 and the local clock time that it is.
+    static float SecondsOfClock(double epochSeconds, int hour, int minute, int second);
 };
 
 // Sets the move about to be applied: the line goes to moveColumn for directions 1 and 2, to
@@ -44,5 +47,8 @@ void SaveHomePositions(Game& g);
 void ArrangeBoard(Game& g);
 void RestoreHomePositions(Game& g);
 void DrawBoard(Game& g);
+// The platform's frame, title and menu bar around the client area, in pixels: the window's outer
+// size follows, and a window that the scaling centred is centred again on its new outer size.
+void SetWindowChrome(Game& g, int widthPx, int heightPx);
 
 } // namespace pirandella

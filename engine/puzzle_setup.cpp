@@ -2,15 +2,28 @@
 
 #include <bit>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
+#include <ctime>
 
 namespace pirandella {
 
 float Game::SecondsSinceMidnight() {
     using namespace std::chrono;
-    const auto now = system_clock::now();
-    const auto sinceMidnight = now - floor<days>(now);
-    return duration<float>(sinceMidnight).count();
+    const double now = duration<double>(system_clock::now().time_since_epoch()).count();
+    const std::time_t whole = static_cast<std::time_t>(now);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &whole);
+#else
+    localtime_r(&whole, &local);
+#endif
+    return SecondsOfClock(now, local.tm_hour, local.tm_min, local.tm_sec);
+}
+
+float Game::SecondsOfClock(double epochSeconds, int hour, int minute, int second) {
+    const double fraction = epochSeconds - std::floor(epochSeconds);
+    return static_cast<float>(3600.0 * hour + 60.0 * minute + second + fraction);
 }
 
 void NewPuzzle(Game& g) {

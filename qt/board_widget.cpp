@@ -1,77 +1,125 @@
 #include "qt/board_widget.h"
 
+#include "view/device_pixels.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 #include <ranges>
 
 namespace pirandella {
 
-BoardWidget::BoardWidget(const WindowModel& model, Pictures& pictures, double twipsPerPixel,
-                         QWidget* parent)
-    : QWidget(parent), model_(model), pictures_(pictures), twipsPerPixel_(twipsPerPixel) {
+namespace {
+
+const QColor surround(10, 22, 8); // the darkest green of the photograph's lower edge
+
+QRect ToQRect(const DeviceRect& r) {
+    return {r.x, r.y, r.width, r.height};
+}
+
+} // namespace
+
+BoardWidget::BoardWidget(const WindowModel& model, Pictures& pictures, TwipsScale twipsPerPixel,
+                         QSize designSize, QWidget* parent)
+    : QWidget(parent), model_(model), pictures_(pictures), twipsPerPixel_(twipsPerPixel),
+      designSize_(designSize) {
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent); // the background picture covers the whole area
+    setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted
+    setMinimumSize(designSize);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QPoint BoardWidget::origin() const {
+    return {std::max(0, (width() - designSize_.width()) / 2),
+            std::max(0, (height() - designSize_.height()) / 2)};
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.drawPixmap(0, 0, pictures_.background());
+    const qreal dpr = devicePixelRatioF();
+    const QPoint o = origin();
+    painter.fillRect(rect(), surround);
+    painter.save();
+    painter.setClipRect(QRect(o, designSize_));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPixmap& background = pictures_.background(dpr);
+    painter.drawPixmap(QRectF(o, background.deviceIndependentSize()), background,
+                       QRectF(background.rect()));
+    painter.restore();
+
+    // Frames and pictures go on whole device pixels of the window, wherever in the window this
+    // widget stands: paint in the window's device pixels, here shifted to the widget's corner.
+    const QPoint inWindow = mapTo(window(), QPoint());
+    const QPoint offset = inWindow + o;
     for (const ElementRef& ref : StackingOrder() | std::views::reverse) {
-        if (ref.kind == ElementRef::Label1)
+        if (ref.kind == ElementRef::Label1) {
+            painter.save();
+            painter.translate(o);
             paintLabel(painter, model_.label1[ref.index]);
-        else
-            paintImage(painter, ref.kind == ElementRef::Image1 ? model_.image1[ref.index]
-                                                               : model_.image2[ref.index]);
+            painter.restore();
+            continue;
+        }
+        painter.save();
+        painter.scale(1 / dpr, 1 / dpr);
+        painter.translate(-inWindow.x() * dpr, -inWindow.y() * dpr);
+        paintImage(painter,
+                   ref.kind == ElementRef::Image1 ? model_.image1[ref.index]
+                                                  : model_.image2[ref.index],
+                   offset, dpr);
+        painter.restore();
     }
 }
 
 // A frame is one pixel on the element's outer edge, so the frames of elements that overlap by
-// one pixel fall on the same line.
-void BoardWidget::paintImage(QPainter& painter, const ImageElement& e) {
+// one pixel fall on the same line; the picture fills what the frame encloses.
+void BoardWidget::paintImage(QPainter& painter, const ImageElement& e, QPoint offset, qreal dpr) {
     if (!e.visible) return;
-    const PixelRect r = PixelBounds(e, twipsPerPixel_);
-    const QPixmap& picture = pictures_.picture(e.picture);
-    if (!picture.isNull()) painter.drawPixmap(r.x + 1, r.y + 1, picture);
-    if (e.borderStyle == 1) { // filled strips cover whole pixels at any pixel density
-        painter.fillRect(r.x, r.y, r.width, 1, Qt::black);
-        painter.fillRect(r.x, r.y + r.height - 1, r.width, 1, Qt::black);
-        painter.fillRect(r.x, r.y, 1, r.height, Qt::black);
-        painter.fillRect(r.x + r.width - 1, r.y, 1, r.height, Qt::black);
-    }
+    PixelRect r = PixelBounds(e, twipsPerPixel_);
+    r.x += offset.x();
+    r.y += offset.y();
+    const DeviceRect inside = PictureBox(r, dpr);
+    const QPixmap& picture = pictures_.picture(e.picture, QSize(inside.width, inside.height), dpr);
+    if (!picture.isNull()) painter.drawPixmap(ToQRect(inside), picture, picture.rect());
+    if (e.borderStyle != 1) return;
+    const DeviceRect box = FrameBox(r, dpr);
+    const int t = FrameThickness(dpr);
+    painter.fillRect(box.x, box.y, box.width, t, Qt::black);
+    painter.fillRect(box.x, box.y + box.height - t, box.width, t, Qt::black);
+    painter.fillRect(box.x, box.y, t, box.height, Qt::black);
+    painter.fillRect(box.x + box.width - t, box.y, t, box.height, Qt::black);
 }
 
 void BoardWidget::paintLabel(QPainter& painter, const LabelElement& e) {
     if (!e.visible) return;
     painter.setFont(pictures_.font(e.fontName, e.fontSize));
     painter.setPen(Qt::white);
-    const QFontMetrics metrics = painter.fontMetrics();
-    painter.drawText(TwipsToPixels(e.left, twipsPerPixel_),
-                     TwipsToPixels(e.top, twipsPerPixel_) + metrics.ascent(),
-                     QString::fromStdString(e.caption));
+    const PixelRect r = PixelBounds(e, twipsPerPixel_);
+    painter.drawText(r.x, r.y + painter.fontMetrics().ascent(), QString::fromStdString(e.caption));
 }
 
-ElementRef BoardWidget::elementAt(const QPoint& p) const {
-    return HitTest(model_, p.x(), p.y(), twipsPerPixel_);
+ElementRef BoardWidget::elementAt(QPointF p) const {
+    const QPointF inDesign = p - QPointF(origin());
+    return HitTest(model_, static_cast<int>(std::floor(inDesign.x())),
+                   static_cast<int>(std::floor(inDesign.y())), twipsPerPixel_);
 }
 
 // A click is a press and a release on the same element.
 void BoardWidget::mousePressEvent(QMouseEvent* e) {
-    pressed_ = e->button() == Qt::LeftButton ? elementAt(e->position().toPoint()) : ElementRef{};
+    pressed_ = e->button() == Qt::LeftButton ? elementAt(e->position()) : ElementRef{};
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
     const ElementRef pressed = pressed_;
     pressed_ = {};
     if (e->button() != Qt::LeftButton || pressed.kind == ElementRef::None) return;
-    if (elementAt(e->position().toPoint()) == pressed && onClick) onClick(pressed);
+    if (elementAt(e->position()) == pressed && onClick) onClick(pressed);
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* e) {
-    const ElementRef ref = elementAt(e->position().toPoint());
+    const ElementRef ref = elementAt(e->position());
     const bool arrow = ref.kind == ElementRef::Image2 && ref.index < WindowModel::arrowCount;
     if (arrow)
-        setCursor(pictures_.cursor(model_.image2[ref.index].pointer));
+        setCursor(pictures_.cursor(model_.image2[ref.index].pointer, devicePixelRatioF()));
     else
         unsetCursor();
 }

@@ -7,6 +7,8 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
+#include <algorithm>
 
 namespace pirandella {
 
@@ -21,31 +23,78 @@ ScreenMetrics MeasureScreen() {
 }
 
 MainWindow::MainWindow(Game game) : game_(std::move(game)) {
-    Form_Initialize(game_); // the first puzzle stands before the window is shown
     const WindowModel& w = game_.window;
-    const double tpp = game_.screen.twipsPerPixelX;
-    board_ = new BoardWidget(w, pictures_, tpp, this);
-    board_->setFixedSize(TwipsToPixels(w.form.width, tpp),
-                         TwipsToPixels(w.form.height, game_.screen.twipsPerPixelY));
-    board_->onClick = [this](ElementRef ref) { onClick(ref); };
-    setCentralWidget(board_);
-
     void (*const handlers[4])(Game&) = {mnuSoluzione_Click, mnuNS_Click, mnuIstruzioni_Click,
                                         mnuAnnullaMossa_Click};
     for (int id = 0; id < 4; ++id) {
         actions_[id] = menuBar()->addAction(QString::fromStdString(w.menu[id].caption));
         connect(actions_[id], &QAction::triggered, this, [this, h = handlers[id]] { handle(h); });
     }
+    menuBar()->ensurePolished(); // measured in the font it will show
+    // The menu bar is part of the window's outer size, which the scaling centres on the screen;
+    // a window manager's frame and title follow once the window is shown.
+    SetWindowChrome(game_, 0, menuBar()->sizeHint().height());
+    Form_Initialize(game_); // the first puzzle stands before the window is shown
+    const TwipsScale tpp = game_.screen.twipsPerPixel();
+    const PixelRect client = ClientBounds(w.form, tpp);
+    board_ = new BoardWidget(w, pictures_, tpp, QSize(client.width, client.height), this);
+    board_->onClick = [this](ElementRef ref) { onClick(ref); };
+    setCentralWidget(board_);
     timer_.setInterval(w.timer1.interval);
     connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
 
     setWindowTitle(QString::fromStdString(w.form.caption));
     setWindowIcon(WindowIcon());
-    layout()->setSizeConstraint(QLayout::SetFixedSize); // the layout does not adapt
-    if (game_.state.scaled == 1)
-        move(TwipsToPixels(w.form.left, tpp),
-             TwipsToPixels(w.form.top, game_.screen.twipsPerPixelY));
+    // The layout does not adapt, so the window offers no maximise button and asks for one size.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    // Wide enough for every menu command, should the menu font be large.
+    normalSize_ = QSize(std::max(client.width, menuBar()->sizeHint().width()),
+                        client.height + menuBar()->sizeHint().height());
+    holdNormalSize();
+    placeAsScaled();
     reflect();
+}
+
+void MainWindow::placeAsScaled() {
+    const FormElement& form = game_.window.form;
+    if (game_.state.scaled == 1)
+        move(TwipsToPixels(form.left, game_.screen.twipsPerPixelX),
+             TwipsToPixels(form.top, game_.screen.twipsPerPixelY));
+}
+
+void MainWindow::holdNormalSize() {
+    setMinimumSize(normalSize_);
+    setMaximumSize(normalSize_);
+}
+
+// Maximised or full screen, by the player or by the window manager: the window takes the size it
+// is given, with the design in its middle. Back to normal, it asks for its own size again.
+void MainWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::WindowStateChange) {
+        if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        else
+            holdNormalSize();
+    }
+    QMainWindow::changeEvent(e);
+}
+
+bool MainWindow::event(QEvent* e) {
+    if (e->type() == QEvent::Move || e->type() == QEvent::Show) followFrame();
+    return QMainWindow::event(e);
+}
+
+void MainWindow::followFrame() {
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const FormElement& form = game_.window.form;
+    const int width = frame.left() + frame.right();
+    const int height = frame.top() + frame.bottom() + menuBar()->height();
+    if (frame.isNull() || windowState() != Qt::WindowNoState) return; // unframed, or not placed
+    if (width == form.chromeWidth && height == form.chromeHeight) return;
+    SetWindowChrome(game_, width, height);
+    placeAsScaled();
 }
 
 MainWindow::~MainWindow() {

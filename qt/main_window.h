@@ -32,16 +32,26 @@ class MainWindow : public QMainWindow {
     // One tick of the timer, as the running timer delivers it.
     void tick();
 
+  protected:
+    bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
   private:
     void handle(void (*handler)(Game&));
     void onClick(ElementRef ref);
     void fitLabelToCaption();
+    // The size the window keeps while it is neither maximised nor full screen.
+    void holdNormalSize();
+    // Takes in the frame and title that a window manager adds once the window is shown.
+    void followFrame();
+    void placeAsScaled();
 
     Game game_;
     Pictures pictures_;
     BoardWidget* board_ = nullptr;
     std::array<QAction*, 4> actions_{};
     std::string fittedCaption_; // the caption the label was last sized to
+    QSize normalSize_;
     QTimer timer_;
 };
 

@@ -38,10 +38,11 @@ ensure_packages() { # ensure_packages <package>...: installs those missing, on D
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-build_game() { # build_game [folder]: configures and builds the game alone
+build_game() { # build_game [folder [cmake options...]]: configures and builds the game alone
     local dir=${1:-build}
+    shift || true
     step "Configuring the game in $dir/"
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DPIRANDELLA_TESTS=OFF
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DPIRANDELLA_TESTS=OFF "$@"
     step "Building the game (about a minute on two cores)"
     cmake --build "$dir" --parallel "$(nproc)" --target pirandella
 }

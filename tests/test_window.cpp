@@ -1,11 +1,13 @@
-#include "game_fixtures.h"
-#include "qt/main_window.h"
+#include "window_helpers.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace pirandella;
@@ -13,25 +15,14 @@ using namespace pirandella::testing;
 
 namespace {
 
-Game GameOfSize(int n) {
-    Game g;
-    g.screen = MeasureScreen();
-    g.timeOfDay = [] { return 500.0f; };
-    g.rng.script({SizeDraw(n)});
-    return g;
-}
-
-QPoint CentreOf(MainWindow& w, const ImageElement& e) {
-    const PixelRect r = PixelBounds(e, w.board()->twipsPerPixel());
-    return {r.x + r.width / 2, r.y + r.height / 2};
-}
-
-void ClickAt(MainWindow& w, QPoint p) {
-    QTest::mouseClick(w.board(), Qt::LeftButton, {}, p);
-}
-
-void ClickArrow(MainWindow& w, int index) {
-    ClickAt(w, CentreOf(w, w.game().window.image2[index]));
+// The columns of a picture that hold any opaque pixel: first and last.
+std::pair<int, int> OpaqueColumns(const QImage& image) {
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).alpha() > 0)
+                first = std::min(first, x), last = std::max(last, x);
+    return {first, last};
 }
 
 // What the screen shows at a pixel of the client area.
@@ -45,21 +36,74 @@ QColor ScreenPixel(MainWindow& w, QPoint p) {
 
 TEST(Pictures, AreBuiltIntoTheProgram) {
     Pictures pictures;
-    EXPECT_EQ(pictures.background().size(), QSize(410, 456));
-    EXPECT_EQ(pictures.picture({PictureList::Instructions, 0}).size(), QSize(300, 300));
+    EXPECT_EQ(pictures.background(1).size(), QSize(410, 456));
+    EXPECT_EQ(pictures.background(2).size(), QSize(820, 912));
+    EXPECT_EQ(pictures.background(2).deviceIndependentSize(), QSizeF(410, 456));
+    const QImage page =
+        pictures.picture({PictureList::Instructions, 0}, QSize(300, 300), 1).toImage();
+    EXPECT_EQ(page.size(), QSize(300, 300));
+    EXPECT_EQ(page.pixelColor(5, 5), QColor(Qt::white));
+    int ink = 0; // black text on white
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 300; ++x) ink += page.pixelColor(x, y).lightness() < 128;
+    EXPECT_GT(ink, 3000);
     for (PictureList list : {PictureList::ImageList2, PictureList::ImageList3})
         for (int item = 1; item <= 26; ++item)
-            EXPECT_EQ(pictures.picture({list, item}).deviceIndependentSize(), QSizeF(32, 32));
-    EXPECT_TRUE(pictures.picture({PictureList::ImageList2, 27}).isNull());
-    EXPECT_EQ(pictures.cursor(Pointer::ArrowDown).pixmap().size(), QSize(16, 16));
-    EXPECT_EQ(pictures.cursor(Pointer::ArrowUp).hotSpot(), QPoint(7, 1));
+            EXPECT_EQ(pictures.picture({list, item}, QSize(40, 41), 1.25).deviceIndependentSize(),
+                      QSizeF(32, 32.8));
+    EXPECT_TRUE(pictures.picture({PictureList::ImageList2, 27}, QSize(32, 32), 1).isNull());
+    EXPECT_TRUE(pictures.picture({PictureList::None, 0}, QSize(32, 32), 1).isNull());
     EXPECT_EQ(pictures.font("Times New Roman", 10).family(), "Liberation Serif");
-    // A red tile is transparent in its corner, a white one opaque white.
-    const QImage red = pictures.picture({PictureList::ImageList2, 1}).toImage();
-    const QImage white = pictures.picture({PictureList::ImageList3, 1}).toImage();
+    // A red tile is transparent in its corner, a white one opaque white with a grey edge; the
+    // capitals stand on pixel rows 15 to 26.
+    const QImage red = pictures.picture({PictureList::ImageList2, 8}, QSize(32, 32), 1).toImage();
+    const QImage white = pictures.picture({PictureList::ImageList3, 8}, QSize(32, 32), 1).toImage();
     EXPECT_EQ(red.pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(red.pixelColor(12, 20), QColor(255, 45, 45)); // the stem of the H
     EXPECT_EQ(white.pixelColor(0, 0), QColor(Qt::white));
     EXPECT_EQ(white.pixelColor(31, 10), QColor(161, 161, 161));
+    EXPECT_EQ(white.pixelColor(10, 31), QColor(161, 161, 161));
+    for (int y = 0; y < 31; ++y) {
+        const bool stem = white.pixelColor(12, y) == QColor(51, 51, 51);
+        EXPECT_EQ(stem, y >= 15 && y <= 26) << "row " << y;
+    }
+}
+
+TEST(Pictures, PointEachArrowTheWayItsLineTurns) {
+    Pictures pictures;
+    const struct {
+        Pointer p;
+        QPoint tip;
+    } arrows[] = {{Pointer::ArrowDown, {7, 13}},
+                  {Pointer::ArrowUp, {7, 1}},
+                  {Pointer::ArrowLeft, {1, 7}},
+                  {Pointer::ArrowRight, {13, 7}}};
+    for (const auto& a : arrows) {
+        EXPECT_EQ(Pictures::PointerTip(a.p), a.tip);
+        const QCursor& cursor = pictures.cursor(a.p, 1);
+        const QImage image = cursor.pixmap().toImage();
+        EXPECT_EQ(image.size(), QSize(16, 16));
+        EXPECT_EQ(cursor.hotSpot(), a.tip); // the offscreen platform takes pixels of the layout
+        EXPECT_GT(image.pixelColor(a.tip).alpha(), 0);
+        // Only the tip stands alone on the arrow's leading edge.
+        const bool vertical = a.p == Pointer::ArrowDown || a.p == Pointer::ArrowUp;
+        int alone = 0;
+        for (int k = 0; k < 16; ++k)
+            alone +=
+                image.pixelColor(vertical ? k : a.tip.x(), vertical ? a.tip.y() : k).alpha() > 0;
+        EXPECT_EQ(alone, 1) << static_cast<int>(a.p);
+        if (!vertical) {
+            // The left arrow's tip is its leftmost pixel, the right arrow's its rightmost.
+            const auto [first, last] = OpaqueColumns(image);
+            EXPECT_EQ(a.p == Pointer::ArrowLeft ? first : last, a.tip.x());
+        }
+    }
+    // At a display scale the pointer grows with it, drawn for the new size.
+    for (qreal scale : {1.25, 1.5, 2.0}) {
+        const QPixmap pointer = pictures.cursor(Pointer::ArrowLeft, scale).pixmap();
+        EXPECT_EQ(pointer.size(), QSize(1, 1) * std::lround(16 * scale));
+        EXPECT_EQ(pointer.deviceIndependentSize().toSize(), QSize(16, 16));
+    }
 }
 
 TEST(MainWindow, OpensAsDesigned) {
@@ -68,6 +112,10 @@ TEST(MainWindow, OpensAsDesigned) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     EXPECT_EQ(w.windowTitle(), "pirandella");
     EXPECT_EQ(w.board()->size(), QSize(407, 450));
+    // One size only, and said so: no maximise button, the same least and greatest size.
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(w.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
     QStringList captions;
     for (QAction* a : w.menuBar()->actions()) captions << a->text();
     EXPECT_EQ(captions, QStringList({"Soluzione", "Nuovo schema", "Istruzioni", "Annulla mossa"}));
@@ -155,49 +203,23 @@ TEST(MainWindow, TheScreenShowsEveryMoveAfterItsEvent) {
 // Runs twice: at the platform's usual 96 dpi and, in its own process, at 120 dpi.
 TEST(WindowAtAnyDpi, KeepsEveryElementAtItsDesignPixels) {
     MainWindow w(GameOfSize(7));
-    const double tpp = w.board()->twipsPerPixel();
+    const TwipsScale tpp = w.board()->twipsPerPixel();
     if (qgetenv("QT_FONT_DPI") == "120") {
-        EXPECT_EQ(tpp, 12);
+        EXPECT_EQ(tpp.x, 12);
     }
     const Game& g = w.game();
-    EXPECT_EQ(g.state.scaled, tpp == 12 ? 0 : 1);
+    EXPECT_EQ(g.state.scaled, tpp.x == 12 ? 0 : 1);
     EXPECT_EQ(w.board()->size(), QSize(407, 450));
     const WindowModel design = DesignWindow();
     for (int i = 0; i < 49; ++i)
-        EXPECT_EQ(PixelBounds(g.window.image1[i], tpp), PixelBounds(design.image1[i], 12)) << i;
+        EXPECT_EQ(PixelBounds(g.window.image1[i], tpp), PixelBounds(design.image1[i], {})) << i;
     for (int i = 0; i < 29; ++i)
-        EXPECT_EQ(PixelBounds(g.window.image2[i], tpp), PixelBounds(design.image2[i], 12)) << i;
-    EXPECT_EQ(g.window.label1[0].fontSize, tpp == 12 ? 10.2f : std::floor(10.2f * float(tpp / 12)));
-}
-
-// Runs at scale 1 and, in its own process, at scale 2: every white tile on screen is its
-// picture pixel for pixel, at the screen's own density.
-TEST(WindowAtAnyScale, ShowsEachTileAsItsPicture) {
-    MainWindow w(GameOfSize(7));
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    const qreal dpr = w.devicePixelRatioF();
-    if (qgetenv("QT_SCALE_FACTOR") == "2") {
-        EXPECT_EQ(dpr, 2);
-    }
-    const QImage shot = w.board()->grab().toImage();
-    ASSERT_EQ(shot.size(), QSize(407, 450) * dpr);
-    Pictures pictures;
-    const Game& g = w.game();
-    int compared = 0;
-    for (int i = 0; i < 49; ++i) {
-        const ImageElement& tile = g.window.image1[i];
-        if (tile.picture.list != PictureList::ImageList3) continue;
-        const QImage picture = pictures.picture(tile.picture).toImage();
-        ASSERT_EQ(picture.size(), QSize(32, 32) * dpr);
-        const PixelRect r = PixelBounds(tile, w.board()->twipsPerPixel());
-        const QImage onScreen = shot.copy(QRect(QPoint(r.x + 1, r.y + 1) * dpr, picture.size()));
-        EXPECT_EQ(onScreen.convertToFormat(QImage::Format_RGB32),
-                  picture.convertToFormat(QImage::Format_RGB32))
-            << "tile " << i;
-        ++compared;
-    }
-    EXPECT_GT(compared, 20);
+        EXPECT_EQ(PixelBounds(g.window.image2[i], tpp), PixelBounds(design.image2[i], {})) << i;
+    EXPECT_EQ(g.window.label1[0].fontSize,
+              tpp.y == 12 ? 10.2f : std::floor(10.2f * float(tpp.y / 12)));
+    // The window's outer size takes in the menu bar: the client area stays 407 x 450.
+    EXPECT_EQ(ClientBounds(g.window.form, tpp), (PixelRect{0, 0, 407, 450}));
+    EXPECT_EQ(g.window.form.chromeHeight, w.menuBar()->sizeHint().height());
 }
 
 TEST(MainWindow, ShowsEachArrowsPointerOverIt) {
@@ -235,4 +257,48 @@ TEST(MainWindow, PlaysTheSolutionTickByTickWhileIgnoringThePlayer) {
     EXPECT_EQ(g.window.label1[0].caption, task);
     for (int i = 0; i < 28; ++i) EXPECT_FALSE(g.window.image2[i].visible);
     EXPECT_EQ(w.menuAction(mnuIstruzioni)->text(), "Istruzioni");
+}
+
+TEST(MainWindow, KeepsTheDesignInTheMiddleOfALargerWindow) {
+    MainWindow w(GameOfSize(6));
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const QSize normal = w.size();
+    for (bool fullScreen : {false, true}) {
+        // As a window manager does it: through the platform's window, not the widget.
+        w.windowHandle()->setWindowStates(fullScreen ? Qt::WindowFullScreen : Qt::WindowMaximized);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->width() > 407; }, 2000));
+        const QSize board = w.board()->size();
+        EXPECT_EQ(w.board()->origin(),
+                  QPoint((board.width() - 407) / 2, (board.height() - 450) / 2));
+        const int count = w.game().state.moveCount;
+        ClickArrow(w, 8); // still plays, at the arrow's new place on the screen
+        EXPECT_EQ(w.game().state.moveCount, count + 1);
+        const QImage shot = w.board()->grab().toImage();
+        EXPECT_EQ(shot.pixelColor(1, 1), QColor(10, 22, 8)); // the surround is painted
+        w.windowHandle()->setWindowStates(Qt::WindowNoState);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.size() == normal; }, 2000));
+        EXPECT_EQ(w.minimumSize(), w.maximumSize());
+        EXPECT_EQ(w.board()->origin(), QPoint());
+    }
+}
+
+TEST(MainWindow, ShowsEveryMenuCommandWhateverTheMenuFont) {
+    const QFont usual = QApplication::font(); // as a desktop with large fonts sets it
+    QFont large = usual;
+    large.setPointSizeF(usual.pointSizeF() * 3);
+    QApplication::setFont(large);
+    MainWindow w(GameOfSize(5));
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QApplication::setFont(usual);
+    ASSERT_GT(w.menuBar()->sizeHint().width(), 407); // wider than the design
+    for (QAction* a : w.menuBar()->actions())
+        EXPECT_LE(w.menuBar()->actionGeometry(a).right(), w.menuBar()->width())
+            << a->text().toStdString();
+    for (const QToolButton* more : w.menuBar()->findChildren<QToolButton*>())
+        EXPECT_FALSE(more->isVisible()); // no overflow button
+    EXPECT_EQ(w.board()->origin().x(), (w.board()->width() - 407) / 2);
+    ClickArrow(w, 2);
+    EXPECT_EQ(w.game().state.moveCount, 21);
 }

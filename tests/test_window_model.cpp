@@ -11,17 +11,17 @@ TEST(DesignWindow, PlacesEveryElementAsDesigned) {
     EXPECT_EQ(w.form.height, 5400);
     for (int i = 0; i < 49; ++i) {
         const ImageElement& tile = w.image1[i];
-        EXPECT_EQ(PixelBounds(tile, 12),
+        EXPECT_EQ(PixelBounds(tile, {12, 12}),
                   (PixelRect{90 + 33 * (i % 7), 123 + 33 * (i / 7), 34, 34}));
         EXPECT_TRUE(tile.visible);
         EXPECT_EQ(tile.borderStyle, 1);
         EXPECT_EQ(tile.pointer, Pointer::Default);
     }
     for (int k = 0; k < 7; ++k) {
-        EXPECT_EQ(PixelBounds(w.image2[k], 12), (PixelRect{90 + 33 * k, 90, 34, 34}));
-        EXPECT_EQ(PixelBounds(w.image2[7 + k], 12), (PixelRect{321, 123 + 33 * k, 34, 34}));
-        EXPECT_EQ(PixelBounds(w.image2[14 + k], 12), (PixelRect{57, 123 + 33 * k, 34, 34}));
-        EXPECT_EQ(PixelBounds(w.image2[21 + k], 12), (PixelRect{90 + 33 * k, 354, 34, 34}));
+        EXPECT_EQ(PixelBounds(w.image2[k], {12, 12}), (PixelRect{90 + 33 * k, 90, 34, 34}));
+        EXPECT_EQ(PixelBounds(w.image2[7 + k], {12, 12}), (PixelRect{321, 123 + 33 * k, 34, 34}));
+        EXPECT_EQ(PixelBounds(w.image2[14 + k], {12, 12}), (PixelRect{57, 123 + 33 * k, 34, 34}));
+        EXPECT_EQ(PixelBounds(w.image2[21 + k], {12, 12}), (PixelRect{90 + 33 * k, 354, 34, 34}));
         EXPECT_EQ(w.image2[k].pointer, Pointer::ArrowDown);
         EXPECT_EQ(w.image2[7 + k].pointer, Pointer::ArrowLeft);
         EXPECT_EQ(w.image2[14 + k].pointer, Pointer::ArrowRight);
@@ -32,7 +32,7 @@ TEST(DesignWindow, PlacesEveryElementAsDesigned) {
         EXPECT_EQ(w.image2[i].picture.list, PictureList::None);
     }
     const ImageElement& page = w.image2[28];
-    EXPECT_EQ(PixelBounds(page, 12), (PixelRect{55, 0, 302, 302}));
+    EXPECT_EQ(PixelBounds(page, {12, 12}), (PixelRect{55, 0, 302, 302}));
     EXPECT_FALSE(page.visible);
     EXPECT_EQ(page.picture.list, PictureList::Instructions);
     const LabelElement& label = w.label1[0];
@@ -63,19 +63,21 @@ TEST(HitTest, FindsTheFrontmostVisibleElement) {
     WindowModel w = DesignWindow();
     // Arrow 0 spans rows 90..123 and tile 0 rows 123..156: row 123 is shared, and tiles are in
     // front of arrows.
-    EXPECT_EQ(HitTest(w, 100, 122, 12), (ElementRef{ElementRef::Image2, 0}));
-    EXPECT_EQ(HitTest(w, 100, 123, 12), (ElementRef{ElementRef::Image1, 0}));
+    EXPECT_EQ(HitTest(w, 100, 122, {12, 12}), (ElementRef{ElementRef::Image2, 0}));
+    EXPECT_EQ(HitTest(w, 100, 123, {12, 12}), (ElementRef{ElementRef::Image1, 0}));
     // Neighbouring tiles share a column: the higher index is in front.
-    EXPECT_EQ(HitTest(w, 123, 130, 12), (ElementRef{ElementRef::Image1, 1}));
-    EXPECT_EQ(HitTest(w, 10, 10, 12), ElementRef{});
+    EXPECT_EQ(HitTest(w, 123, 130, {12, 12}), (ElementRef{ElementRef::Image1, 1}));
+    EXPECT_EQ(HitTest(w, 10, 10, {12, 12}), ElementRef{});
     w.image2[0].visible = false; // a hidden arrow takes no click
-    EXPECT_EQ(HitTest(w, 100, 100, 12), ElementRef{});
+    EXPECT_EQ(HitTest(w, 100, 100, {12, 12}), ElementRef{});
     w.image2[28].visible = true; // the shown page covers arrows and the upper tiles
-    EXPECT_EQ(HitTest(w, 100, 100, 12), (ElementRef{ElementRef::Image2, 28}));
-    EXPECT_EQ(HitTest(w, 330, 130, 12), (ElementRef{ElementRef::Image2, 28}));
-    EXPECT_EQ(HitTest(w, 330, 330, 12), (ElementRef{ElementRef::Image2, 13}));
-    EXPECT_EQ(HitTest(w, 60, 301, 12), (ElementRef{ElementRef::Image2, 28})); // page's last row
-    EXPECT_EQ(HitTest(w, 60, 302, 12), (ElementRef{ElementRef::Image2, 19})); // below the page
+    EXPECT_EQ(HitTest(w, 100, 100, {12, 12}), (ElementRef{ElementRef::Image2, 28}));
+    EXPECT_EQ(HitTest(w, 330, 130, {12, 12}), (ElementRef{ElementRef::Image2, 28}));
+    EXPECT_EQ(HitTest(w, 330, 330, {12, 12}), (ElementRef{ElementRef::Image2, 13}));
+    EXPECT_EQ(HitTest(w, 60, 301, {12, 12}),
+              (ElementRef{ElementRef::Image2, 28})); // page's last row
+    EXPECT_EQ(HitTest(w, 60, 302, {12, 12}),
+              (ElementRef{ElementRef::Image2, 19})); // below the page
     w.label1[0].width = 3000;
-    EXPECT_EQ(HitTest(w, 60, 400, 12), (ElementRef{ElementRef::Label1, 0}));
+    EXPECT_EQ(HitTest(w, 60, 400, {12, 12}), (ElementRef{ElementRef::Label1, 0}));
 }

@@ -1,17 +1,19 @@
-// Draws every picture of the game into assets/: the two letter-tile lists, the background, the
-// instructions page, the window icon and the arrow pointers, each at 1x and as an @2x twin.
+// Draws the game's pictures into assets/: the background (at 1x and as an @2x twin) and the window
+// icons, and writes the outlines that the game fills at run time at the screen's own pixel size:
+// the 26 letters of the tiles and the text of the instructions page.
 // Run: draw_assets <assets-folder>. Needs Debian's fonts-liberation2.
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygonF>
+#include <QRawFont>
+#include <QTextLayout>
 #include <cstdio>
-#include <functional>
 #include <random>
 
 namespace {
@@ -58,32 +60,6 @@ QPainter& Prepare(QPainter& p, int scale) {
     return p;
 }
 
-// 26 tiles side by side, A to Z. Red style: red letter, pale pink shadow, transparent ground.
-QImage RedTiles(int s) {
-    QImage image = NewImage(32 * 26, 32, s, Qt::transparent);
-    QPainter p(&image);
-    Prepare(p, s).setPen(Qt::NoPen);
-    for (int k = 0; k < 26; ++k) {
-        const QPainterPath letter = LetterPath(QChar('A' + k)).translated(32 * k, 0);
-        p.fillPath(letter.translated(1, 1), QColor(255, 202, 202));
-        p.fillPath(letter, QColor(255, 45, 45));
-    }
-    return image;
-}
-
-// White style: dark grey letter on white, a grey line along the right and bottom edges.
-QImage WhiteTiles(int s) {
-    QImage image = NewImage(32 * 26, 32, s, Qt::white);
-    QPainter p(&image);
-    Prepare(p, s);
-    for (int k = 0; k < 26; ++k) {
-        p.fillRect(QRectF(32 * k + 31, 0, 1, 32), QColor(161, 161, 161));
-        p.fillRect(QRectF(32 * k, 31, 32, 1), QColor(161, 161, 161));
-        p.fillPath(LetterPath(QChar('A' + k)).translated(32 * k, 0), QColor(51, 51, 51));
-    }
-    return image;
-}
-
 // Green foliage like a photograph: layers of leaves, lit from above, dark along the bottom.
 QImage Background(int s) {
     const int fine = 2 * s; // drawn larger, then smoothed down
@@ -124,26 +100,50 @@ QImage Background(int s) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-QImage Instructions(int s) {
-    QImage image = NewImage(300, 300, s, Qt::white);
-    QPainter p(&image);
-    Prepare(p, s).setPen(Qt::black);
+// The outline of a paragraph set in a font, wrapped to a width, from the top-left corner.
+QPainterPath Paragraph(const QString& text, const QFont& font, double width, double& y) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+    QPainterPath path;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> at = run.positions();
+        for (int i = 0; i < glyphs.size(); ++i)
+            path.addPath(run.rawFont().pathForGlyph(glyphs[i]).translated(at[i]));
+    }
+    return path;
+}
+
+// The instructions page, 300 x 300 px: black typewriter text on white. Heading and paragraphs.
+QPainterPath InstructionsText() {
     QFont heading(typewriter);
     heading.setBold(true);
     heading.setPixelSize(20);
-    p.setFont(heading);
-    p.drawText(QRectF(0, 14, 300, 26), Qt::AlignHCenter, QStringLiteral("ISTRUZIONI"));
+    double y = 0;
+    QPainterPath title = Paragraph(QStringLiteral("ISTRUZIONI"), heading, 300, y);
+    QPainterPath page = title.translated(150 - title.boundingRect().center().x(), 14);
     QFont body(typewriter);
     body.setPixelSize(12);
-    p.setFont(body);
-    const QString text = QStringLiteral(
-        "Cliccando sulle caselle ai lati della tabella si fa ruotare il contenuto delle righe e "
-        "delle colonne nella direzione indicata dal puntatore del mouse.\n\n"
-        "Le lettere che si trovano al posto giusto diventano rosse su fondo trasparente.\n\n"
-        "Il gioco termina quando tutti i nomi di animali sono stati trovati e messi al loro "
-        "posto.");
-    p.drawText(QRectF(18, 56, 264, 230), Qt::TextWordWrap, text);
-    return image;
+    y = 0;
+    const double lineHeight = QFontMetricsF(body).height();
+    for (const QString& paragraph :
+         {QStringLiteral("Cliccando sulle caselle ai lati della tabella si fa ruotare il contenuto "
+                         "delle righe e delle colonne nella direzione indicata dal puntatore del "
+                         "mouse."),
+          QStringLiteral("Le lettere che si trovano al posto giusto diventano rosse su fondo "
+                         "trasparente."),
+          QStringLiteral("Il gioco termina quando tutti i nomi di animali sono stati trovati e "
+                         "messi al loro posto.")}) {
+        page.addPath(Paragraph(paragraph, body, 264, y).translated(18, 56));
+        y += lineHeight; // an empty line between paragraphs
+    }
+    return page;
 }
 
 // A small letter grid: white squares with grey lines, some black, one with a red capital.
@@ -171,24 +171,6 @@ QImage Icon(int size) {
     return image;
 }
 
-// A hollow block arrow pointing down in a 16 x 16 cell; the other directions are reflections.
-QImage Pointer(int s, const std::function<QPointF(QPointF)>& turn) {
-    const QPolygonF outer{{5, 0}, {9, 0}, {9, 7}, {13, 7}, {7, 13}, {1, 7}, {5, 7}, {5, 0}};
-    const QPolygonF inner{{6, 1}, {8, 1}, {8, 8}, {11, 8}, {7, 12}, {3, 8}, {6, 8}, {6, 1}};
-    QImage image = NewImage(16, 16, s, Qt::transparent);
-    QPainter p(&image);
-    p.scale(s, s);
-    p.translate(0.5, 0.5); // lines through pixel centres
-    for (const auto& [shape, colour] :
-         {std::pair{outer, QColor(Qt::black)}, std::pair{inner, QColor(200, 200, 200)}}) {
-        QPolygonF turned;
-        for (const QPointF& point : shape) turned << turn(point);
-        p.setPen(QPen(colour, 1.0));
-        p.drawPolyline(turned);
-    }
-    return image;
-}
-
 void Fail(const QString& path) {
     std::fprintf(stderr, "draw_assets: cannot write %s\n", qPrintable(path));
     std::exit(1);
@@ -204,6 +186,17 @@ QByteArray Png(const QImage& image) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
+}
+
+// Outlines for the game to fill: a count, then each path as QDataStream writes it.
+void SavePaths(const QList<QPainterPath>& paths, const QString& path) {
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly)) Fail(path);
+    QDataStream stream(&out);
+    stream.setVersion(QDataStream::Qt_6_4);
+    stream << qint32(paths.size());
+    for (const QPainterPath& p : paths) stream << p;
+    if (stream.status() != QDataStream::Ok) Fail(path);
 }
 
 void AppendBigEndian(QByteArray& out, quint32 value) {
@@ -248,20 +241,12 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     typewriter = LoadFont("LiberationMono-Bold.ttf");
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const std::pair<const char*, std::function<QPointF(QPointF)>> pointers[] = {
-        {"pointer_down", [](QPointF q) { return q; }},
-        {"pointer_up", [](QPointF q) { return QPointF(q.x(), 14 - q.y()); }},
-        {"pointer_right", [](QPointF q) { return QPointF(q.y(), q.x()); }},
-        {"pointer_left", [](QPointF q) { return QPointF(14 - q.y(), q.x()); }}};
-    for (int s : {1, 2}) {
-        const QString twin = s == 1 ? QString() : QStringLiteral("@2x");
-        Save(RedTiles(s), out.filePath("imagelist2" + twin + ".png"));
-        Save(WhiteTiles(s), out.filePath("imagelist3" + twin + ".png"));
-        Save(Background(s), out.filePath("background" + twin + ".jpg")); // a photograph
-        Save(Instructions(s), out.filePath("instructions" + twin + ".png"));
-        for (const auto& [name, turn] : pointers)
-            Save(Pointer(s, turn), out.filePath(QString::fromLatin1(name) + twin + ".png"));
-    }
+    for (int s : {1, 2}) // a photograph: resampled, not drawn at run time
+        Save(Background(s), out.filePath(s == 1 ? "background.jpg" : "background@2x.jpg"));
+    QList<QPainterPath> letters;
+    for (char c = 'A'; c <= 'Z'; ++c) letters << LetterPath(QChar(c));
+    SavePaths(letters, out.filePath(QStringLiteral("letters.paths")));
+    SavePaths({InstructionsText()}, out.filePath(QStringLiteral("instructions.paths")));
     SaveIcons(out);
     return 0;
 }

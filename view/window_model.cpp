@@ -24,7 +24,7 @@ ImageElement Cell(float left, float top, Pointer pointer = Pointer::Default) {
 
 WindowModel DesignWindow() {
     WindowModel w;
-    w.form = {"pirandella", 0, 0, 4884, 5400};
+    w.form = {"pirandella", 0, 0, designClientWidth, designClientHeight, 0, 0};
     for (int i = 0; i < WindowModel::tileCount; ++i)
         w.image1[i] = Cell(gridLeft + pitch * (i % 7), gridTop + pitch * (i / 7));
     for (int k = 0; k < 7; ++k) {
@@ -75,31 +75,36 @@ int TwipsToPixels(double twips, double twipsPerPixel) {
     return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
-PixelRect PixelBounds(float left, float top, float width, float height, double twipsPerPixel) {
-    return {TwipsToPixels(left, twipsPerPixel), TwipsToPixels(top, twipsPerPixel),
-            TwipsToPixels(width, twipsPerPixel), TwipsToPixels(height, twipsPerPixel)};
+PixelRect PixelBounds(float left, float top, float width, float height, TwipsScale tpp) {
+    return {TwipsToPixels(left, tpp.x), TwipsToPixels(top, tpp.y), TwipsToPixels(width, tpp.x),
+            TwipsToPixels(height, tpp.y)};
 }
 
-PixelRect PixelBounds(const ImageElement& e, double twipsPerPixel) {
-    return PixelBounds(e.left, e.top, e.width, e.height, twipsPerPixel);
+PixelRect PixelBounds(const ImageElement& e, TwipsScale tpp) {
+    return PixelBounds(e.left, e.top, e.width, e.height, tpp);
 }
 
-PixelRect PixelBounds(const LabelElement& e, double twipsPerPixel) {
-    return PixelBounds(e.left, e.top, e.width, e.height, twipsPerPixel);
+PixelRect PixelBounds(const LabelElement& e, TwipsScale tpp) {
+    return PixelBounds(e.left, e.top, e.width, e.height, tpp);
 }
 
-ElementRef HitTest(const WindowModel& w, int px, int py, double twipsPerPixel) {
+PixelRect ClientBounds(const FormElement& form, TwipsScale tpp) {
+    return {0, 0, TwipsToPixels(form.width, tpp.x) - form.chromeWidth,
+            TwipsToPixels(form.height, tpp.y) - form.chromeHeight};
+}
+
+ElementRef HitTest(const WindowModel& w, int px, int py, TwipsScale tpp) {
     for (const ElementRef& ref : StackingOrder()) {
         bool visible = false;
         PixelRect r;
         if (ref.kind == ElementRef::Label1) {
             visible = w.label1[ref.index].visible;
-            r = PixelBounds(w.label1[ref.index], twipsPerPixel);
+            r = PixelBounds(w.label1[ref.index], tpp);
         } else {
             const ImageElement& e =
                 ref.kind == ElementRef::Image1 ? w.image1[ref.index] : w.image2[ref.index];
             visible = e.visible;
-            r = PixelBounds(e, twipsPerPixel);
+            r = PixelBounds(e, tpp);
         }
         if (visible && r.contains(px, py)) return ref;
     }

@@ -51,11 +51,17 @@ struct MenuCommand {
 // Menu commands in menu-bar order, left to right.
 enum MenuId { mnuSoluzione, mnuNS, mnuIstruzioni, mnuAnnullaMossa };
 
-// The window itself; width and height are those of the client area.
+// The window itself: its place on the screen and its outer size in twips, frame, title and menu
+// bar included. Of that outer size the platform's chrome (frame, title and menu bar) takes a
+// number of pixels that only the toolkit knows; the rest is the client area the elements live in.
 struct FormElement {
     std::string caption;
     float left = 0, top = 0, width = 0, height = 0;
+    int chromeWidth = 0, chromeHeight = 0; // pixels
 };
+
+// The client area as designed: 407 x 450 pixels at 12 twips per pixel.
+inline constexpr float designClientWidth = 4884, designClientHeight = 5400;
 
 struct WindowModel {
     static constexpr int tileCount = 49;    // Image1(0..48), a 7 x 7 grid
@@ -90,7 +96,12 @@ struct ElementRef {
 // Front to back: Image2(28), Label1(0), Image1(48..0), Image2(27..0).
 const std::vector<ElementRef>& StackingOrder();
 
-// Twips to whole pixels at the screen's twips per pixel.
+// Twips per pixel along each axis: the resolution the layout is measured in.
+struct TwipsScale {
+    double x = 12, y = 12;
+};
+
+// Twips to whole pixels, each axis at its own twips per pixel.
 struct PixelRect {
     int x = 0, y = 0, width = 0, height = 0;
     bool contains(int px, int py) const {
@@ -100,11 +111,13 @@ struct PixelRect {
 };
 double TwipsPerPixel(double logicalDpi);
 int TwipsToPixels(double twips, double twipsPerPixel);
-PixelRect PixelBounds(float left, float top, float width, float height, double twipsPerPixel);
-PixelRect PixelBounds(const ImageElement& e, double twipsPerPixel);
-PixelRect PixelBounds(const LabelElement& e, double twipsPerPixel);
+PixelRect PixelBounds(float left, float top, float width, float height, TwipsScale tpp);
+PixelRect PixelBounds(const ImageElement& e, TwipsScale tpp);
+PixelRect PixelBounds(const LabelElement& e, TwipsScale tpp);
+// The client area in pixels: the window's outer size less its chrome.
+PixelRect ClientBounds(const FormElement& form, TwipsScale tpp);
 
 // The frontmost visible element under a pixel of the client area.
-ElementRef HitTest(const WindowModel& w, int px, int py, double twipsPerPixel);
+ElementRef HitTest(const WindowModel& w, int px, int py, TwipsScale tpp);
 
 } // namespace pirandella

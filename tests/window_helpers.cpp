@@ -1,0 +1,28 @@
+#include "window_helpers.h"
+
+#include <QTest>
+
+namespace pirandella::testing {
+
+Game GameOfSize(int n) {
+    Game g;
+    g.screen = MeasureScreen();
+    g.timeOfDay = [] { return 500.0f; };
+    g.rng.script({SizeDraw(n)});
+    return g;
+}
+
+QPoint CentreOf(MainWindow& w, const ImageElement& e) {
+    const PixelRect r = PixelBounds(e, w.board()->twipsPerPixel());
+    return w.board()->origin() + QPoint(r.x + r.width / 2, r.y + r.height / 2);
+}
+
+void ClickAt(MainWindow& w, QPoint p) {
+    QTest::mouseClick(w.board(), Qt::LeftButton, {}, p);
+}
+
+void ClickArrow(MainWindow& w, int index) {
+    ClickAt(w, CentreOf(w, w.game().window.image2[index]));
+}
+
+} // namespace pirandella::testing
