@@ -66,7 +66,12 @@ void MainWindow::placeAsScaled() {
 
 void MainWindow::holdNormalSize() {
     setMinimumSize(normalSize_);
-    setMaximumSize(normalSize_);
+    // Qt's Wayland client holds the size a compositor gives a maximised window to the window's
+    // greatest size, and the compositor then ends the program for the mismatch: there the window
+    // names only its least size, and a larger one shows the design in its middle.
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    setMaximumSize(wayland ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : normalSize_);
+    resize(normalSize_);
 }
 
 // Maximised or full screen, by the player or by the window manager: the window takes the size it

@@ -8,6 +8,7 @@ game_packages=(cmake g++ make qt6-base-dev libgl-dev qt6-qpa-plugins)
 # What the tests add: GoogleTest, and the tools that check the desktop entry, the AppStream data,
 # the Debian package and the game on Wayland.
 test_packages=(googletest libgtest-dev desktop-file-utils appstream lintian dpkg-dev file
+    xvfb xauth pkg-config libxcb-xfixes0-dev
     weston qt6-wayland)
 
 current_step=""

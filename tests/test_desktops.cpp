@@ -1,0 +1,107 @@
+// The game on real desktops, each run by a test of its own: on an X server (Xvfb) at display
+// scale 2, and as a client of a Wayland compositor (weston) that maximises it.
+#include "qt/pictures.h"
+#include "view/device_pixels.h"
+#include "window_helpers.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+#include <memory>
+#ifdef PIRANDELLA_XFIXES
+#include <xcb/xfixes.h>
+#endif
+
+using namespace pirandella;
+using namespace pirandella::testing;
+
+#ifdef PIRANDELLA_XFIXES
+// The pointer the X server shows now: its picture, in ARGB, and its hot spot.
+struct ServerPointer {
+    int width = 0, height = 0, hotX = 0, hotY = 0;
+    std::vector<std::uint32_t> pixels;
+    int alpha(int x, int y) const { return pixels[y * width + x] >> 24; }
+};
+
+ServerPointer PointerOnServer() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11->connection();
+    std::free(xcb_xfixes_query_version_reply(c, xcb_xfixes_query_version(c, 4, 0), nullptr));
+    auto* reply = xcb_xfixes_get_cursor_image_reply(c, xcb_xfixes_get_cursor_image(c), nullptr);
+    ServerPointer p;
+    if (!reply) return p;
+    p.width = reply->width;
+    p.height = reply->height;
+    p.hotX = reply->xhot;
+    p.hotY = reply->yhot;
+    const std::uint32_t* data = xcb_xfixes_get_cursor_image_cursor_image(reply);
+    p.pixels.assign(data, data + p.width * p.height);
+    std::free(reply);
+    return p;
+}
+
+TEST(OnX11, PointsWithTheArrowsTipAtTheDisplayScale) {
+    ASSERT_EQ(QGuiApplication::platformName(), "xcb");
+    MainWindow w(GameOfSize(7));
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const qreal dpr = w.devicePixelRatioF();
+    const int side = static_cast<int>(std::lround(16 * dpr));
+    for (int arrow : {3, 9, 16, 24}) { // down, left, right, up
+        const ImageElement& cell = w.game().window.image2[arrow];
+        QCursor::setPos(w.board()->mapToGlobal(CentreOf(w, cell)));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return w.board()->cursor().shape() == Qt::BitmapCursor &&
+                       PointerOnServer().width == side;
+            },
+            3000))
+            << "arrow " << arrow;
+        QTest::qWait(50);
+        const ServerPointer p = PointerOnServer();
+        ASSERT_EQ(p.height, side);
+        // The hot spot is the arrow's tip: drawn, and the one pixel that leads in its direction.
+        const QPointF tipAt =
+            (QPointF(Pictures::PointerTip(cell.pointer)) + QPointF(0.5, 0.5)) * dpr;
+        const QPoint tip(static_cast<int>(tipAt.x()), static_cast<int>(tipAt.y()));
+        EXPECT_EQ(QPoint(p.hotX, p.hotY), tip) << "arrow " << arrow;
+        EXPECT_GT(p.alpha(p.hotX, p.hotY), 0) << "arrow " << arrow;
+        int beyond = 0; // opaque pixels past the tip, the way the arrow points
+        for (int y = 0; y < p.height; ++y)
+            for (int x = 0; x < p.width; ++x) {
+                const bool past = cell.pointer == Pointer::ArrowDown   ? y > p.hotY + 1
+                                  : cell.pointer == Pointer::ArrowUp   ? y < p.hotY - 1
+                                  : cell.pointer == Pointer::ArrowLeft ? x < p.hotX - 1
+                                                                       : x > p.hotX + 1;
+                beyond += past && p.alpha(x, y) > 0;
+            }
+        EXPECT_EQ(beyond, 0) << "arrow " << arrow;
+    }
+}
+#endif
+
+TEST(OnWayland, KeepsPlayingWhenTheCompositorMaximisesIt) {
+    ASSERT_TRUE(QGuiApplication::platformName().startsWith("wayland"));
+    MainWindow w(GameOfSize(7));
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const QSize normal = w.board()->size();
+    // As a title bar's button or a compositor's shortcut does it: through the platform window.
+    w.windowHandle()->setWindowStates(Qt::WindowMaximized);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->width() > normal.width(); }, 5000));
+    Game& g = w.game();
+    const int count = g.state.moveCount;
+    for (int i = 0; i < 20; ++i) {
+        ClickArrow(w, (i * 5) % 28);
+        QTest::qWait(10); // each move repainted and committed to the compositor
+    }
+    EXPECT_EQ(g.state.moveCount, count + 20);
+    w.menuAction(mnuSoluzione)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.timer().isActive(); }, 20000));
+    QTest::qWait(200);
+    EXPECT_EQ(Letters(g), g.state.solutionText);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
+}
