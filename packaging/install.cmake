@@ -30,6 +30,7 @@ foreach(file pirandella.6 changelog)
     DEPENDS ${pkg}/${file} VERBATIM)
 endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${gz}/pirandella.6.gz ${gz}/changelog.gz)
+add_dependencies(pirandella compressed_docs) # so that any build of the game can be installed
 install(FILES ${gz}/pirandella.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${gz}/changelog.gz ${pkg}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
