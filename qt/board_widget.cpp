@@ -1,7 +1,10 @@
 #include "qt/board_widget.h"
 
 #include "view/device_pixels.h"
+#include "view/keyboard_ring.h"
+#include "view/spoken_names.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -19,11 +22,12 @@ QRect ToQRect(const DeviceRect& r) {
 
 } // namespace
 
-BoardWidget::BoardWidget(const WindowModel& model, Pictures& pictures, TwipsScale twipsPerPixel,
+BoardWidget::BoardWidget(const Game& game, Pictures& pictures, TwipsScale twipsPerPixel,
                          QSize designSize, QWidget* parent)
-    : QWidget(parent), model_(model), pictures_(pictures), twipsPerPixel_(twipsPerPixel),
-      designSize_(designSize) {
+    : QWidget(parent), game_(game), model_(game.window), pictures_(pictures),
+      twipsPerPixel_(twipsPerPixel), designSize_(designSize) {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);       // the arrow keys play
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted
     setMinimumSize(designSize);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -67,6 +71,72 @@ void BoardWidget::paintEvent(QPaintEvent*) {
                                                   : model_.image2[ref.index],
                    offset, dpr);
         painter.restore();
+    }
+    paintFocusMarker(painter);
+}
+
+// The keyboard's marker: a bright ring inside the arrow cell, drawn over the window once the
+// keyboard has been used, while that cell is visible and nothing lies in front of it.
+void BoardWidget::paintFocusMarker(QPainter& painter) {
+    if (focusedArrow_ < 0) return;
+    const ElementRef arrow{ElementRef::Image2, focusedArrow_};
+    const QRect cell = elementRect(arrow);
+    if (!model_.image2[focusedArrow_].visible || elementAt(cell.center()) != arrow) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(255, 214, 0), 3));
+    painter.setBrush(QColor(255, 214, 0, 60));
+    painter.drawRoundedRect(QRectF(cell).adjusted(4.5, 4.5, -4.5, -4.5), 3, 3);
+    painter.restore();
+}
+
+QRect BoardWidget::elementRect(ElementRef ref) const {
+    PixelRect r;
+    if (ref.kind == ElementRef::Label1)
+        r = PixelBounds(model_.label1[ref.index], twipsPerPixel_);
+    else if (ref.kind != ElementRef::None)
+        r = PixelBounds(ref.kind == ElementRef::Image1 ? model_.image1[ref.index]
+                                                       : model_.image2[ref.index],
+                        twipsPerPixel_);
+    return QRect(r.x, r.y, r.width, r.height).translated(origin());
+}
+
+std::string BoardWidget::spokenName(ElementRef ref) const {
+    switch (ref.kind) {
+    case ElementRef::Label1:
+        return model_.label1[ref.index].caption;
+    case ElementRef::Image1:
+        return TileName(game_, ref.index);
+    case ElementRef::Image2:
+        return ref.index == WindowModel::instructions ? instructionsName
+                                                      : ArrowName(model_, ref.index);
+    default:
+        return {};
+    }
+}
+
+// Arrow keys move the marker round the ring of arrow cells; Enter or Space acts on its cell as a
+// click does, and while the instructions page is shown Enter, Space or Escape closes it.
+void BoardWidget::keyPressEvent(QKeyEvent* e) {
+    static const std::pair<int, RingKey> moves[] = {{Qt::Key_Left, RingKey::Left},
+                                                    {Qt::Key_Right, RingKey::Right},
+                                                    {Qt::Key_Up, RingKey::Up},
+                                                    {Qt::Key_Down, RingKey::Down}};
+    for (const auto& [key, move] : moves)
+        if (e->key() == key) {
+            focusedArrow_ = MoveInRing(model_, focusedArrow_, move);
+            if (onClick) onClick({}); // nothing is clicked; the window shows the marker
+            return;
+        }
+    const bool act =
+        e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
+    const bool page = model_.image2[WindowModel::instructions].visible;
+    if (page && (act || e->key() == Qt::Key_Escape)) {
+        if (onClick) onClick({ElementRef::Image2, WindowModel::instructions});
+    } else if (act && focusedArrow_ >= 0) {
+        if (onClick) onClick({ElementRef::Image2, focusedArrow_});
+    } else {
+        QWidget::keyPressEvent(e);
     }
 }
 

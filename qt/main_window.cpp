@@ -1,12 +1,17 @@
 #include "qt/main_window.h"
 
+#include "qt/board_accessible.h"
 #include "ui/handlers.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
+#include <QStyleOptionMenuItem>
 #include <QWindow>
 #include <algorithm>
 
@@ -28,7 +33,10 @@ MainWindow::MainWindow(Game game) : game_(std::move(game)) {
                                         mnuAnnullaMossa_Click};
     for (int id = 0; id < 4; ++id) {
         actions_[id] = menuBar()->addAction(QString::fromStdString(w.menu[id].caption));
-        connect(actions_[id], &QAction::triggered, this, [this, h = handlers[id]] { handle(h); });
+        connect(actions_[id], &QAction::triggered, this, [this, h = handlers[id]] {
+            if (menuBar()->hasFocus()) board_->setFocus(); // run from the keyboard: back to play
+            handle(h);
+        });
     }
     menuBar()->ensurePolished(); // measured in the font it will show
     // The menu bar is part of the window's outer size, which the scaling centres on the screen;
@@ -37,9 +45,16 @@ MainWindow::MainWindow(Game game) : game_(std::move(game)) {
     Form_Initialize(game_); // the first puzzle stands before the window is shown
     const TwipsScale tpp = game_.screen.twipsPerPixel();
     const PixelRect client = ClientBounds(w.form, tpp);
-    board_ = new BoardWidget(w, pictures_, tpp, QSize(client.width, client.height), this);
+    InstallBoardAccessibility();
+    board_ = new BoardWidget(game_, pictures_, tpp, QSize(client.width, client.height), this);
     board_->onClick = [this](ElementRef ref) { onClick(ref); };
     setCentralWidget(board_);
+    board_->setFocus(); // the arrow keys play from the start
+    menuBar()->setStyle(new MenuBarStyle(this));
+    // F10 opens the menu bar as Alt does: the arrow keys then choose, Enter runs.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, &MainWindow::openMenuBar);
+    menuBar()->installEventFilter(this);
     timer_.setInterval(w.timer1.interval);
     connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
 
@@ -116,9 +131,8 @@ void MainWindow::tick() {
 }
 
 void MainWindow::onClick(ElementRef ref) {
-    if (ref.kind != ElementRef::Image2) return; // tiles and the label have no click handler
-    Image2_Click(game_, ref.index);
-    reflect();
+    if (ref.kind == ElementRef::Image2) Image2_Click(game_, ref.index); // tiles and the label
+    reflect();                                                          // have no click handler
 }
 
 // The label sizes itself to its caption, its top-left corner staying where it is.
@@ -143,6 +157,35 @@ void MainWindow::reflect() {
     if (!w.timer1.enabled && timer_.isActive()) timer_.stop();
     fitLabelToCaption();
     board_->update();
+    if (BoardAccessible* accessible = board_->accessible()) accessible->announceChanges();
+}
+
+// F10: the menu bar takes the keyboard with its first command chosen; the arrow keys choose
+// another, Enter runs it and Escape goes back to the board.
+void MainWindow::openMenuBar() {
+    menuBar()->setFocus(Qt::MenuBarFocusReason);
+    menuBar()->setActiveAction(actions_[mnuSoluzione]);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == menuBar() && e->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
+        board_->setFocus(Qt::OtherFocusReason);
+    return QMainWindow::eventFilter(watched, e);
+}
+
+// In keyboard mode the chosen command is drawn as if pressed, so the player sees which one
+// Enter runs (the usual look marks it only while the mouse is over it).
+void MenuBarStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    if (element == CE_MenuBarItem && widget && widget->hasFocus() &&
+        (option->state & State_Selected)) {
+        QStyleOptionMenuItem chosen = *qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        chosen.state |= State_Sunken;
+        QProxyStyle::drawControl(element, &chosen, painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
 }
 
 } // namespace pirandella

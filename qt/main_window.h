@@ -7,6 +7,7 @@
 #include "qt/pictures.h"
 
 #include <QMainWindow>
+#include <QProxyStyle>
 #include <QTimer>
 #include <array>
 
@@ -16,6 +17,14 @@ namespace pirandella {
 
 // The screen the window opens on, as the game measures it.
 ScreenMetrics MeasureScreen();
+
+// The menu bar's look, with the command chosen from the keyboard highlighted.
+class MenuBarStyle : public QProxyStyle {
+  public:
+    explicit MenuBarStyle(QObject* owner) { setParent(owner); }
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
+};
 
 class MainWindow : public QMainWindow {
   public:
@@ -34,6 +43,7 @@ class MainWindow : public QMainWindow {
 
   protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void changeEvent(QEvent* e) override;
 
   private:
@@ -45,6 +55,7 @@ class MainWindow : public QMainWindow {
     // Takes in the frame and title that a window manager adds once the window is shown.
     void followFrame();
     void placeAsScaled();
+    void openMenuBar();
 
     Game game_;
     Pictures pictures_;

@@ -6,9 +6,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 # What the game needs to build and run (the platform plugin is only a recommendation of Qt's).
 game_packages=(cmake g++ make qt6-base-dev libgl-dev qt6-qpa-plugins)
 # What the tests add: GoogleTest, and the tools that check the desktop entry, the AppStream data,
-# the Debian package and the game on Wayland.
+# the Debian package, the game on an X server, what a screen reader finds, and Wayland.
 test_packages=(googletest libgtest-dev desktop-file-utils appstream lintian dpkg-dev file
-    xvfb xauth pkg-config libxcb-xfixes0-dev
+    xvfb xauth pkg-config libxcb-xfixes0-dev dbus at-spi2-core
     weston qt6-wayland)
 
 current_step=""

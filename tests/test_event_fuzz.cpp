@@ -38,10 +38,18 @@ class Player {
             w_.board()->onClick({ElementRef::Image2, index});
             return "Image2 click " + std::to_string(index);
         }
-        if (roll < 88) {
+        if (roll < 80) {
             const QPoint p(pick(407), pick(450));
             QTest::mouseClick(w_.board(), Qt::LeftButton, {}, p);
             return "click at " + std::to_string(p.x()) + "," + std::to_string(p.y());
+        }
+        if (roll < 88) { // the keyboard: the marker round the ring, Enter, Space, Escape
+            static const Qt::Key keys[] = {Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,
+                                           Qt::Key_Down,  Qt::Key_Return, Qt::Key_Space,
+                                           Qt::Key_Escape};
+            const Qt::Key key = keys[pick(7)];
+            QTest::keyClick(w_.board(), key);
+            return "key " + std::to_string(key);
         }
         static const int weights[4] = {2, 2, 3, 5}; // Soluzione, Nuovo schema, Istruzioni, Annulla
         int menu = marathon ? 4 + pick(8) : pick(12);

@@ -25,6 +25,10 @@ std::pair<int, int> OpaqueColumns(const QImage& image) {
     return {first, last};
 }
 
+void Key(Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
+
 // What the screen shows at a pixel of the client area.
 QColor ScreenPixel(MainWindow& w, QPoint p) {
     const QPoint global = w.board()->mapToGlobal(p);
@@ -301,4 +305,94 @@ TEST(MainWindow, ShowsEveryMenuCommandWhateverTheMenuFont) {
     EXPECT_EQ(w.board()->origin().x(), (w.board()->width() - 407) / 2);
     ClickArrow(w, 2);
     EXPECT_EQ(w.game().state.moveCount, 21);
+}
+
+TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
+    MainWindow w(GameOfSize(5));
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000)); // focused at start
+    Game& g = w.game();
+    const QImage unmarked = w.board()->grab().toImage();
+    EXPECT_EQ(w.board()->focusedArrow(), -1);
+    // Right: the marker appears on the first arrow above the board, then moves to the second.
+    Key(Qt::Key_Right);
+    EXPECT_EQ(w.board()->focusedArrow(), 1);
+    EXPECT_NE(w.board()->grab().toImage(), unmarked); // drawn over the window
+    Key(Qt::Key_Right);
+    EXPECT_EQ(w.board()->focusedArrow(), 2);
+    Game expected = g;
+    Move(expected, 1, 2); // column 2 turns down
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Letters(g), Letters(expected));
+    EXPECT_EQ(g.state.moveCount, 21);
+    // Round the corner: past the last arrow above comes the first on the right.
+    for (int k = 0; k < 4; ++k) Key(Qt::Key_Right);
+    EXPECT_EQ(w.board()->focusedArrow(), 8);
+    Key(Qt::Key_Left); // across the board: the same row's arrow on the left
+    EXPECT_EQ(w.board()->focusedArrow(), 15);
+    // F10 opens the menu bar; Right three times reaches "Annulla mossa", Enter runs it.
+    Key(Qt::Key_F10);
+    ASSERT_TRUE(w.menuBar()->hasFocus());
+    EXPECT_EQ(w.menuBar()->activeAction(), w.menuAction(mnuSoluzione));
+    const QImage menuChosen = w.menuBar()->grab().toImage();
+    for (int k = 0; k < 3; ++k) Key(Qt::Key_Right);
+    EXPECT_EQ(w.menuBar()->activeAction(), w.menuAction(mnuAnnullaMossa));
+    EXPECT_NE(w.menuBar()->grab().toImage(), menuChosen); // the highlight moved with it
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(w.timer().isActive());
+    while (w.timer().isActive()) w.tick();
+    EXPECT_EQ(g.state.moveCount, 20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000)); // back to the board
+    // The instructions from the menu, closed with Escape on the board.
+    w.menuAction(mnuIstruzioni)->trigger();
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(g.window.image2[28].visible);
+    // F10, Enter: the solution. Keys on the board change nothing while it plays.
+    Key(Qt::Key_F10);
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(w.timer().isActive());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000));
+    const std::string during = Letters(g);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Letters(g), during);
+    while (w.timer().isActive()) w.tick();
+    EXPECT_EQ(Letters(g), g.state.solutionText);
+    // The arrows are gone, and the marker with them: the window looks as the design says.
+    Key(Qt::Key_Right);
+    EXPECT_EQ(w.board()->focusedArrow(), -1);
+}
+
+TEST(Keyboard, SolvesAWholePuzzleToTheSolvedMessage) {
+    MainWindow w(GameOfSize(6));
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000));
+    Game& g = w.game();
+    // Each side's key that takes the marker on round the ring.
+    const auto onward = [](int arrow) {
+        return arrow < 7    ? Qt::Key_Right
+               : arrow < 14 ? Qt::Key_Down
+               : arrow < 21 ? Qt::Key_Up
+                            : Qt::Key_Left;
+    };
+    const std::vector<int> scramble(g.state.moveHistory.begin() + 1,
+                                    g.state.moveHistory.begin() + 1 + g.state.moveCount);
+    int keys = 0;
+    for (auto move = scramble.rbegin(); move != scramble.rend(); ++move) {
+        // The move that takes this one back, and the arrow that makes it (6 x 6: groups from 0).
+        const int dir = *move / 10, line = *move % 10;
+        static constexpr int groupOf[5] = {0, 3, 0, 1, 2}; // undo 1 with 2 (below), 2 with 1, ...
+        const int arrow = groupOf[dir] * 7 + line - 1;
+        if (w.board()->focusedArrow() < 0) Key(Qt::Key_Right), ++keys;
+        for (int k = 0; k < 30 && w.board()->focusedArrow() != arrow; ++k)
+            Key(onward(w.board()->focusedArrow())), ++keys;
+        ASSERT_EQ(w.board()->focusedArrow(), arrow);
+        Key(Qt::Key_Return), ++keys;
+    }
+    EXPECT_EQ(Letters(g), g.state.solutionText);
+    EXPECT_EQ(g.window.label1[0].caption, "SCHEMA RISOLTO con n°30 mosse");
+    EXPECT_EQ(w.board()->focusedArrow() >= 0 && g.window.image2[w.board()->focusedArrow()].visible,
+              false);
+    EXPECT_LT(keys, 30 * 26);
 }

@@ -2,6 +2,8 @@
 // icons, and writes the outlines that the game fills at run time at the screen's own pixel size:
 // the 26 letters of the tiles and the text of the instructions page.
 // Run: draw_assets <assets-folder>. Needs Debian's fonts-liberation2.
+#include "view/spoken_names.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -126,20 +128,15 @@ QPainterPath InstructionsText() {
     heading.setBold(true);
     heading.setPixelSize(20);
     double y = 0;
-    QPainterPath title = Paragraph(QStringLiteral("ISTRUZIONI"), heading, 300, y);
+    QPainterPath title =
+        Paragraph(QString::fromUtf8(pirandella::instructionsHeading), heading, 300, y);
     QPainterPath page = title.translated(150 - title.boundingRect().center().x(), 14);
     QFont body(typewriter);
     body.setPixelSize(12);
     y = 0;
     const double lineHeight = QFontMetricsF(body).height();
-    for (const QString& paragraph :
-         {QStringLiteral("Cliccando sulle caselle ai lati della tabella si fa ruotare il contenuto "
-                         "delle righe e delle colonne nella direzione indicata dal puntatore del "
-                         "mouse."),
-          QStringLiteral("Le lettere che si trovano al posto giusto diventano rosse su fondo "
-                         "trasparente."),
-          QStringLiteral("Il gioco termina quando tutti i nomi di animali sono stati trovati e "
-                         "messi al loro posto.")}) {
+    for (const char* words : pirandella::instructionsParagraphs) {
+        const QString paragraph = QString::fromUtf8(words);
         page.addPath(Paragraph(paragraph, body, 264, y).translated(18, 56));
         y += lineHeight; // an empty line between paragraphs
     }

@@ -2,19 +2,6 @@
 
 namespace pirandella {
 
-namespace {
-
-// The line is the place of the clicked arrow among the visible arrows of its group, so hidden
-// arrows of a smaller board are skipped.
-int VisibleArrowsUpTo(const WindowModel& w, int first, int index) {
-    int line = 0;
-    for (int i = first; i <= index; ++i)
-        if (w.image2[i].visible) ++line;
-    return line;
-}
-
-} // namespace
-
 void Image2_Click(Game& g, int Index) {
     GameState& s = g.state;
     WindowModel& w = g.window;
@@ -28,7 +15,7 @@ void Image2_Click(Game& g, int Index) {
     }
     const int group = Index / 7; // 0 above, 1 right, 2 left, 3 below
     static constexpr int directionOf[4] = {1, 4, 3, 2};
-    SetMove(s, directionOf[group], VisibleArrowsUpTo(w, group * 7, Index));
+    SetMove(s, directionOf[group], ArrowLine(w, Index)); // hidden arrows of a smaller board skipped
     ApplyMove(g);
 }
 

@@ -48,6 +48,13 @@ WindowModel DesignWindow() {
     return w;
 }
 
+int ArrowLine(const WindowModel& w, int index) {
+    int line = 0;
+    for (int i = index / 7 * 7; i <= index; ++i)
+        if (w.image2[i].visible) ++line;
+    return line;
+}
+
 void HideFramesAndArrows(WindowModel& w) {
     for (ImageElement& tile : w.image1) tile.borderStyle = 0;
     for (int i = 0; i < WindowModel::arrowCount; ++i) {

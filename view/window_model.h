@@ -79,6 +79,10 @@ struct WindowModel {
 // The window as designed, at 12 twips per pixel.
 WindowModel DesignWindow();
 
+// The line an arrow cell turns: its place among the visible arrows of its group, from 1, so the
+// hidden arrows of a smaller board are skipped. Groups of seven: above, right, left, below.
+int ArrowLine(const WindowModel& w, int index);
+
 // The end of a puzzle: no tile or arrow keeps its frame, and every arrow is hidden.
 void HideFramesAndArrows(WindowModel& w);
 
