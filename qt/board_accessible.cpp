@@ -101,7 +101,8 @@ BoardAccessible::BoardAccessible(BoardWidget* board)
 }
 
 BoardAccessible::~BoardAccessible() {
-    if (widget()) board()->setAccessible(nullptr);
+    // Also runs as the board is destroyed, when it is a board no longer.
+    if (auto* alive = qobject_cast<BoardWidget*>(widget())) alive->setAccessible(nullptr);
     for (const auto& [key, element] : elements_)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(element));
 }
