@@ -53,9 +53,9 @@ int main(int argc, char** argv) {
         const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
         std::free(event);
         if (mapped) {
-            mappedMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                                 start)
-                           .count();
+            mappedMs =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count();
             break;
         }
     }
