@@ -1,5 +1,6 @@
 #include "qt/board_widget.h"
 
+#include "qt/board_accessible.h"
 #include "view/device_pixels.h"
 #include "view/keyboard_ring.h"
 #include "view/spoken_names.h"
@@ -125,7 +126,8 @@ void BoardWidget::keyPressEvent(QKeyEvent* e) {
     for (const auto& [key, move] : moves)
         if (e->key() == key) {
             focusedArrow_ = MoveInRing(model_, focusedArrow_, move);
-            if (onClick) onClick({}); // nothing is clicked; the window shows the marker
+            update();
+            if (accessible_) accessible_->announceChanges(); // the marked arrow has the focus
             return;
         }
     const bool act =

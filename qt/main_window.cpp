@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -108,10 +107,10 @@ bool MainWindow::event(QEvent* e) {
 
 void MainWindow::followFrame() {
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull() || windowState() != Qt::WindowNoState) return; // unframed, or not placed
     const FormElement& form = game_.window.form;
     const int width = frame.left() + frame.right();
     const int height = frame.top() + frame.bottom() + menuBar()->height();
-    if (frame.isNull() || windowState() != Qt::WindowNoState) return; // unframed, or not placed
     if (width == form.chromeWidth && height == form.chromeHeight) return;
     SetWindowChrome(game_, width, height);
     placeAsScaled();
@@ -131,8 +130,9 @@ void MainWindow::tick() {
 }
 
 void MainWindow::onClick(ElementRef ref) {
-    if (ref.kind == ElementRef::Image2) Image2_Click(game_, ref.index); // tiles and the label
-    reflect();                                                          // have no click handler
+    if (ref.kind != ElementRef::Image2) return; // tiles and the label have no click handler
+    Image2_Click(game_, ref.index);
+    reflect();
 }
 
 // The label sizes itself to its caption, its top-left corner staying where it is.
