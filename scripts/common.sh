@@ -34,7 +34,7 @@ ensure_packages() { # ensure_packages <package>...: installs those missing, on D
         echo "pirandella: please install these packages first (as root): ${missing[*]}" >&2
         exit 1
     fi
-    step "Installing ${#missing[@]} packages with apt-get (a few minutes on a fresh system): ${missing[*]}"
+    step "Installing ${#missing[@]} packages with apt-get (a minute or two on a fresh system): ${missing[*]}"
     apt-get update
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
@@ -44,7 +44,7 @@ build_game() { # build_game [folder [cmake options...]]: configures and builds t
     shift || true
     step "Configuring the game in $dir/"
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DPIRANDELLA_TESTS=OFF "$@"
-    step "Building the game (about a minute on two cores)"
+    step "Building the game (under a minute on two cores)"
     cmake --build "$dir" --parallel "$(nproc)" --target pirandella
 }
 
@@ -53,6 +53,6 @@ build_all() { # build_all <folder> [cmake options...]: the game, the tests and t
     shift
     step "Configuring $dir/ $*"
     cmake -S . -B "$dir" "$@"
-    step "Building $dir/ (a few minutes on two cores)"
+    step "Building $dir/ (a minute or two on two cores)"
     cmake --build "$dir" --parallel "$(nproc)"
 }

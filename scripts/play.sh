@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the game needs, builds it in build/ and starts it. On a fresh Debian 12 the
-# first run takes about 4 minutes; later runs rebuild only what changed.
+# first run takes about a minute; later runs rebuild only what changed.
 source "$(dirname "$0")/common.sh"
 ensure_packages "${game_packages[@]}"
 build_game build

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test without a display: once in a
 # plain build, once under AddressSanitizer and UndefinedBehaviorSanitizer (any report fails).
-# On a fresh Debian 12 this takes about 15 minutes on two cores, most of it the two builds.
+# On a fresh Debian 12 this takes a few minutes on two cores, most of it the two builds.
 source "$(dirname "$0")/common.sh"
 ensure_packages "${game_packages[@]}" "${test_packages[@]}"
 export QT_QPA_PLATFORM=offscreen
