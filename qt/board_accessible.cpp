@@ -96,7 +96,7 @@ QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
 BoardAccessible::BoardAccessible(BoardWidget* board)
     : QAccessibleWidget(board, QAccessible::Table, QString::fromUtf8(boardName)) {
     board->setAccessible(this);
-    for (const ElementRef& ref : exposed()) spoken_[Key(ref)] = board->spokenName(ref);
+    spoken_ = spokenNow();
     focus_ = board->focusedArrow();
 }
 
@@ -157,8 +157,8 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
 
 QAccessibleInterface* BoardAccessible::focusChild() const {
     const int arrow = board()->focusedArrow();
-    if (arrow < 0 || !board()->model().image2[arrow].visible) return nullptr;
-    return element({ElementRef::Image2, arrow});
+    const ElementRef ref{ElementRef::Image2, arrow};
+    return arrow >= 0 && IsVisible(board()->model(), ref) ? element(ref) : nullptr;
 }
 
 QString BoardAccessible::text(QAccessible::Text t) const {
@@ -166,9 +166,14 @@ QString BoardAccessible::text(QAccessible::Text t) const {
     return QAccessibleWidget::text(t);
 }
 
+std::map<std::pair<int, int>, std::string> BoardAccessible::spokenNow() const {
+    std::map<std::pair<int, int>, std::string> names;
+    for (const ElementRef& ref : exposed()) names[Key(ref)] = board()->spokenName(ref);
+    return names;
+}
+
 void BoardAccessible::announceChanges() {
-    std::map<std::pair<int, int>, std::string> now;
-    for (const ElementRef& ref : exposed()) now[Key(ref)] = board()->spokenName(ref);
+    std::map<std::pair<int, int>, std::string> now = spokenNow();
     bool reordered = now.size() != spoken_.size();
     for (const auto& [key, name] : now) {
         const auto before = spoken_.find(key);

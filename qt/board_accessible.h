@@ -34,6 +34,7 @@ class BoardAccessible : public QAccessibleWidget {
   private:
     BoardWidget* board() const;
     std::vector<ElementRef> exposed() const;
+    std::map<std::pair<int, int>, std::string> spokenNow() const; // name of each exposed element
 
     mutable std::map<std::pair<int, int>, QAccessibleInterface*> elements_;
     std::map<std::pair<int, int>, std::string> spoken_; // names last told, of exposed elements

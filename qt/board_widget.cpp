@@ -82,7 +82,7 @@ void BoardWidget::paintFocusMarker(QPainter& painter) {
     if (focusedArrow_ < 0) return;
     const ElementRef arrow{ElementRef::Image2, focusedArrow_};
     const QRect cell = elementRect(arrow);
-    if (!model_.image2[focusedArrow_].visible || elementAt(cell.center()) != arrow) return;
+    if (!IsVisible(model_, arrow) || elementAt(cell.center()) != arrow) return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(255, 214, 0), 3));
@@ -92,13 +92,7 @@ void BoardWidget::paintFocusMarker(QPainter& painter) {
 }
 
 QRect BoardWidget::elementRect(ElementRef ref) const {
-    PixelRect r;
-    if (ref.kind == ElementRef::Label1)
-        r = PixelBounds(model_.label1[ref.index], twipsPerPixel_);
-    else if (ref.kind != ElementRef::None)
-        r = PixelBounds(ref.kind == ElementRef::Image1 ? model_.image1[ref.index]
-                                                       : model_.image2[ref.index],
-                        twipsPerPixel_);
+    const PixelRect r = PixelBounds(model_, ref, twipsPerPixel_);
     return QRect(r.x, r.y, r.width, r.height).translated(origin());
 }
 

@@ -88,7 +88,7 @@ QPointF Turn(Pointer p, QPointF q) {
 
 // A hollow block arrow in a 16 x 16 cell: a black outline with a light grey inner line, drawn
 // through pixel centres with lines one pixel wide at the given scale.
-QImage DrawPointer(Pointer p, qreal dpr) {
+QPixmap DrawPointer(Pointer p, qreal dpr) {
     static const QPolygonF outer{{5, 0}, {9, 0}, {9, 7}, {13, 7}, {7, 13}, {1, 7}, {5, 7}, {5, 0}};
     static const QPolygonF inner{{6, 1}, {8, 1}, {8, 8}, {11, 8}, {7, 12}, {3, 8}, {6, 8}, {6, 1}};
     const int side = static_cast<int>(std::lround(16 * dpr));
@@ -104,7 +104,8 @@ QImage DrawPointer(Pointer p, qreal dpr) {
         painter.setPen(QPen(colour, 1.0));
         painter.drawPolyline(turned);
     }
-    return image;
+    painter.end();
+    return Finish(image, dpr);
 }
 
 int Hundredths(qreal dpr) {
@@ -166,8 +167,7 @@ const QCursor& Pictures::cursor(Pointer p, qreal devicePixelRatio) {
     auto found = cursors_.find(key);
     if (found != cursors_.end()) return found->second;
     if (p == Pointer::Default) return cursors_.emplace(key, QCursor(Qt::ArrowCursor)).first->second;
-    QPixmap picture = QPixmap::fromImage(DrawPointer(p, devicePixelRatio));
-    picture.setDevicePixelRatio(devicePixelRatio);
+    const QPixmap picture = DrawPointer(p, devicePixelRatio);
     // The tip's pixel at this scale. X11 takes a hot spot in the picture's own pixels, the other
     // platforms take it in pixels of the layout.
     const QPointF tip = (QPointF(PointerTip(p)) + QPointF(0.5, 0.5)) * devicePixelRatio;

@@ -100,21 +100,35 @@ PixelRect ClientBounds(const FormElement& form, TwipsScale tpp) {
             TwipsToPixels(form.height, tpp.y) - form.chromeHeight};
 }
 
-ElementRef HitTest(const WindowModel& w, int px, int py, TwipsScale tpp) {
-    for (const ElementRef& ref : StackingOrder()) {
-        bool visible = false;
-        PixelRect r;
-        if (ref.kind == ElementRef::Label1) {
-            visible = w.label1[ref.index].visible;
-            r = PixelBounds(w.label1[ref.index], tpp);
-        } else {
-            const ImageElement& e =
-                ref.kind == ElementRef::Image1 ? w.image1[ref.index] : w.image2[ref.index];
-            visible = e.visible;
-            r = PixelBounds(e, tpp);
-        }
-        if (visible && r.contains(px, py)) return ref;
+PixelRect PixelBounds(const WindowModel& w, ElementRef ref, TwipsScale tpp) {
+    switch (ref.kind) {
+    case ElementRef::Label1:
+        return PixelBounds(w.label1[ref.index], tpp);
+    case ElementRef::Image1:
+        return PixelBounds(w.image1[ref.index], tpp);
+    case ElementRef::Image2:
+        return PixelBounds(w.image2[ref.index], tpp);
+    default:
+        return {};
     }
+}
+
+bool IsVisible(const WindowModel& w, ElementRef ref) {
+    switch (ref.kind) {
+    case ElementRef::Label1:
+        return w.label1[ref.index].visible;
+    case ElementRef::Image1:
+        return w.image1[ref.index].visible;
+    case ElementRef::Image2:
+        return w.image2[ref.index].visible;
+    default:
+        return false;
+    }
+}
+
+ElementRef HitTest(const WindowModel& w, int px, int py, TwipsScale tpp) {
+    for (const ElementRef& ref : StackingOrder())
+        if (IsVisible(w, ref) && PixelBounds(w, ref, tpp).contains(px, py)) return ref;
     return {};
 }
 

@@ -118,6 +118,9 @@ int TwipsToPixels(double twips, double twipsPerPixel);
 PixelRect PixelBounds(float left, float top, float width, float height, TwipsScale tpp);
 PixelRect PixelBounds(const ImageElement& e, TwipsScale tpp);
 PixelRect PixelBounds(const LabelElement& e, TwipsScale tpp);
+// Any element's place and size in pixels, and whether it is shown; nothing for ElementRef::None.
+PixelRect PixelBounds(const WindowModel& w, ElementRef ref, TwipsScale tpp);
+bool IsVisible(const WindowModel& w, ElementRef ref);
 // The client area in pixels: the window's outer size less its chrome.
 PixelRect ClientBounds(const FormElement& form, TwipsScale tpp);
 
