@@ -23,6 +23,8 @@ struct Game {
     ScreenMetrics screen;
     // Seconds since the player's local midnight, read once to seed the generator.
     std::function<float()> timeOfDay = SecondsSinceMidnight;
+    // The arrow cell the keyboard's marker is on; -1 until the keyboard is used.
+    int marker = -1;
 
     static float SecondsSinceMidnight();
     // The same for a moment given as seconds since 1970 and the local clock time that it is.

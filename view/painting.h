@@ -1,0 +1,89 @@
+// Painting the window as plain C++: a small drawing interface that each front end implements
+// (Qt, Windows, the browser), and one function that paints the whole window model through it,
+// back to front. Everything is in device pixels of the window, so frames and tiles fall on whole
+// device pixels at any display scale.
+#pragma once
+
+#include "view/device_pixels.h"
+#include "view/outlines.h"
+
+#include <cstdint>
+#include <string>
+
+namespace pirandella {
+
+struct Colour {
+    std::uint8_t r = 0, g = 0, b = 0, a = 255;
+    bool operator==(const Colour&) const = default;
+};
+
+// A box of device pixels whose edges may fall between pixels (a design edge at scale 1.5).
+struct BoxF {
+    double x = 0, y = 0, width = 0, height = 0;
+    bool operator==(const BoxF&) const = default;
+};
+
+// The pictures a front end keeps ready-made: the background photograph, in its 1x and its
+// double-resolution version.
+enum class Photo { Background, Background2x };
+
+// What a front end draws with. Calls come back to front; later calls cover earlier ones.
+class Canvas {
+  public:
+    virtual ~Canvas() = default;
+    virtual void fillBox(const BoxF& box, Colour c) = 0;
+    // A frame line of the given thickness along the inside of each edge of the box.
+    virtual void drawFrame(const DeviceRect& box, int thickness, Colour c) = 0;
+    // The photograph scaled to fill `box`, only the part inside `clip` shown.
+    virtual void drawPhoto(Photo photo, const BoxF& box, const BoxF& clip) = 0;
+    // A picture of the element that fills `box`: the calls between begin and end draw into it
+    // (on a transparent ground) and it is then laid over what is below as one picture.
+    virtual void beginPicture(const DeviceRect& box) = 0;
+    virtual void endPicture() = 0;
+    // An outline filled antialiased, its coordinates multiplied by `scale` and put at `origin`,
+    // nothing outside `clip`.
+    virtual void fillOutline(const Outline& outline, Colour c, double originX, double originY,
+                             double scale, const DeviceRect& clip) = 0;
+    // A line of text with the top of its line box at (x, top); the size is in points at the
+    // screen's logical resolution, to be multiplied by the display scale.
+    virtual void drawText(const std::string& utf8, const std::string& fontName, float points,
+                          Colour c, double x, double top) = 0;
+    // The keyboard's marker over an arrow cell.
+    virtual void drawMarker(const BoxF& cell) = 0;
+};
+
+// Where the window stands on the device: its scale, the layout's resolution, and where the
+// design's top-left pixel lies in the window (the menu bar above it, a wider window around it).
+struct PaintSetup {
+    double devicePixelRatio = 1;
+    TwipsScale twipsPerPixel;
+    int originX = 0, originY = 0; // layout pixels from the window's top-left corner
+    BoxF area;                    // what the board paints of the window, in layout pixels
+    int designWidth = 0, designHeight = 0; // the client area as designed, in layout pixels
+};
+
+// Colours of the design.
+inline constexpr Colour surroundColour{10, 22, 8}; // the photograph's darkest green
+inline constexpr Colour frameColour{0, 0, 0};
+inline constexpr Colour tileGround{255, 255, 255};
+inline constexpr Colour tileEdge{161, 161, 161};
+inline constexpr Colour letterColour{51, 51, 51};
+inline constexpr Colour inPlaceLetter{255, 45, 45};
+inline constexpr Colour inPlaceShadow{255, 202, 202};
+inline constexpr Colour pageGround{255, 255, 255};
+inline constexpr Colour pageText{0, 0, 0};
+inline constexpr Colour labelColour{255, 255, 255};
+
+// Paints the whole board area: the surround, the photograph, every visible element back to
+// front, and the keyboard's marker on arrow `marker` (none for -1) when nothing covers it.
+void PaintWindow(Canvas& canvas, const WindowModel& w, const Artwork& art, const PaintSetup& at,
+                 int marker);
+
+// The frontmost visible element under a point of the window given in device pixels.
+ElementRef ElementAtDevicePixel(const WindowModel& w, const PaintSetup& at, double x, double y);
+
+// Whether the keyboard's marker on this arrow can be seen: the arrow is shown and nothing lies
+// in front of its middle.
+bool MarkerShows(const WindowModel& w, TwipsScale tpp, int marker);
+
+} // namespace pirandella
