@@ -2,6 +2,7 @@
 // icons, and writes the outlines that the game fills at run time at the screen's own pixel size:
 // the 26 letters of the tiles and the text of the instructions page.
 // Run: draw_assets <assets-folder>. Needs Debian's fonts-liberation2.
+#include "view/outlines.h"
 #include "view/spoken_names.h"
 
 #include <QBuffer>
@@ -185,15 +186,35 @@ QByteArray Png(const QImage& image) {
     return bytes;
 }
 
-// Outlines for the game to fill: a count, then each path as QDataStream writes it.
-void SavePaths(const QList<QPainterPath>& paths, const QString& path) {
+// A path's elements as the game's outline: moves, lines and cubics, with its fill rule.
+pirandella::Outline ToOutline(const QPainterPath& path) {
+    using pirandella::Outline;
+    Outline o;
+    o.fill = path.fillRule() == Qt::WindingFill ? Outline::Fill::NonZero : Outline::Fill::EvenOdd;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.type == QPainterPath::CurveToDataElement) {
+            o.points.push_back({e.x, e.y}); // the control or end point of the cubic before
+            continue;
+        }
+        o.steps.push_back(e.type == QPainterPath::MoveToElement   ? Outline::Step::Move
+                          : e.type == QPainterPath::LineToElement ? Outline::Step::Line
+                                                                  : Outline::Step::Cubic);
+        o.points.push_back({e.x, e.y});
+    }
+    return o;
+}
+
+// Outlines for the game to fill, in the game's own outline file.
+void SaveOutlines(const QList<QPainterPath>& paths, const QString& path) {
+    std::vector<pirandella::Outline> outlines;
+    for (const QPainterPath& p : paths) outlines.push_back(ToOutline(p));
+    const std::string bytes = pirandella::WriteOutlines(outlines);
     QFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) Fail(path);
-    QDataStream stream(&out);
-    stream.setVersion(QDataStream::Qt_6_4);
-    stream << qint32(paths.size());
-    for (const QPainterPath& p : paths) stream << p;
-    if (stream.status() != QDataStream::Ok) Fail(path);
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()))
+        Fail(path);
 }
 
 void AppendBigEndian(QByteArray& out, quint32 value) {
@@ -242,8 +263,8 @@ int main(int argc, char** argv) {
         Save(Background(s), out.filePath(s == 1 ? "background.jpg" : "background@2x.jpg"));
     QList<QPainterPath> letters;
     for (char c = 'A'; c <= 'Z'; ++c) letters << LetterPath(QChar(c));
-    SavePaths(letters, out.filePath(QStringLiteral("letters.paths")));
-    SavePaths({InstructionsText()}, out.filePath(QStringLiteral("instructions.paths")));
+    SaveOutlines(letters, out.filePath(QString::fromLatin1(pirandella::lettersFile)));
+    SaveOutlines({InstructionsText()}, out.filePath(QString::fromLatin1(pirandella::pageFile)));
     SaveIcons(out);
     return 0;
 }
