@@ -1,0 +1,55 @@
+# The native Windows game, included by the top-level CMakeLists.txt when building for Windows:
+# GDI and the Windows libraries only, no Qt. Built with MSVC or MinGW on Windows, or cross-built
+# on Debian with cmake/mingw-w64-x86_64.cmake and tested under Wine.
+set(win32_dir ${CMAKE_CURRENT_LIST_DIR})
+set(ICON ${PROJECT_SOURCE_DIR}/assets/icons/pirandella.ico)
+set(ASSETS ${PROJECT_SOURCE_DIR}/assets)
+set(MANIFEST ${PROJECT_BINARY_DIR}/win32/pirandella.manifest)
+configure_file(${win32_dir}/pirandella.manifest ${MANIFEST} @ONLY)
+configure_file(${win32_dir}/pirandella.rc.in ${PROJECT_BINARY_DIR}/win32/pirandella.rc @ONLY)
+set(windows_api UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+
+if(MINGW)
+  # One file that needs only what comes with Windows: no libstdc++, libgcc or winpthread DLLs.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  # Checked string functions and the stack protector come from libssp when linked statically.
+  link_libraries(ssp)
+endif()
+
+add_executable(pirandella WIN32
+  ${win32_dir}/accessible.cpp
+  ${win32_dir}/dib_canvas.cpp
+  ${win32_dir}/main.cpp
+  ${win32_dir}/main_window.cpp
+  ${win32_dir}/pictures.cpp
+  ${win32_dir}/pixel_surface.cpp
+  ${win32_dir}/text.cpp
+  ${PROJECT_BINARY_DIR}/win32/pirandella.rc)
+target_compile_definitions(pirandella PRIVATE ${windows_api})
+target_include_directories(pirandella PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(pirandella PRIVATE pirandella_core oleacc ole32 oleaut32 uuid gdi32 user32)
+if(MINGW)
+  target_link_options(pirandella PRIVATE -municode -s) # wWinMain; no symbols in what ships
+endif()
+set_source_files_properties(${PROJECT_BINARY_DIR}/win32/pirandella.rc PROPERTIES
+  OBJECT_DEPENDS "${ICON};${MANIFEST};${ASSETS}/background.jpg;${ASSETS}/background@2x.jpg;${ASSETS}/letters.outlines;${ASSETS}/instructions.outlines;${ASSETS}/LiberationSerif-Regular.ttf")
+install(TARGETS pirandella RUNTIME DESTINATION .)
+
+include(${win32_dir}/packaging.cmake)
+
+option(PIRANDELLA_TESTS "Build the tests (the core tests and the game driven under Wine)" OFF)
+if(PIRANDELLA_TESTS)
+  enable_testing()
+  # GoogleTest from source, built by the same compiler: Debian's googletest package has it.
+  set(PIRANDELLA_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources")
+  if(EXISTS ${PIRANDELLA_GTEST_SOURCE}/CMakeLists.txt)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    add_subdirectory(${PIRANDELLA_GTEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  else()
+    find_package(GTest REQUIRED)
+  endif()
+  add_subdirectory(tests)
+  add_subdirectory(${win32_dir}/tests ${PROJECT_BINARY_DIR}/win32/tests)
+endif()

@@ -1,0 +1,363 @@
+#include "win32/main_window.h"
+
+#include "ui/handlers.h"
+#include "ui/keyboard.h"
+#include "win32/accessible.h"
+#include "win32/dib_canvas.h"
+#include "win32/resources.h"
+#include "win32/text.h"
+
+#include <cmath>
+#include <optional>
+
+namespace pirandella {
+
+namespace {
+
+constexpr wchar_t windowClass[] = L"pirandella";
+constexpr UINT_PTR timerId = 1;
+constexpr UINT firstCommand = 1000; // menu command i is firstCommand + i
+constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr double baseDpi = 96;
+
+void (*const menuHandlers[4])(Game&) = {mnuSoluzione_Click, mnuNS_Click, mnuIstruzioni_Click,
+                                        mnuAnnullaMossa_Click};
+
+void RegisterClassOnce(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW c{};
+    if (GetClassInfoExW(instance, windowClass, &c)) return;
+    c.cbSize = sizeof c;
+    c.style = CS_HREDRAW | CS_VREDRAW;
+    c.hInstance = instance;
+    c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PIRANDELLA));
+    c.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PIRANDELLA),
+                                              IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                              GetSystemMetrics(SM_CYSMICON), 0));
+    c.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    c.lpszClassName = windowClass;
+    c.lpfnWndProc = procedure;
+    RegisterClassExW(&c);
+}
+
+std::optional<Key> KeyOf(WPARAM virtualKey) {
+    switch (virtualKey) {
+    case VK_LEFT:
+        return Key::Left;
+    case VK_RIGHT:
+        return Key::Right;
+    case VK_UP:
+        return Key::Up;
+    case VK_DOWN:
+        return Key::Down;
+    case VK_RETURN:
+        return Key::Enter;
+    case VK_SPACE:
+        return Key::Space;
+    case VK_ESCAPE:
+        return Key::Escape;
+    case VK_F10:
+        return Key::F10;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+ScreenMetrics MeasureScreen() {
+    const double dpr = GetDpiForSystem() / baseDpi;
+    ScreenMetrics m;
+    m.twipsPerPixelX = m.twipsPerPixelY = TwipsPerPixel(baseDpi);
+    m.widthTwips = GetSystemMetrics(SM_CXSCREEN) / dpr * m.twipsPerPixelX;
+    m.heightTwips = GetSystemMetrics(SM_CYSCREEN) / dpr * m.twipsPerPixelY;
+    return m;
+}
+
+MainWindow::MainWindow(HINSTANCE instance, Game game)
+    : game_(std::move(game)), pictures_(instance), dpi_(static_cast<int>(GetDpiForSystem())) {
+    RegisterClassOnce(instance, &Procedure);
+    menu_ = CreateMenu();
+    for (UINT id = 0; id < 4; ++id)
+        AppendMenuW(menu_, MF_STRING, firstCommand + id,
+                    Widen(game_.window.menu[id].caption).c_str());
+    const WindowModel& w = game_.window;
+    hwnd_ = CreateWindowExW(0, windowClass, Widen(w.form.caption).c_str(), style, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu_, instance,
+                            this);
+    if (!hwnd_) return;
+    dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
+    // The frame, title and menu bar are part of the window's outer size, which the scaling
+    // centres on the screen; the first puzzle stands before the window is shown.
+    measureChrome();
+    Form_Initialize(game_);
+    const SIZE outer = outerSize();
+    const double dpr = dpi_ / baseDpi;
+    const TwipsScale tpp = game_.screen.twipsPerPixel();
+    int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
+    if (game_.state.scaled == 1) {
+        x = static_cast<int>(std::lround(TwipsToPixels(w.form.left, tpp.x) * dpr));
+        y = static_cast<int>(std::lround(TwipsToPixels(w.form.top, tpp.y) * dpr));
+    }
+    SetWindowPos(hwnd_, nullptr, x == CW_USEDEFAULT ? 0 : x, y == CW_USEDEFAULT ? 0 : y, outer.cx,
+                 outer.cy, SWP_NOZORDER | SWP_NOACTIVATE | (x == CW_USEDEFAULT ? SWP_NOMOVE : 0));
+    reflect();
+}
+
+MainWindow::~MainWindow() {
+    if (accessible_) accessible_->detach();
+    if (hwnd_) DestroyWindow(hwnd_);
+    if (bufferDc_) DeleteDC(bufferDc_);
+    if (buffer_) DeleteObject(buffer_);
+    Form_Terminate(game_);
+}
+
+PaintSetup MainWindow::setup() const {
+    PaintSetup at;
+    at.devicePixelRatio = dpi_ / baseDpi;
+    at.twipsPerPixel = game_.screen.twipsPerPixel();
+    const PixelRect client = ClientBounds(game_.window.form, at.twipsPerPixel);
+    at.designWidth = client.width;
+    at.designHeight = client.height;
+    at.area = {0, 0, static_cast<double>(client.width), static_cast<double>(client.height)};
+    return at;
+}
+
+SIZE MainWindow::outerSize() const {
+    const PaintSetup at = setup();
+    RECT r{0, 0, static_cast<LONG>(std::lround(at.designWidth * at.devicePixelRatio)),
+           static_cast<LONG>(std::lround(at.designHeight * at.devicePixelRatio))};
+    AdjustWindowRectExForDpi(&r, style, TRUE, 0, static_cast<UINT>(dpi_));
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void MainWindow::measureChrome() {
+    RECT r{0, 0, 0, 0};
+    AdjustWindowRectExForDpi(&r, style, TRUE, 0, static_cast<UINT>(dpi_));
+    const double dpr = dpi_ / baseDpi;
+    SetWindowChrome(game_, static_cast<int>(std::lround((r.right - r.left) / dpr)),
+                    static_cast<int>(std::lround((r.bottom - r.top) / dpr)));
+}
+
+bool MainWindow::boardHasKeys() const {
+    return !menuOpen_ && GetFocus() == hwnd_;
+}
+
+LRESULT CALLBACK MainWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_NCDESTROY && self) { // the window is gone; the game stays until the end
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return self && message != WM_NCDESTROY ? self->on(message, wParam, lParam)
+                                           : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT MainWindow::on(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        paint(dc);
+        EndPaint(hwnd_, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // every pixel is painted
+    case WM_COMMAND:
+        if (HIWORD(wParam) == 0 && LOWORD(wParam) >= firstCommand &&
+            LOWORD(wParam) < firstCommand + 4) {
+            handle(menuHandlers[LOWORD(wParam) - firstCommand]);
+            return 0;
+        }
+        break;
+    case WM_TIMER:
+        if (wParam == timerId) handle(Timer1_Timer);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: {
+        const ElementRef at =
+            ElementAtDevicePixel(game_.window, setup(), static_cast<short>(LOWORD(lParam)) + 0.5,
+                                 static_cast<short>(HIWORD(lParam)) + 0.5);
+        if (message == WM_LBUTTONDOWN) {
+            pressed_ = at;
+            SetCapture(hwnd_);
+            return 0;
+        }
+        // A click is a press and a release on the same element.
+        const ElementRef pressed = pressed_;
+        pressed_ = {};
+        ReleaseCapture();
+        if (pressed.kind != ElementRef::None && at == pressed) click(pressed);
+        return 0;
+    }
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT) {
+            POINT p;
+            GetCursorPos(&p);
+            ScreenToClient(hwnd_, &p);
+            const ElementRef at = ElementAtDevicePixel(game_.window, setup(), p.x + 0.5, p.y + 0.5);
+            const bool arrow = at.kind == ElementRef::Image2 && at.index < WindowModel::arrowCount;
+            SetCursor(pictures_.cursor(
+                arrow ? game_.window.image2[at.index].pointer : Pointer::Default, dpi_));
+            return TRUE;
+        }
+        break;
+    case WM_KEYDOWN:
+        key(wParam, false);
+        return 0;
+    case WM_SYSKEYDOWN:
+        if (wParam == VK_F10) key(wParam, true);
+        break; // Windows opens the menu bar for F10 and Alt
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+        menuOpen_ = message == WM_ENTERMENULOOP;
+        InvalidateRect(hwnd_, nullptr, FALSE); // the marker shows only while the board has the keys
+        announceChanges();
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        break;
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+            if (!accessible_) accessible_ = new BoardAccessible(*this);
+            return LresultFromObject(IID_IAccessible, wParam, accessible_);
+        }
+        break;
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another scale: the same design at that monitor's pixels.
+        dpi_ = HIWORD(wParam);
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        const SIZE outer = outerSize();
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, outer.cx, outer.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        return 0;
+    }
+    case WM_CLOSE:
+        DestroyWindow(hwnd_);
+        return 0;
+    case WM_DESTROY:
+        KillTimer(hwnd_, timerId);
+        timerRunning_ = false;
+        if (accessible_) accessible_->detach();
+        accessible_ = nullptr;
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void MainWindow::paint(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    const SIZE size{client.right, client.bottom};
+    if (size.cx <= 0 || size.cy <= 0) return;
+    if (!buffer_ || size.cx != bufferSize_.cx || size.cy != bufferSize_.cy) {
+        if (buffer_) DeleteObject(buffer_);
+        if (!bufferDc_) bufferDc_ = CreateCompatibleDC(dc);
+        BITMAPINFO info{};
+        info.bmiHeader = {
+            sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        buffer_ = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bufferBits_, nullptr, 0);
+        bufferSize_ = size;
+        if (!buffer_) return;
+    }
+    HDC textDc = CreateCompatibleDC(dc);
+    DibCanvas canvas({size.cx, size.cy, static_cast<std::uint32_t*>(bufferBits_)}, textDc,
+                     pictures_, dpi_);
+    PaintWindow(canvas, game_.window, pictures_.artwork(), setup(),
+                boardHasKeys() ? game_.marker : -1);
+    DeleteDC(textDc);
+    const HGDIOBJ old = SelectObject(bufferDc_, buffer_);
+    BitBlt(dc, 0, 0, size.cx, size.cy, bufferDc_, 0, 0, SRCCOPY);
+    SelectObject(bufferDc_, old);
+}
+
+void MainWindow::click(ElementRef ref) {
+    if (ref.kind != ElementRef::Image2) return; // tiles and the label have no click handler
+    Image2_Click(game_, ref.index);
+    reflect();
+}
+
+void MainWindow::handle(void (*handler)(Game&)) {
+    handler(game_);
+    reflect();
+}
+
+// Arrow keys move the marker, Enter or Space turns its line or closes the page; F10 and Alt
+// open the menu bar, which Windows does itself.
+void MainWindow::key(WPARAM virtualKey, bool system) {
+    const std::optional<Key> k = KeyOf(virtualKey);
+    if (!k) return;
+    const KeyResult result = KeyPress(game_, *k);
+    if (result == KeyResult::OpenMenu && !system) PostMessageW(hwnd_, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    if (result != KeyResult::Unused) reflect();
+}
+
+// The label sizes itself to its caption, its top-left corner staying where it is; measured in
+// pixels of 96 dpi, the layout's unit.
+void MainWindow::fitLabelToCaption() {
+    LabelElement& label = game_.window.label1[0];
+    if (label.caption == fittedCaption_) return; // measured once per caption, not per event
+    fittedCaption_ = label.caption;
+    HDC dc = CreateCompatibleDC(nullptr);
+    const SIZE size = TextSize(dc, pictures_.font(label.fontName, label.fontSize * baseDpi / 72),
+                               Widen(label.caption));
+    DeleteDC(dc);
+    label.width = static_cast<float>(size.cx * game_.screen.twipsPerPixelX);
+    label.height = static_cast<float>(size.cy * game_.screen.twipsPerPixelY);
+}
+
+void MainWindow::reflect() {
+    if (!hwnd_) return;
+    const WindowModel& w = game_.window;
+    wchar_t shown[128];
+    for (UINT id = 0; id < 4; ++id) {
+        const std::wstring caption = Widen(w.menu[id].caption);
+        GetMenuStringW(menu_, firstCommand + id, shown, 128, MF_BYCOMMAND);
+        if (caption != shown) {
+            ModifyMenuW(menu_, firstCommand + id, MF_BYCOMMAND | MF_STRING, firstCommand + id,
+                        caption.c_str());
+            DrawMenuBar(hwnd_);
+        }
+    }
+    if (w.timer1.enabled != timerRunning_) {
+        if (w.timer1.enabled)
+            SetTimer(hwnd_, timerId, static_cast<UINT>(w.timer1.interval), nullptr);
+        else
+            KillTimer(hwnd_, timerId);
+        timerRunning_ = w.timer1.enabled;
+    }
+    fitLabelToCaption();
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    announceChanges();
+}
+
+// Tells a screen reader what changed: a new message, new letters, arrows that came or went, the
+// marker on another arrow.
+void MainWindow::announceChanges() {
+    const std::vector<AccessibleNode> nodes = AccessibleNodes(game_, boardHasKeys());
+    const AccessibleChanges changes = watch_.look(nodes);
+    auto childId = [&](ElementRef ref) -> LONG {
+        for (std::size_t i = 0; i < nodes.size(); ++i)
+            if (nodes[i].ref == ref) return static_cast<LONG>(i + 1);
+        return CHILDID_SELF;
+    };
+    if (changes.reordered) NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+    for (const ElementRef& ref : changes.renamed)
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, childId(ref));
+    if (changes.focus.kind != ElementRef::None)
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, childId(changes.focus));
+}
+
+} // namespace pirandella

@@ -1,0 +1,218 @@
+#include "win32/pictures.h"
+
+#include "win32/resources.h"
+#include "win32/text.h"
+
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <cmath>
+
+namespace pirandella {
+
+namespace {
+
+// A JPEG decoded by OLE, which every Windows and Wine has.
+PixelImage DecodeJpeg(std::string_view bytes) {
+    PixelImage image;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    if (!memory) return image;
+    std::copy(bytes.begin(), bytes.end(), static_cast<char*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    IStream* stream = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+        GlobalFree(memory);
+        return image;
+    }
+    IPicture* picture = nullptr;
+    const HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(bytes.size()), FALSE,
+                                          IID_IPicture, reinterpret_cast<void**>(&picture));
+    stream->Release();
+    OLE_HANDLE handle = 0;
+    if (FAILED(loaded) || FAILED(picture->get_Handle(&handle))) {
+        if (picture) picture->Release();
+        return image;
+    }
+    const auto bitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    image.width = info.bmWidth;
+    image.height = info.bmHeight;
+    image.pixels.resize(static_cast<std::size_t>(image.width) * image.height);
+    BITMAPINFO want{};
+    want.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, image.height, image.pixels.data(), &want, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    picture->Release();
+    for (std::uint32_t& p : image.pixels) p |= 0xff000000; // a photograph is opaque
+    return image;
+}
+
+// Maps a point of the arrow pointing down to the arrow pointing the given way.
+OutlinePoint Turn(Pointer p, OutlinePoint q) {
+    switch (p) {
+    case Pointer::ArrowUp:
+        return {q.x, 14 - q.y};
+    case Pointer::ArrowRight:
+        return {q.y, q.x};
+    case Pointer::ArrowLeft:
+        return {14 - q.y, q.x};
+    default:
+        return q;
+    }
+}
+
+// A line one pixel of the design wide through the centres of the points, square at its ends,
+// as rectangles that the non-zero rule joins into one shape.
+Outline Stroke(Pointer p, const std::vector<OutlinePoint>& line, double scale) {
+    Outline o;
+    o.fill = Outline::Fill::NonZero;
+    const double h = 0.5;
+    for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+        const OutlinePoint a = Turn(p, line[i]), b = Turn(p, line[i + 1]);
+        const double len = std::hypot(b.x - a.x, b.y - a.y);
+        const double dx = (b.x - a.x) / len * h, dy = (b.y - a.y) / len * h;
+        const OutlinePoint corners[4] = {{a.x - dx - dy, a.y - dy + dx},
+                                         {b.x + dx - dy, b.y + dy + dx},
+                                         {b.x + dx + dy, b.y + dy - dx},
+                                         {a.x - dx + dy, a.y - dy - dx}};
+        o.steps.push_back(Outline::Step::Move);
+        o.points.push_back({(corners[0].x + 0.5) * scale, (corners[0].y + 0.5) * scale});
+        for (int k = 1; k < 4; ++k) {
+            o.steps.push_back(Outline::Step::Line);
+            o.points.push_back({(corners[k].x + 0.5) * scale, (corners[k].y + 0.5) * scale});
+        }
+    }
+    return o;
+}
+
+// A hollow block arrow in a 16 x 16 cell: a black outline with a light grey inner line.
+PixelImage DrawPointer(Pointer p, double scale) {
+    static const std::vector<OutlinePoint> outer{{5, 0},  {9, 0}, {9, 7}, {13, 7},
+                                                 {7, 13}, {1, 7}, {5, 7}, {5, 0}};
+    static const std::vector<OutlinePoint> inner{{6, 1},  {8, 1}, {8, 8}, {11, 8},
+                                                 {7, 12}, {3, 8}, {6, 8}, {6, 1}};
+    const int side = static_cast<int>(std::lround(16 * scale));
+    PixelImage image{side, side, std::vector<std::uint32_t>(static_cast<std::size_t>(side) * side)};
+    PixelSurface s = image.surface();
+    BlendMask(s, FillCoverage(Stroke(p, outer, scale), 0, 0, 1, s.rect()), {0, 0, 0});
+    BlendMask(s, FillCoverage(Stroke(p, inner, scale), 0, 0, 1, s.rect()), {200, 200, 200});
+    return image;
+}
+
+HCURSOR MakeCursor(const PixelImage& picture, POINT hotSpot) {
+    BITMAPV5HEADER header{};
+    header.bV5Size = sizeof header;
+    header.bV5Width = picture.width;
+    header.bV5Height = -picture.height;
+    header.bV5Planes = 1;
+    header.bV5BitCount = 32;
+    header.bV5Compression = BI_BITFIELDS;
+    header.bV5RedMask = 0x00ff0000;
+    header.bV5GreenMask = 0x0000ff00;
+    header.bV5BlueMask = 0x000000ff;
+    header.bV5AlphaMask = 0xff000000;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP colour = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
+                                      DIB_RGB_COLORS, &bits, nullptr, 0);
+    ReleaseDC(nullptr, screen);
+    if (!colour) return LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    // A pointer's pixels take their colour unmultiplied by alpha.
+    auto* out = static_cast<std::uint32_t*>(bits);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        const std::uint32_t p = picture.pixels[i], a = p >> 24;
+        std::uint32_t straight = p & 0xff000000;
+        for (int shift = 0; shift < 24 && a; shift += 8)
+            straight |= std::min<std::uint32_t>(255, ((p >> shift & 0xff) * 255 + a / 2) / a)
+                        << shift;
+        out[i] = straight;
+    }
+    HBITMAP mask = CreateBitmap(picture.width, picture.height, 1, 1, nullptr);
+    ICONINFO info{FALSE, static_cast<DWORD>(hotSpot.x), static_cast<DWORD>(hotSpot.y), mask,
+                  colour};
+    HCURSOR cursor = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    DeleteObject(colour);
+    return cursor;
+}
+
+} // namespace
+
+POINT PointerTip(Pointer p) {
+    const OutlinePoint tip = Turn(p, {7, 13});
+    return {static_cast<LONG>(tip.x), static_cast<LONG>(tip.y)};
+}
+
+Pictures::~Pictures() {
+    for (const auto& [key, font] : fonts_) DeleteObject(font);
+    for (const auto& [key, cursor] : cursors_) DestroyCursor(cursor);
+    if (serif_) RemoveFontMemResourceEx(serif_);
+}
+
+std::string_view Pictures::resource(int id) const {
+    HRSRC found = FindResourceW(instance_, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RCDATA
+    if (!found) return {};
+    HGLOBAL loaded = LoadResource(instance_, found);
+    return {static_cast<const char*>(LockResource(loaded)), SizeofResource(instance_, found)};
+}
+
+const PixelImage& Pictures::photo(Photo p, int width, int height) {
+    const auto key = std::tuple(p, width, height);
+    if (sizedKey_ == key) return sized_;
+    auto decoded = decoded_.find(p);
+    if (decoded == decoded_.end())
+        decoded = decoded_
+                      .emplace(p, DecodeJpeg(resource(p == Photo::Background2x ? IDR_BACKGROUND_2X
+                                                                               : IDR_BACKGROUND)))
+                      .first;
+    const PixelImage& from = decoded->second;
+    sized_ = from.width == width && from.height == height ? from : Resample(from, width, height);
+    sizedKey_ = key;
+    return sized_;
+}
+
+const Artwork& Pictures::artwork() {
+    if (!artwork_)
+        artwork_ = Artwork{ReadOutlines(resource(IDR_LETTERS), lettersFile),
+                           ReadOutlines(resource(IDR_PAGE), pageFile)};
+    return *artwork_;
+}
+
+const std::wstring& Pictures::serifFace() {
+    if (serifFace_.empty()) {
+        serifFace_ = L"Liberation Serif";
+        const std::string_view ttf = resource(IDR_SERIF);
+        DWORD added = 0;
+        serif_ = AddFontMemResourceEx(const_cast<char*>(ttf.data()), static_cast<DWORD>(ttf.size()),
+                                      nullptr, &added);
+    }
+    return serifFace_;
+}
+
+HFONT Pictures::font(const std::string& name, double pixels) {
+    const int height = static_cast<int>(std::lround(pixels));
+    const auto key = std::pair(name, height);
+    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+    const std::wstring face = name == "Times New Roman" ? serifFace() : Widen(name);
+    HFONT f = CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                          OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                          DEFAULT_PITCH | FF_ROMAN, face.c_str());
+    return fonts_.emplace(key, f).first->second;
+}
+
+HCURSOR Pictures::cursor(Pointer p, int dpi) {
+    if (p == Pointer::Default) return LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    const auto key = std::pair(p, dpi);
+    if (auto found = cursors_.find(key); found != cursors_.end()) return found->second;
+    const double scale = dpi / 96.0;
+    const POINT tip = PointerTip(p);
+    // The tip's device pixel at this DPI.
+    const POINT hot{static_cast<LONG>((tip.x + 0.5) * scale),
+                    static_cast<LONG>((tip.y + 0.5) * scale)};
+    return cursors_.emplace(key, MakeCursor(DrawPointer(p, scale), hot)).first->second;
+}
+
+} // namespace pirandella

@@ -1,0 +1,9 @@
+// Identifiers of what the executable carries: its icon, the pictures and the built-in font.
+#pragma once
+
+#define IDI_PIRANDELLA 1
+#define IDR_BACKGROUND 101
+#define IDR_BACKGROUND_2X 102
+#define IDR_LETTERS 103
+#define IDR_PAGE 104
+#define IDR_SERIF 105
