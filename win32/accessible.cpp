@@ -29,7 +29,8 @@ void BoardAccessible::detach() {
 
 HRESULT BoardAccessible::QueryInterface(REFIID riid, void** object) {
     if (!object) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+    if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) ||
+        riid == __uuidof(IAccessible)) {
         *object = static_cast<IAccessible*>(this);
         AddRef();
         return S_OK;
@@ -85,7 +86,7 @@ HRESULT BoardAccessible::get_accParent(IDispatch** parent) {
     *parent = nullptr;
     if (!window_) return E_FAIL;
     return AccessibleObjectFromWindow(window_->handle(), static_cast<DWORD>(OBJID_WINDOW),
-                                      IID_IDispatch, reinterpret_cast<void**>(parent));
+                                      __uuidof(IDispatch), reinterpret_cast<void**>(parent));
 }
 
 HRESULT BoardAccessible::get_accChildCount(long* count) {

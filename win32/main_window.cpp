@@ -16,7 +16,7 @@ namespace {
 
 constexpr wchar_t windowClass[] = L"pirandella";
 constexpr UINT_PTR timerId = 1;
-constexpr UINT firstCommand = 1000; // menu command i is firstCommand + i
+constexpr UINT firstCommand = IDM_FIRST_COMMAND; // menu command i is firstCommand + i
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr double baseDpi = 96;
 
@@ -230,7 +230,9 @@ LRESULT MainWindow::on(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETOBJECT:
         if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
             if (!accessible_) accessible_ = new BoardAccessible(*this);
-            return LresultFromObject(IID_IAccessible, wParam, accessible_);
+            // __uuidof, not IID_IAccessible: MinGW's oleacc import library makes that name
+            // a jump into the DLL rather than the interface's identifier.
+            return LresultFromObject(__uuidof(IAccessible), wParam, accessible_);
         }
         break;
     case WM_DPICHANGED: {

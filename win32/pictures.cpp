@@ -26,7 +26,7 @@ PixelImage DecodeJpeg(std::string_view bytes) {
     }
     IPicture* picture = nullptr;
     const HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(bytes.size()), FALSE,
-                                          IID_IPicture, reinterpret_cast<void**>(&picture));
+                                          __uuidof(IPicture), reinterpret_cast<void**>(&picture));
     stream->Release();
     OLE_HANDLE handle = 0;
     if (FAILED(loaded) || FAILED(picture->get_Handle(&handle))) {
