@@ -4,17 +4,17 @@
 #include "view/spoken_names.h"
 
 #include <QPointer>
+#include <optional>
 
 namespace pirandella {
 
 namespace {
 
-std::pair<int, int> Key(ElementRef ref) {
+std::pair<int, int> KeyOf(ElementRef ref) {
     return {static_cast<int>(ref.kind), ref.index};
 }
 
-// One element of the board as a screen reader sees it. Arrow cells and the instructions page
-// can be pressed, exactly as they can be clicked.
+// One node of the board. Its answers are looked up afresh each time, so they are never stale.
 class ElementAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
   public:
     ElementAccessible(BoardWidget* board, ElementRef ref) : board_(board), ref_(ref) {}
@@ -32,37 +32,42 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
     void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override {
-        if (!board_) return {};
-        if (t == QAccessible::Name) return QString::fromStdString(board_->spokenName(ref_));
-        if (t == QAccessible::Description && IsPage())
-            return QString::fromStdString(InstructionsText());
+        const auto n = node();
+        if (!n) return {};
+        if (t == QAccessible::Name) return QString::fromStdString(n->name);
+        if (t == QAccessible::Description) return QString::fromStdString(n->description);
         return {};
     }
 
     QRect rect() const override {
-        if (!board_) return {};
-        const QRect r = board_->elementRect(ref_);
+        const auto n = node();
+        if (!n) return {};
+        const QRect r = QRect(n->bounds.x, n->bounds.y, n->bounds.width, n->bounds.height)
+                            .translated(board_->origin());
         return QRect(board_->mapToGlobal(r.topLeft()), r.size());
     }
 
     QAccessible::Role role() const override {
-        if (ref_.kind == ElementRef::Image1) return QAccessible::Cell;
-        return IsArrow() ? QAccessible::Button : QAccessible::StaticText;
+        const auto n = node();
+        if (!n) return QAccessible::NoRole;
+        return n->role == AccessibleRole::Cell     ? QAccessible::Cell
+               : n->role == AccessibleRole::Button ? QAccessible::Button
+                                                   : QAccessible::StaticText;
     }
 
     QAccessible::State state() const override {
         QAccessible::State s;
-        if (!board_) return s;
-        if (IsArrow()) {
-            s.focusable = true;
-            s.focused = board_->hasFocus() && board_->focusedArrow() == ref_.index;
-        }
+        const auto n = node();
+        if (!n) return s;
+        s.focusable = n->focusable;
+        s.focused = n->focused;
         s.invisible = !board_->isVisible();
         return s;
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::ActionInterface && (IsArrow() || IsPage()))
+        const auto n = node();
+        if (type == QAccessible::ActionInterface && n && n->pressable)
             return static_cast<QAccessibleActionInterface*>(this);
         return nullptr;
     }
@@ -74,11 +79,11 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
     }
 
   private:
-    bool IsArrow() const {
-        return ref_.kind == ElementRef::Image2 && ref_.index < WindowModel::arrowCount;
-    }
-    bool IsPage() const {
-        return ref_.kind == ElementRef::Image2 && ref_.index == WindowModel::instructions;
+    std::optional<AccessibleNode> node() const {
+        if (!board_) return std::nullopt;
+        for (AccessibleNode& n : board_->accessibleNodes())
+            if (n.ref == ref_) return std::move(n);
+        return std::nullopt;
     }
 
     QPointer<BoardWidget> board_;
@@ -96,8 +101,7 @@ QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
 BoardAccessible::BoardAccessible(BoardWidget* board)
     : QAccessibleWidget(board, QAccessible::Table, QString::fromUtf8(boardName)) {
     board->setAccessible(this);
-    spoken_ = spokenNow();
-    focus_ = board->focusedArrow();
+    watch_.look(board->accessibleNodes());
 }
 
 BoardAccessible::~BoardAccessible() {
@@ -111,22 +115,8 @@ BoardWidget* BoardAccessible::board() const {
     return static_cast<BoardWidget*>(widget());
 }
 
-// Front to back, as the eye meets them: the message line, the page, the arrows, the tiles.
-std::vector<ElementRef> BoardAccessible::exposed() const {
-    const WindowModel& w = board()->model();
-    std::vector<ElementRef> refs;
-    if (w.label1[0].visible) refs.push_back({ElementRef::Label1, 0});
-    if (w.image2[WindowModel::instructions].visible)
-        refs.push_back({ElementRef::Image2, WindowModel::instructions});
-    for (int i = 0; i < WindowModel::arrowCount; ++i)
-        if (w.image2[i].visible) refs.push_back({ElementRef::Image2, i});
-    for (int i = 0; i < WindowModel::tileCount; ++i)
-        if (w.image1[i].visible) refs.push_back({ElementRef::Image1, i});
-    return refs;
-}
-
 QAccessibleInterface* BoardAccessible::element(ElementRef ref) const {
-    QAccessibleInterface*& element = elements_[Key(ref)];
+    QAccessibleInterface*& element = elements_[KeyOf(ref)];
     if (!element) {
         element = new ElementAccessible(board(), ref);
         QAccessible::registerAccessibleInterface(element);
@@ -135,18 +125,19 @@ QAccessibleInterface* BoardAccessible::element(ElementRef ref) const {
 }
 
 int BoardAccessible::childCount() const {
-    return static_cast<int>(exposed().size());
+    return static_cast<int>(board()->accessibleNodes().size());
 }
 
 QAccessibleInterface* BoardAccessible::child(int index) const {
-    const std::vector<ElementRef> refs = exposed();
-    return index >= 0 && index < static_cast<int>(refs.size()) ? element(refs[index]) : nullptr;
+    const std::vector<AccessibleNode> nodes = board()->accessibleNodes();
+    return index >= 0 && index < static_cast<int>(nodes.size()) ? element(nodes[index].ref)
+                                                                : nullptr;
 }
 
 int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    const std::vector<ElementRef> refs = exposed();
-    for (int i = 0; i < static_cast<int>(refs.size()); ++i)
-        if (element(refs[i]) == child) return i;
+    const std::vector<AccessibleNode> nodes = board()->accessibleNodes();
+    for (int i = 0; i < static_cast<int>(nodes.size()); ++i)
+        if (element(nodes[i].ref) == child) return i;
     return -1;
 }
 
@@ -156,9 +147,9 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* BoardAccessible::focusChild() const {
-    const int arrow = board()->focusedArrow();
-    const ElementRef ref{ElementRef::Image2, arrow};
-    return arrow >= 0 && IsVisible(board()->model(), ref) ? element(ref) : nullptr;
+    for (const AccessibleNode& n : board()->accessibleNodes())
+        if (n.focused) return element(n.ref);
+    return nullptr;
 }
 
 QString BoardAccessible::text(QAccessible::Text t) const {
@@ -166,36 +157,20 @@ QString BoardAccessible::text(QAccessible::Text t) const {
     return QAccessibleWidget::text(t);
 }
 
-std::map<std::pair<int, int>, std::string> BoardAccessible::spokenNow() const {
-    std::map<std::pair<int, int>, std::string> names;
-    for (const ElementRef& ref : exposed()) names[Key(ref)] = board()->spokenName(ref);
-    return names;
-}
-
 void BoardAccessible::announceChanges() {
-    std::map<std::pair<int, int>, std::string> now = spokenNow();
-    bool reordered = now.size() != spoken_.size();
-    for (const auto& [key, name] : now) {
-        const auto before = spoken_.find(key);
-        if (before == spoken_.end()) {
-            reordered = true;
-        } else if (before->second != name) {
-            const ElementRef ref{static_cast<ElementRef::Kind>(key.first), key.second};
-            QAccessibleEvent changed(element(ref), QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&changed);
-        }
+    const AccessibleChanges changes = watch_.look(board()->accessibleNodes());
+    for (const ElementRef& ref : changes.renamed) {
+        QAccessibleEvent renamed(element(ref), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
     }
-    spoken_ = std::move(now);
-    if (reordered) {
+    if (changes.reordered) {
         QAccessibleEvent event(this, QAccessible::ObjectReorder);
         QAccessible::updateAccessibility(&event);
     }
-    const int arrow = board()->focusedArrow();
-    if (arrow != focus_ && arrow >= 0 && board()->hasFocus() && focusChild()) {
-        QAccessibleEvent focus(focusChild(), QAccessible::Focus);
+    if (changes.focus.kind != ElementRef::None) {
+        QAccessibleEvent focus(element(changes.focus), QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
-    focus_ = arrow;
 }
 
 void InstallBoardAccessibility() {

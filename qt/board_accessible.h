@@ -1,14 +1,12 @@
-// What a screen reader finds on the board, through Qt's accessibility interfaces (AT-SPI on
-// Linux, UI Automation on Windows): the message line, the instructions page while it is shown,
-// every visible arrow cell as a button that makes its move, and every visible tile as a cell
-// with its place and letter. Hidden elements are not there.
+// The board's accessible nodes through Qt's accessibility interfaces (AT-SPI on Linux, UI
+// Automation on Windows): one interface for each node the core lists, and the changes the core
+// finds after each event sent as Qt's events.
 #pragma once
 
-#include "view/window_model.h"
+#include "view/accessible_view.h"
 
 #include <QAccessibleWidget>
 #include <map>
-#include <string>
 
 namespace pirandella {
 
@@ -33,12 +31,9 @@ class BoardAccessible : public QAccessibleWidget {
 
   private:
     BoardWidget* board() const;
-    std::vector<ElementRef> exposed() const;
-    std::map<std::pair<int, int>, std::string> spokenNow() const; // name of each exposed element
 
     mutable std::map<std::pair<int, int>, QAccessibleInterface*> elements_;
-    std::map<std::pair<int, int>, std::string> spoken_; // names last told, of exposed elements
-    int focus_ = -1;                                    // the arrow last told as focused
+    AccessibleWatch watch_;
 };
 
 // Gives every board widget its accessible interface; call once, before the window is shown.

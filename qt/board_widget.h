@@ -1,11 +1,13 @@
-// The client area: paints the window model back to front over the background picture, sends
-// clicks to the frontmost visible element and shows each arrow cell's pointer. The design keeps
-// its size in pixels; in a larger window (maximised, full screen, a wide menu bar) it stands in
-// the middle, with a dark surround.
+// The client area: paints the window model through the core's painting, sends clicks to the
+// frontmost visible element, names the keys that play and shows each arrow cell's pointer. The
+// design keeps its size in pixels; in a larger window (maximised, full screen, a wide menu bar)
+// it stands in the middle, with a dark surround.
 #pragma once
 
 #include "engine/game.h"
 #include "qt/pictures.h"
+#include "ui/keyboard.h"
+#include "view/accessible_view.h"
 
 #include <QWidget>
 #include <functional>
@@ -17,13 +19,13 @@ class BoardAccessible;
 class BoardWidget : public QWidget {
     Q_OBJECT // named for the accessibility factory
 
-        public : BoardWidget(const Game& game, Pictures& pictures, TwipsScale twipsPerPixel,
-                             QSize designSize, QWidget* parent = nullptr);
+        public : BoardWidget(const Game& game, Pictures& pictures, QSize designSize,
+                             QWidget* parent = nullptr);
     std::function<void(ElementRef)> onClick;
-    const WindowModel& model() const { return game_.window; }
-    TwipsScale twipsPerPixel() const { return twipsPerPixel_; }
-    // The design's size in pixels and its top-left corner in the widget.
+    std::function<bool(Key)> onKey; // false when the key does nothing here
+    const Game& game() const { return game_; }
     QSize designSize() const { return designSize_; }
+    // The design's top-left corner in the widget.
     QPoint origin() const;
     QSize sizeHint() const override { return designSize_; }
 
@@ -31,10 +33,8 @@ class BoardWidget : public QWidget {
     ElementRef elementAt(QPointF p) const;
     // Where an element stands in the widget, in its pixels.
     QRect elementRect(ElementRef ref) const;
-    // What a screen reader says of an element.
-    std::string spokenName(ElementRef ref) const;
-    // The arrow cell the keyboard's marker is on, or -1 before the keyboard is used.
-    int focusedArrow() const { return focusedArrow_; }
+    // What a screen reader finds on the board now.
+    std::vector<AccessibleNode> accessibleNodes() const;
     // The board's accessible interface, once a screen reader has asked for it.
     BoardAccessible* accessible() const { return accessible_; }
     void setAccessible(BoardAccessible* a) { accessible_ = a; }
@@ -47,17 +47,12 @@ class BoardWidget : public QWidget {
     void keyPressEvent(QKeyEvent* e) override;
 
   private:
-    void paintImage(QPainter& painter, const ImageElement& e, QPoint offset, qreal dpr);
-    void paintLabel(QPainter& painter, const LabelElement& e);
-    void paintFocusMarker(QPainter& painter);
+    PaintSetup paintSetup() const;
 
     const Game& game_;
-    const WindowModel& model_;
     Pictures& pictures_;
-    TwipsScale twipsPerPixel_;
     QSize designSize_;
     ElementRef pressed_;
-    int focusedArrow_ = -1;
     BoardAccessible* accessible_ = nullptr;
 };
 

@@ -45,14 +45,15 @@ MainWindow::MainWindow(Game game) : game_(std::move(game)) {
     const TwipsScale tpp = game_.screen.twipsPerPixel();
     const PixelRect client = ClientBounds(w.form, tpp);
     InstallBoardAccessibility();
-    board_ = new BoardWidget(game_, pictures_, tpp, QSize(client.width, client.height), this);
+    board_ = new BoardWidget(game_, pictures_, QSize(client.width, client.height), this);
     board_->onClick = [this](ElementRef ref) { onClick(ref); };
+    board_->onKey = [this](Key key) { return onKey(key); };
     setCentralWidget(board_);
     board_->setFocus(); // the arrow keys play from the start
     menuBar()->setStyle(new MenuBarStyle(this));
     // F10 opens the menu bar as Alt does: the arrow keys then choose, Enter runs.
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, &MainWindow::openMenuBar);
+    connect(f10, &QShortcut::activated, this, [this] { onKey(Key::F10); });
     menuBar()->installEventFilter(this);
     timer_.setInterval(w.timer1.interval);
     connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
@@ -133,6 +134,14 @@ void MainWindow::onClick(ElementRef ref) {
     if (ref.kind != ElementRef::Image2) return; // tiles and the label have no click handler
     Image2_Click(game_, ref.index);
     reflect();
+}
+
+bool MainWindow::onKey(Key key) {
+    const KeyResult result = KeyPress(game_, key);
+    if (result == KeyResult::OpenMenu) openMenuBar();
+    if (result == KeyResult::Unused) return false;
+    reflect();
+    return true;
 }
 
 // The label sizes itself to its caption, its top-left corner staying where it is.

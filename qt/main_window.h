@@ -49,6 +49,7 @@ class MainWindow : public QMainWindow {
   private:
     void handle(void (*handler)(Game&));
     void onClick(ElementRef ref);
+    bool onKey(Key key);
     void fitLabelToCaption();
     // The size the window keeps while it is neither maximised nor full screen.
     void holdNormalSize();

@@ -1,8 +1,5 @@
 #include "qt/pictures.h"
 
-#include "view/device_pixels.h"
-
-#include <QDataStream>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -14,20 +11,14 @@ namespace pirandella {
 
 namespace {
 
-std::vector<QPainterPath> ReadPaths(const QString& resource) {
-    QFile file(resource);
-    std::vector<QPainterPath> paths;
-    if (!file.open(QIODevice::ReadOnly)) return paths;
-    QDataStream in(&file);
-    in.setVersion(QDataStream::Qt_6_4);
-    qint32 count = 0;
-    in >> count;
-    for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
-        QPainterPath path;
-        in >> path;
-        paths.push_back(path);
-    }
-    return paths;
+// A built-in outline file, all of it or nothing.
+std::vector<Outline> ReadBuiltIn(const char* name) {
+    QFile file(QStringLiteral(":/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly))
+        throw OutlineError(std::string("pirandella: the outline file ") + name + " is missing");
+    const QByteArray bytes = file.readAll();
+    return ReadOutlines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                        name);
 }
 
 QImage NewImage(QSize size, QColor fill) {
@@ -40,36 +31,6 @@ QPixmap Finish(const QImage& image, qreal devicePixelRatio) {
     QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
-}
-
-// A letter tile. In its place: a red letter with a pale pink shadow below and to the right, on a
-// transparent ground. Elsewhere: a dark grey letter on white, with a grey line along the right
-// column and the bottom row, as thick as a frame line.
-QPixmap DrawTile(const QPainterPath& letter, bool inPlace, QSize size, qreal dpr) {
-    QImage image = NewImage(size, inPlace ? QColor(Qt::transparent) : QColor(Qt::white));
-    QPainter p(&image);
-    const int line = FrameThickness(dpr);
-    if (!inPlace) {
-        const QColor grey(161, 161, 161);
-        p.fillRect(size.width() - line, 0, line, size.height(), grey);
-        p.fillRect(0, size.height() - line, size.width(), line, grey);
-    }
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(dpr, dpr);
-    if (inPlace) p.fillPath(letter.translated(line / dpr, line / dpr), QColor(255, 202, 202));
-    p.fillPath(letter, inPlace ? QColor(255, 45, 45) : QColor(51, 51, 51));
-    p.end();
-    return Finish(image, dpr);
-}
-
-QPixmap DrawPage(const std::vector<QPainterPath>& text, QSize size, qreal dpr) {
-    QImage image = NewImage(size, Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(dpr, dpr);
-    for (const QPainterPath& path : text) p.fillPath(path, Qt::black);
-    p.end();
-    return Finish(image, dpr);
 }
 
 // Maps a point of the arrow pointing down to the arrow pointing the given way.
@@ -121,41 +82,39 @@ QIcon WindowIcon() {
     return icon;
 }
 
-const QPixmap& Pictures::background(qreal devicePixelRatio) {
-    const bool dense = devicePixelRatio > 1;
-    if (background_.isNull() || (background_.devicePixelRatio() > 1) != dense) {
-        background_ = QPixmap(dense ? QStringLiteral(":/background@2x.jpg")
-                                    : QStringLiteral(":/background.jpg"),
-                              "JPG");
-        background_.setDevicePixelRatio(dense ? 2 : 1);
-    }
-    return background_;
+Pictures::Pictures() {
+    artwork_.letters = ReadBuiltIn(lettersFile);
+    artwork_.page = ReadBuiltIn(pageFile);
 }
 
-const QPainterPath& Pictures::letter(int item) {
-    if (letters_.empty()) letters_ = ReadPaths(QStringLiteral(":/letters.paths"));
-    static const QPainterPath none;
-    return item >= 1 && item <= static_cast<int>(letters_.size()) ? letters_[item - 1] : none;
+const QPixmap& Pictures::photo(Photo p) {
+    QPixmap& photo = photos_[p];
+    if (photo.isNull())
+        photo = QPixmap(p == Photo::Background2x ? QStringLiteral(":/background@2x.jpg")
+                                                 : QStringLiteral(":/background.jpg"),
+                        "JPG");
+    return photo;
 }
 
-const QPixmap& Pictures::picture(const Picture& p, QSize devicePixels, qreal devicePixelRatio) {
-    static const QPixmap none;
-    const bool tile = p.list == PictureList::ImageList2 || p.list == PictureList::ImageList3;
-    if ((!tile && p.list != PictureList::Instructions) || devicePixels.isEmpty()) return none;
-    if (tile && (p.item < 1 || p.item > tileListItems)) return none;
-    const auto key = std::tuple(static_cast<int>(p.list), p.item, devicePixels.width(),
-                                devicePixels.height(), Hundredths(devicePixelRatio));
-    auto found = drawn_.find(key);
-    if (found != drawn_.end()) return found->second;
-    QPixmap drawn;
-    if (tile) {
-        drawn = DrawTile(letter(p.item), p.list == PictureList::ImageList2, devicePixels,
-                         devicePixelRatio);
-    } else {
-        if (page_.empty()) page_ = ReadPaths(QStringLiteral(":/instructions.paths"));
-        drawn = DrawPage(page_, devicePixels, devicePixelRatio);
+const QPainterPath& Pictures::path(const Outline& outline) {
+    auto [at, added] = paths_.try_emplace(&outline);
+    if (!added) return at->second;
+    QPainterPath& path = at->second;
+    path.setFillRule(outline.fill == Outline::Fill::NonZero ? Qt::WindingFill : Qt::OddEvenFill);
+    const std::vector<OutlinePoint>& p = outline.points;
+    std::size_t i = 0;
+    for (const Outline::Step step : outline.steps) {
+        if (step == Outline::Step::Move) {
+            path.moveTo(p[i].x, p[i].y);
+        } else if (step == Outline::Step::Line) {
+            path.lineTo(p[i].x, p[i].y);
+        } else {
+            path.cubicTo(p[i].x, p[i].y, p[i + 1].x, p[i + 1].y, p[i + 2].x, p[i + 2].y);
+            i += 2;
+        }
+        ++i;
     }
-    return drawn_.emplace(key, drawn).first->second;
+    return path;
 }
 
 QPoint Pictures::PointerTip(Pointer p) {
