@@ -127,7 +127,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     WaitForInputIdle(game.hProcess, 20000);
     HWND window = nullptr;
-    for (int i = 0; i < 200 && !window; ++i, Sleep(50))
+    for (int i = 0; i < 400 && !window; ++i, Sleep(50))
         window = FindWindowW(L"pirandella", L"pirandella");
     Check(window != nullptr, "the window is found by its class and caption");
     if (!window) return 1;
