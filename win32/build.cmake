@@ -37,6 +37,17 @@ install(TARGETS pirandella RUNTIME DESTINATION .)
 
 include(${win32_dir}/packaging.cmake)
 
+# Cross-built on Linux: run_under_wine.sh starts a Windows program under Wine in a prefix of
+# this build's own.
+if(CMAKE_CROSSCOMPILING AND WINE_PROGRAM)
+  set(WINE ${WINE_PROGRAM})
+  set(WINE_PREFIX ${PROJECT_BINARY_DIR}/wine)
+  set(WINE_RUN ${PROJECT_BINARY_DIR}/run_under_wine.sh)
+  configure_file(${win32_dir}/tests/run_under_wine.sh.in ${WINE_RUN} @ONLY
+    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+      WORLD_READ WORLD_EXECUTE)
+endif()
+
 option(PIRANDELLA_TESTS "Build the tests (the core tests and the game driven under Wine)" OFF)
 if(PIRANDELLA_TESTS)
   enable_testing()
@@ -51,13 +62,7 @@ if(PIRANDELLA_TESTS)
     find_package(GTest REQUIRED)
   endif()
   # Every Windows program of the tests runs under Wine in the build's own prefix.
-  if(CMAKE_CROSSCOMPILING AND WINE_PROGRAM)
-    set(WINE ${WINE_PROGRAM})
-    set(WINE_PREFIX ${PROJECT_BINARY_DIR}/wine)
-    set(WINE_RUN ${PROJECT_BINARY_DIR}/run_under_wine.sh)
-    configure_file(${win32_dir}/tests/run_under_wine.sh.in ${WINE_RUN} @ONLY
-      FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-        WORLD_READ WORLD_EXECUTE)
+  if(WINE_RUN)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_RUN})
     # Made by the build, since CTest gives listing a test program's cases only five seconds.
     add_custom_command(OUTPUT ${WINE_PREFIX}/system.reg COMMAND ${WINE_RUN} VERBATIM)

@@ -1,0 +1,157 @@
+// Solves the puzzle that a running pirandella.exe shows by clicking its arrows with the mouse, as
+// a player who knew the scramble would. The game seeds its puzzle from the time of day it
+// started; this program reads the board through the screen reader's view, finds the moment of
+// the last minute that gives that board, takes the scramble from it and clicks its moves back.
+// For looking at a whole game played on the screen; not a test.
+#include "ui/handlers.h"
+#include "view/spoken_names.h"
+
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace pirandella;
+
+struct Node {
+    std::wstring name;
+    RECT screen{};
+};
+
+std::vector<Node> ReadBoard(HWND window) {
+    std::vector<Node> nodes;
+    IAccessible* board = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible), reinterpret_cast<void**>(&board))))
+        return nodes;
+    long count = 0;
+    board->get_accChildCount(&count);
+    for (long i = 1; i <= count; ++i) {
+        VARIANT child{};
+        child.vt = VT_I4;
+        child.lVal = i;
+        Node n;
+        BSTR name = nullptr;
+        if (SUCCEEDED(board->get_accName(child, &name)) && name) n.name = name;
+        SysFreeString(name);
+        long x = 0, y = 0, w = 0, h = 0;
+        board->accLocation(&x, &y, &w, &h, child);
+        n.screen = {x, y, x + w, y + h};
+        nodes.push_back(n);
+    }
+    board->Release();
+    return nodes;
+}
+
+std::wstring Wide(const std::string& utf8) {
+    std::wstring out(utf8.size(), L'\0');
+    out.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                   out.data(), static_cast<int>(out.size())));
+    return out;
+}
+
+// The tiles' names of a game, as the screen reader says them: they hold every letter's place.
+std::vector<std::wstring> TileNames(const Game& g) {
+    std::vector<std::wstring> names;
+    for (int i = 0; i < WindowModel::tileCount; ++i)
+        if (g.window.image1[i].visible) names.push_back(Wide(TileName(g, i)));
+    return names;
+}
+
+// The game started during the last minute: every moment a float can hold, newest first.
+bool FindPuzzle(const std::vector<std::wstring>& shown, Game& found) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const float latest = now.wHour * 3600.0f + now.wMinute * 60.0f + now.wSecond + 1;
+    for (float t = latest; t > latest - 60; t = std::nextafter(t, 0.0f)) {
+        Game g;
+        g.timeOfDay = [t] { return t; };
+        Form_Initialize(g);
+        std::vector<std::wstring> names = TileNames(g);
+        bool same = names.size() == shown.size();
+        for (std::size_t i = 0; same && i < names.size(); ++i)
+            same = std::find(shown.begin(), shown.end(), names[i]) != shown.end();
+        if (same) {
+            found = std::move(g);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The arrow whose click makes the move with this code, 10 x direction + line.
+int ArrowFor(const WindowModel& w, int code) {
+    const int dir = code / 10, line = code % 10;
+    const int group = dir == 1 ? 0 : dir == 2 ? 21 : dir == 3 ? 14 : 7;
+    for (int i = group; i < group + 7; ++i)
+        if (w.image2[i].visible && ArrowLine(w, i) == line) return i;
+    return -1;
+}
+
+void ClickAt(POINT p) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input[3]{};
+    for (INPUT& i : input) i.type = INPUT_MOUSE;
+    input[0].mi.dx = (p.x * 65535 + width / 2) / (width - 1);
+    input[0].mi.dy = (p.y * 65535 + height / 2) / (height - 1);
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input[0], sizeof(INPUT));
+    Sleep(60);
+    SendInput(2, &input[1], sizeof(INPUT));
+}
+
+} // namespace
+
+int wmain() {
+    CoInitialize(nullptr);
+    HWND window = nullptr;
+    for (int i = 0; i < 400 && !window; ++i, Sleep(50))
+        window = FindWindowW(L"pirandella", L"pirandella");
+    if (!window) return 1;
+    SetForegroundWindow(window);
+    std::vector<Node> board = ReadBoard(window);
+    std::vector<std::wstring> tiles;
+    for (const Node& n : board)
+        if (n.name.rfind(L"Riga ", 0) == 0 && n.name.find(L": ") != std::wstring::npos)
+            tiles.push_back(n.name);
+    Game g;
+    if (!FindPuzzle(tiles, g)) {
+        std::printf("no moment of the last minute gives this board\n");
+        return 1;
+    }
+    std::printf("the scramble had %d moves; clicking them back\n", g.state.scrambleMoves);
+    for (int k = g.state.scrambleMoves; k >= 1; --k) {
+        const int code = g.state.moveHistory[k];
+        const int inverse = (code / 10 + (code / 10 % 2 ? 1 : -1)) * 10 + code % 10;
+        const int arrow = ArrowFor(g.window, inverse);
+        const std::wstring name = Wide(ArrowName(g.window, arrow));
+        board = ReadBoard(window);
+        const Node* target = nullptr;
+        for (const Node& n : board)
+            if (n.name == name) target = &n;
+        if (!target) break; // solved before the last move: the arrows are gone
+        ClickAt({(target->screen.left + target->screen.right) / 2,
+                 (target->screen.top + target->screen.bottom) / 2});
+        Sleep(150);
+    }
+    Sleep(300);
+    board = ReadBoard(window);
+    const bool solved = !board.empty() && board[0].name.rfind(L"SCHEMA RISOLTO", 0) == 0;
+    const std::wstring message = board.empty() ? L"" : board[0].name;
+    std::string utf8(message.size() * 3, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, message.data(), static_cast<int>(message.size()),
+                                    utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr));
+    std::printf("message line: %s\n", utf8.c_str());
+    CoUninitialize();
+    return solved ? 0 : 1;
+}
