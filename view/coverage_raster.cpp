@@ -27,10 +27,10 @@ class Flattener {
     void lineTo(OutlinePoint p) { add(map(p)); }
     void cubicTo(OutlinePoint c1, OutlinePoint c2, OutlinePoint end) {
         const OutlinePoint p0 = current_, p1 = map(c1), p2 = map(c2), p3 = map(end);
-        // Enough pieces that each strays less than a tenth of a pixel from the curve.
+        // Enough pieces that each strays less than a hundredth of a pixel from the curve.
         const double dd = std::max(std::hypot(p0.x - 2 * p1.x + p2.x, p0.y - 2 * p1.y + p2.y),
                                    std::hypot(p1.x - 2 * p2.x + p3.x, p1.y - 2 * p2.y + p3.y));
-        const int pieces = std::clamp(static_cast<int>(std::ceil(std::sqrt(dd * 7.5))), 1, 256);
+        const int pieces = std::clamp(static_cast<int>(std::ceil(std::sqrt(dd * 75))), 1, 256);
         for (int i = 1; i <= pieces; ++i) {
             const double t = static_cast<double>(i) / pieces, u = 1 - t;
             add({u * u * u * p0.x + 3 * u * u * t * p1.x + 3 * u * t * t * p2.x + t * t * t * p3.x,

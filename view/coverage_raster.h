@@ -20,7 +20,7 @@ struct CoverageMask {
 };
 
 // The outline with its coordinates multiplied by `scale` and put at (originX, originY), over the
-// pixels of `clip`. Curves are flattened to within a tenth of a pixel; edges are exact across a
+// pixels of `clip`. Curves are flattened to within a hundredth of a pixel; edges are exact across a
 // pixel row and sampled on sixteen lines down it.
 CoverageMask FillCoverage(const Outline& outline, double originX, double originY, double scale,
                           const DeviceRect& clip);

@@ -1,0 +1,69 @@
+// Coverage masks: how much of each pixel a filled outline covers, under either fill rule, with
+// edges between pixels shared out and curves followed closely.
+#include "view/coverage_raster.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+using namespace pirandella;
+
+namespace {
+
+void AddBox(Outline& o, double x0, double y0, double x1, double y1) {
+    o.steps.insert(o.steps.end(), {Outline::Step::Move, Outline::Step::Line, Outline::Step::Line,
+                                   Outline::Step::Line});
+    o.points.insert(o.points.end(), {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}});
+}
+
+double Total(const CoverageMask& m) {
+    double sum = 0;
+    for (std::uint8_t a : m.alpha) sum += a / 255.0;
+    return sum;
+}
+
+} // namespace
+
+TEST(CoverageRaster, EdgesBetweenPixelsShareThemOutAtScaleAndOrigin) {
+    Outline box;
+    AddBox(box, 0, 0, 2, 2); // scaled by 1.5 to 3 x 3, put at (1.5, 1.5): pixels 1 to 4, halves
+    const CoverageMask m = FillCoverage(box, 1.5, 1.5, 1.5, {0, 0, 6, 6});
+    EXPECT_EQ(m.at(0, 0), 0);
+    EXPECT_EQ(m.at(2, 2), 255);
+    EXPECT_EQ(m.at(3, 3), 255);
+    EXPECT_NEAR(m.at(1, 2), 128, 1); // half of the pixel
+    EXPECT_NEAR(m.at(4, 3), 128, 1);
+    EXPECT_NEAR(m.at(1, 1), 64, 1); // a quarter at the corner
+    EXPECT_EQ(m.at(5, 5), 0);
+    EXPECT_NEAR(Total(m), 9, 0.05);
+    // Only the clip's pixels, in its own coordinates.
+    const CoverageMask part = FillCoverage(box, 1.5, 1.5, 1.5, {2, 2, 2, 2});
+    EXPECT_EQ(part.box, (DeviceRect{2, 2, 2, 2}));
+    EXPECT_EQ(part.alpha, std::vector<std::uint8_t>(4, 255));
+}
+
+TEST(CoverageRaster, FillRulesDecideAboutOverlapsAndHoles) {
+    Outline twice; // a box inside another, both drawn the same way round
+    AddBox(twice, 0, 0, 8, 8);
+    AddBox(twice, 2, 2, 6, 6);
+    twice.fill = Outline::Fill::EvenOdd;
+    EXPECT_EQ(FillCoverage(twice, 0, 0, 1, {0, 0, 8, 8}).at(4, 4), 0);
+    EXPECT_EQ(FillCoverage(twice, 0, 0, 1, {0, 0, 8, 8}).at(1, 1), 255);
+    twice.fill = Outline::Fill::NonZero;
+    EXPECT_EQ(FillCoverage(twice, 0, 0, 1, {0, 0, 8, 8}).at(4, 4), 255);
+}
+
+TEST(CoverageRaster, CurvesAreFollowed) {
+    // A circle of radius 10 from four cubics covers close to pi r^2 pixels.
+    constexpr double r = 10, k = 0.5523 * r;
+    Outline circle;
+    circle.steps = {Outline::Step::Move, Outline::Step::Cubic, Outline::Step::Cubic,
+                    Outline::Step::Cubic, Outline::Step::Cubic};
+    circle.points = {{r, 0},   {r, k},   {k, r},  {0, r},  {-k, r}, {-r, k}, {-r, 0},
+                     {-r, -k}, {-k, -r}, {0, -r}, {k, -r}, {r, -k}, {r, 0}};
+    const CoverageMask m = FillCoverage(circle, 12, 12, 1, {0, 0, 24, 24});
+    EXPECT_NEAR(Total(m), std::numbers::pi * r * r, 1.0);
+    EXPECT_EQ(m.at(12, 12), 255);
+    EXPECT_EQ(m.at(3, 3), 0); // outside, in the corner of the square round the circle
+}
