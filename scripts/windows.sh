@@ -27,14 +27,14 @@ esac
 ensure_packages "${windows_packages[@]}"
 
 dir=build-windows
-tests=OFF
-[ -n "$mode" ] && tests=ON
+options=()
+[ -n "$mode" ] && options+=(-DPIRANDELLA_TESTS=ON) # a build with the tests keeps them
 step "Configuring the Windows build in $dir/ (MinGW-w64, cmake/mingw-w64-x86_64.cmake)"
 cmake -S . -B "$dir" --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
-    -DPIRANDELLA_TESTS=$tests
+    "${options[@]}"
 step "Building pirandella.exe, the installer and the zip"
 targets=(pirandella installer windows_zip)
-[ "$tests" = ON ] && targets+=(all)
+[ -n "$mode" ] && targets+=(all)
 cmake --build "$dir" --parallel "$(nproc)" --target "${targets[@]}"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")

@@ -30,6 +30,8 @@ target_include_directories(pirandella PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(pirandella PRIVATE pirandella_core oleacc ole32 oleaut32 uuid gdi32 user32)
 if(MINGW)
   target_link_options(pirandella PRIVATE -municode -s) # wWinMain; no symbols in what ships
+elseif(MSVC)
+  target_link_options(pirandella PRIVATE /MANIFEST:NO) # the resource file brings the manifest
 endif()
 set_source_files_properties(${PROJECT_BINARY_DIR}/win32/pirandella.rc PROPERTIES
   OBJECT_DEPENDS "${ICON};${MANIFEST};${ASSETS}/background.jpg;${ASSETS}/background@2x.jpg;${ASSETS}/letters.outlines;${ASSETS}/instructions.outlines;${ASSETS}/LiberationSerif-Regular.ttf")

@@ -26,6 +26,7 @@ void Check(bool ok, const char* what) {
 struct Node {
     std::wstring name;
     long role = 0;
+    long state = 0;
     RECT screen{}; // left, top, right, bottom
 };
 
@@ -48,6 +49,9 @@ std::vector<Node> ReadBoard(HWND window) {
         SysFreeString(name);
         VARIANT role{};
         if (SUCCEEDED(board->get_accRole(child, &role)) && role.vt == VT_I4) n.role = role.lVal;
+        VARIANT state{};
+        if (SUCCEEDED(board->get_accState(child, &state)) && state.vt == VT_I4)
+            n.state = state.lVal;
         long x = 0, y = 0, w = 0, h = 0;
         board->accLocation(&x, &y, &w, &h, child);
         n.screen = {x, y, x + w, y + h};
@@ -166,6 +170,24 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring undone;
     for (int r = 1; r <= size; ++r) undone += LetterAt(board, r, 1);
     Check(undone == before, "undo turns the column back on the timer");
+
+    // From the keyboard: the first arrow key puts the marker on an arrow, which the screen
+    // reader finds focused; Enter turns its line as a click does.
+    SendMessageW(window, WM_KEYDOWN, VK_RIGHT, 0);
+    board = ReadBoard(window);
+    const Node* marked = nullptr;
+    for (const Node& n : board)
+        if (n.role == ROLE_SYSTEM_PUSHBUTTON && (n.state & STATE_SYSTEM_FOCUSED)) marked = &n;
+    Check(marked != nullptr, "an arrow key puts the focus on an arrow");
+    std::vector<std::wstring> tilesBefore;
+    for (const Node& n : board)
+        if (n.role == ROLE_SYSTEM_CELL) tilesBefore.push_back(n.name);
+    SendMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+    board = ReadBoard(window);
+    std::vector<std::wstring> tilesAfter;
+    for (const Node& n : board)
+        if (n.role == ROLE_SYSTEM_CELL) tilesAfter.push_back(n.name);
+    Check(tilesAfter != tilesBefore, "Enter turns the marked line");
 
     // The solution plays every move back: at the end every tile is in place, the arrows are gone
     // and the frame has left the screen.
