@@ -3,21 +3,19 @@
 #include "qt/board_widget.h"
 #include "view/spoken_names.h"
 
+#include <QAccessibleWidget>
 #include <QPointer>
+#include <map>
 #include <optional>
 
 namespace pirandella {
 
 namespace {
 
-std::pair<int, int> KeyOf(ElementRef ref) {
-    return {static_cast<int>(ref.kind), ref.index};
-}
-
 // One node of the board. Its answers are looked up afresh each time, so they are never stale.
-class ElementAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class NodeAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
   public:
-    ElementAccessible(BoardWidget* board, ElementRef ref) : board_(board), ref_(ref) {}
+    NodeAccessible(BoardWidget* board, ElementRef ref) : board_(board), ref_(ref) {}
 
     bool isValid() const override { return !board_.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -33,20 +31,16 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
 
     QString text(QAccessible::Text t) const override {
         const auto n = node();
-        if (!n) return {};
-        if (t == QAccessible::Name) return QString::fromStdString(n->name);
-        if (t == QAccessible::Description) return QString::fromStdString(n->description);
-        return {};
+        if (!n || (t != QAccessible::Name && t != QAccessible::Description)) return {};
+        return QString::fromStdString(t == QAccessible::Name ? n->name : n->description);
     }
-
     QRect rect() const override {
         const auto n = node();
         if (!n) return {};
-        const QRect r = QRect(n->bounds.x, n->bounds.y, n->bounds.width, n->bounds.height)
-                            .translated(board_->origin());
-        return QRect(board_->mapToGlobal(r.topLeft()), r.size());
+        const QPoint corner = board_->mapToGlobal(board_->origin());
+        return QRect(n->bounds.x, n->bounds.y, n->bounds.width, n->bounds.height)
+            .translated(corner);
     }
-
     QAccessible::Role role() const override {
         const auto n = node();
         if (!n) return QAccessible::NoRole;
@@ -54,28 +48,25 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
                : n->role == AccessibleRole::Button ? QAccessible::Button
                                                    : QAccessible::StaticText;
     }
-
     QAccessible::State state() const override {
         QAccessible::State s;
-        const auto n = node();
-        if (!n) return s;
-        s.focusable = n->focusable;
-        s.focused = n->focused;
-        s.invisible = !board_->isVisible();
+        if (const auto n = node()) {
+            s.focusable = n->focusable;
+            s.focused = n->focused;
+            s.invisible = !board_->isVisible();
+        }
         return s;
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         const auto n = node();
-        if (type == QAccessible::ActionInterface && n && n->pressable)
-            return static_cast<QAccessibleActionInterface*>(this);
-        return nullptr;
+        const bool press = type == QAccessible::ActionInterface && n && n->pressable;
+        return press ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
     }
-
     QStringList actionNames() const override { return {pressAction()}; }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
     void doAction(const QString& action) override {
-        if (board_ && action == pressAction() && board_->onClick) board_->onClick(ref_);
+        if (board_ && action == pressAction()) board_->front().click(ref_);
     }
 
   private:
@@ -90,6 +81,83 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
     ElementRef ref_;
 };
 
+} // namespace
+
+// The board itself: its children are the nodes the core lists, front to back.
+class BoardAccessible : public QAccessibleWidget {
+  public:
+    explicit BoardAccessible(BoardWidget* board)
+        : QAccessibleWidget(board, QAccessible::Table, QString::fromUtf8(boardName)) {
+        board->setAccessible(this);
+        watch_.look(board->accessibleNodes());
+    }
+    ~BoardAccessible() override {
+        // Also runs as the board is destroyed, when it is a board no longer.
+        if (auto* alive = qobject_cast<BoardWidget*>(widget())) alive->setAccessible(nullptr);
+        for (const auto& [key, node] : nodes_)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(node));
+    }
+
+    int childCount() const override { return static_cast<int>(nodes().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const std::vector<AccessibleNode> now = nodes();
+        const bool in = index >= 0 && index < static_cast<int>(now.size());
+        return in ? interfaceOf(now[index].ref) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const std::vector<AccessibleNode> now = nodes();
+        for (int i = 0; i < static_cast<int>(now.size()); ++i)
+            if (interfaceOf(now[i].ref) == child) return i;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const ElementRef ref = board()->elementAt(board()->mapFromGlobal(QPointF(x, y)));
+        return ref.kind == ElementRef::None ? nullptr : interfaceOf(ref);
+    }
+    QAccessibleInterface* focusChild() const override {
+        for (const AccessibleNode& n : nodes())
+            if (n.focused) return interfaceOf(n.ref);
+        return nullptr;
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? QString::fromUtf8(boardName) : QAccessibleWidget::text(t);
+    }
+
+    void announceChanges() {
+        const AccessibleChanges changes = watch_.look(nodes());
+        for (const ElementRef& ref : changes.renamed) {
+            QAccessibleEvent renamed(interfaceOf(ref), QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
+        }
+        if (changes.reordered) {
+            QAccessibleEvent event(this, QAccessible::ObjectReorder);
+            QAccessible::updateAccessibility(&event);
+        }
+        if (changes.focus.kind != ElementRef::None) {
+            QAccessibleEvent focus(interfaceOf(changes.focus), QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+
+  private:
+    BoardWidget* board() const { return static_cast<BoardWidget*>(widget()); }
+    std::vector<AccessibleNode> nodes() const { return board()->accessibleNodes(); }
+    // Made when first asked for and kept while the board lives.
+    QAccessibleInterface* interfaceOf(ElementRef ref) const {
+        QAccessibleInterface*& node = nodes_[{static_cast<int>(ref.kind), ref.index}];
+        if (!node) {
+            node = new NodeAccessible(board(), ref);
+            QAccessible::registerAccessibleInterface(node);
+        }
+        return node;
+    }
+
+    mutable std::map<std::pair<int, int>, QAccessibleInterface*> nodes_;
+    AccessibleWatch watch_;
+};
+
+namespace {
+
 QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("pirandella::BoardWidget") && object && object->isWidgetType())
         return new BoardAccessible(static_cast<BoardWidget*>(object));
@@ -98,85 +166,14 @@ QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
 
 } // namespace
 
-BoardAccessible::BoardAccessible(BoardWidget* board)
-    : QAccessibleWidget(board, QAccessible::Table, QString::fromUtf8(boardName)) {
-    board->setAccessible(this);
-    watch_.look(board->accessibleNodes());
-}
-
-BoardAccessible::~BoardAccessible() {
-    // Also runs as the board is destroyed, when it is a board no longer.
-    if (auto* alive = qobject_cast<BoardWidget*>(widget())) alive->setAccessible(nullptr);
-    for (const auto& [key, element] : elements_)
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(element));
-}
-
-BoardWidget* BoardAccessible::board() const {
-    return static_cast<BoardWidget*>(widget());
-}
-
-QAccessibleInterface* BoardAccessible::element(ElementRef ref) const {
-    QAccessibleInterface*& element = elements_[KeyOf(ref)];
-    if (!element) {
-        element = new ElementAccessible(board(), ref);
-        QAccessible::registerAccessibleInterface(element);
-    }
-    return element;
-}
-
-int BoardAccessible::childCount() const {
-    return static_cast<int>(board()->accessibleNodes().size());
-}
-
-QAccessibleInterface* BoardAccessible::child(int index) const {
-    const std::vector<AccessibleNode> nodes = board()->accessibleNodes();
-    return index >= 0 && index < static_cast<int>(nodes.size()) ? element(nodes[index].ref)
-                                                                : nullptr;
-}
-
-int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    const std::vector<AccessibleNode> nodes = board()->accessibleNodes();
-    for (int i = 0; i < static_cast<int>(nodes.size()); ++i)
-        if (element(nodes[i].ref) == child) return i;
-    return -1;
-}
-
-QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
-    const ElementRef ref = board()->elementAt(board()->mapFromGlobal(QPointF(x, y)));
-    return ref.kind == ElementRef::None ? nullptr : element(ref);
-}
-
-QAccessibleInterface* BoardAccessible::focusChild() const {
-    for (const AccessibleNode& n : board()->accessibleNodes())
-        if (n.focused) return element(n.ref);
-    return nullptr;
-}
-
-QString BoardAccessible::text(QAccessible::Text t) const {
-    if (t == QAccessible::Name) return QString::fromUtf8(boardName);
-    return QAccessibleWidget::text(t);
-}
-
-void BoardAccessible::announceChanges() {
-    const AccessibleChanges changes = watch_.look(board()->accessibleNodes());
-    for (const ElementRef& ref : changes.renamed) {
-        QAccessibleEvent renamed(element(ref), QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&renamed);
-    }
-    if (changes.reordered) {
-        QAccessibleEvent event(this, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (changes.focus.kind != ElementRef::None) {
-        QAccessibleEvent focus(element(changes.focus), QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
-}
-
 void InstallBoardAccessibility() {
     static bool installed = false;
     if (!installed) QAccessible::installFactory(BoardFactory);
     installed = true;
+}
+
+void AnnounceChanges(BoardWidget* board) {
+    if (BoardAccessible* accessible = board->accessible()) accessible->announceChanges();
 }
 
 } // namespace pirandella

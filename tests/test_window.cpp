@@ -1,3 +1,4 @@
+#include "view/pointer_shape.h"
 #include "window_helpers.h"
 
 #include <QAction>
@@ -63,7 +64,7 @@ TEST(Pictures, PointEachArrowTheWayItsLineTurns) {
                   {Pointer::ArrowLeft, {1, 7}},
                   {Pointer::ArrowRight, {13, 7}}};
     for (const auto& a : arrows) {
-        EXPECT_EQ(Pictures::PointerTip(a.p), a.tip);
+        EXPECT_EQ(PointerTip(a.p), (OutlinePoint{double(a.tip.x()), double(a.tip.y())}));
         const QCursor& cursor = pictures.cursor(a.p, 1);
         const QImage image = cursor.pixmap().toImage();
         EXPECT_EQ(image.size(), QSize(16, 16));

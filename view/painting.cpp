@@ -1,5 +1,6 @@
 #include "view/painting.h"
 
+#include <algorithm>
 #include <cmath>
 #include <ranges>
 
@@ -91,6 +92,21 @@ void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const Pain
     if (!MarkerShows(w, at.twipsPerPixel, marker)) return;
     const PixelRect cell = PixelBounds(w, {ElementRef::Image2, marker}, at.twipsPerPixel);
     c.drawMarker(Scaled(at.originX + cell.x, at.originY + cell.y, cell.width, cell.height, dpr));
+}
+
+PaintSetup CentredSetup(const Game& g, double devicePixelRatio, BoxF area, int designWidth,
+                        int designHeight) {
+    PaintSetup at;
+    at.devicePixelRatio = devicePixelRatio;
+    at.twipsPerPixel = g.screen.twipsPerPixel();
+    at.originX =
+        static_cast<int>(area.x) + std::max(0, (static_cast<int>(area.width) - designWidth) / 2);
+    at.originY =
+        static_cast<int>(area.y) + std::max(0, (static_cast<int>(area.height) - designHeight) / 2);
+    at.area = area;
+    at.designWidth = designWidth;
+    at.designHeight = designHeight;
+    return at;
 }
 
 ElementRef ElementAtDevicePixel(const WindowModel& w, const PaintSetup& at, double x, double y) {
