@@ -4,6 +4,7 @@
 #include "view/spoken_names.h"
 
 #include <QAccessibleWidget>
+#include <QGuiApplication>
 #include <QPointer>
 #include <map>
 #include <optional>
@@ -11,6 +12,17 @@
 namespace pirandella {
 
 namespace {
+
+// Qt 6.4's bridge to AT-SPI hands on rectangles and points in Qt's own device-independent
+// pixels, while X11 screen readers count the screen's: there the board converts them itself
+// (for screens at one scale, side by side from the origin). Qt's own widgets stay unconverted.
+qreal ScreenScale(const QWidget* w) {
+    return QGuiApplication::platformName() == QLatin1String("xcb") ? w->devicePixelRatioF() : 1;
+}
+
+QRect OnScreen(const QRect& r, qreal scale) {
+    return QRectF(QPointF(r.topLeft()) * scale, QSizeF(r.size()) * scale).toRect();
+}
 
 // One node of the board. Its answers are looked up afresh each time, so they are never stale.
 class NodeAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -38,8 +50,8 @@ class NodeAccessible : public QAccessibleInterface, public QAccessibleActionInte
         const auto n = node();
         if (!n) return {};
         const QPoint corner = board_->mapToGlobal(board_->origin());
-        return QRect(n->bounds.x, n->bounds.y, n->bounds.width, n->bounds.height)
-            .translated(corner);
+        const QRect r(n->bounds.x, n->bounds.y, n->bounds.width, n->bounds.height);
+        return OnScreen(r.translated(corner), ScreenScale(board_));
     }
     QAccessible::Role role() const override {
         const auto n = node();
@@ -140,8 +152,12 @@ class BoardAccessible : public QAccessibleWidget {
             if (interfaceOf(now[i].ref) == child) return i;
         return -1;
     }
+    QRect rect() const override {
+        return OnScreen(QAccessibleWidget::rect(), ScreenScale(board()));
+    }
     QAccessibleInterface* childAt(int x, int y) const override {
-        const ElementRef ref = board()->elementAt(board()->mapFromGlobal(QPointF(x, y)));
+        const QPointF at = QPointF(x, y) / ScreenScale(board());
+        const ElementRef ref = board()->elementAt(board()->mapFromGlobal(at));
         return ref.kind == ElementRef::None ? nullptr : interfaceOf(ref);
     }
     QAccessibleInterface* focusChild() const override {

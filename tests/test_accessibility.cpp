@@ -101,10 +101,11 @@ TEST(ScreenReader, FollowsTheMarkerHearsEachMoveAndTheEndOfTheSolution) {
     EXPECT_EQ(arrow->text(QAccessible::Name), "Colonna 1, ruota in giù");
     EXPECT_TRUE(arrow->state().focused);
     EXPECT_EQ(Told(QAccessible::Focus, "Colonna 1"), 1);
-    // Where it stands on the screen, and found there again.
-    const QPoint centre = w.board()->mapToGlobal(CentreOf(w, g.window.image2[0]));
+    // Where it stands on the screen, in the screen's own pixels, and found there again.
+    const qreal dpr = w.devicePixelRatioF();
+    const QPoint centre = w.board()->mapToGlobal(CentreOf(w, g.window.image2[0])) * dpr;
     EXPECT_TRUE(arrow->rect().contains(centre));
-    EXPECT_EQ(arrow->rect().size(), QSize(34, 34));
+    EXPECT_EQ(arrow->rect().size(), QSize(34, 34) * dpr);
     EXPECT_EQ(board->childAt(centre.x(), centre.y()), arrow);
     EXPECT_EQ(board->indexOfChild(arrow), 1); // after the message line, before the tiles
     EXPECT_TRUE(board->child(1 + 24)->role() == QAccessible::Cell);
