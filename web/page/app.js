@@ -1,0 +1,273 @@
+// The browser's front end: one game in WebAssembly, its board painted on a canvas at the device
+// pixel ratio, its four commands as the menu bar's buttons, its timer, its keys and what a screen
+// reader finds. After every call into the game the page is brought in line with it (reflect).
+import { BoardCanvas, fontCss, outlinePaths } from './board_canvas.js';
+import { arrowCursors } from './pointers.js';
+import { ScreenReaderView, parseNodes } from './screen_reader.js';
+
+const Letters = 0;
+const Page = 1;
+const KeyResult = { Unused: 0, MarkerMoved: 1, Clicked: 2, OpenMenu: 3 };
+// KeyboardEvent.key to the core's Key.
+const keys = {
+  ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, ' ': 5, Escape: 6, F10: 7,
+};
+
+async function fetchBytes(url) {
+  const response = await fetch(url);
+  if (!response.ok) throw new Error(`pirandella: ${url} could not be loaded (${response.status})`);
+  return new Uint8Array(await response.arrayBuffer());
+}
+
+function loadImage(url) {
+  const image = new Image();
+  image.src = url;
+  return image.decode().then(() => image);
+}
+
+async function loadFont() {
+  const face = new FontFace('pirandella serif', 'url(serif.woff2)');
+  document.fonts.add(await face.load());
+}
+
+class WebGame {
+  constructor(module) {
+    this.m = module;
+    const now = new Date();
+    this.handle = module._web_create(now.getTime() / 1000, now.getHours(), now.getMinutes(),
+      now.getSeconds(), screen.width, screen.height);
+    this.canvas = document.getElementById('canvas');
+    this.board = document.getElementById('board');
+    this.menu = [...document.querySelectorAll('#menubar button')];
+    this.outlines = [[], null];
+    this.photos = [null, null];
+    this.painter = new BoardCanvas(this.canvas, this.photos, this.outlines);
+    this.reader = new ScreenReaderView(document.getElementById('overlay'), this.board,
+      (element) => this.call('_web_click', element));
+    this.cursors = arrowCursors(this.canvas);
+    this.timer = 0;
+    this.timerInterval = 0;
+    this.fittedCaption = null;
+    this.devicePixels = null; // the canvas's size in device pixels, when the browser tells it
+  }
+
+  text(pointer) {
+    return this.m.UTF8ToString(pointer);
+  }
+
+  // Reads an outline file into the game and builds the page's paths from the same outlines.
+  loadOutlines(set, bytes) {
+    const m = this.m;
+    const at = m._malloc(bytes.length);
+    m.HEAPU8.set(bytes, at);
+    const count = m._web_load_outlines(this.handle, set, at, bytes.length);
+    m._free(at);
+    const outlines = [];
+    for (let i = 0; i < count; i++) {
+      const info = (what) => m._web_outline(this.handle, set, i, what);
+      const steps = m.HEAPU8.subarray(info(2), info(2) + info(1));
+      const pointCount = [...steps].reduce((n, s) => n + (s === 2 ? 3 : 1), 0);
+      const points = m.HEAPF64.subarray(info(3) / 8, info(3) / 8 + 2 * pointCount);
+      outlines.push({ path: outlinePaths(steps, points), rule: info(0) === 0 ? 'evenodd' : 'nonzero' });
+    }
+    this.outlines[set] = outlines;
+  }
+
+  ratio() {
+    return window.devicePixelRatio || 1;
+  }
+
+  // Runs one of the game's calls, then shows what it changed.
+  call(name, ...args) {
+    const result = this.m[name](this.handle, ...args);
+    this.reflect();
+    return result;
+  }
+
+  reflect() {
+    const m = this.m;
+    this.menu.forEach((button, id) => {
+      const caption = this.text(m._web_menu_caption(this.handle, id));
+      if (button.textContent !== caption) button.textContent = caption;
+    });
+    this.followTimer(m._web_timer(this.handle));
+    this.fitLabel();
+    const nodes = parseNodes(this.text(m._web_accessible_nodes(this.handle,
+      document.activeElement === this.board ? 1 : 0)));
+    if (this.outlines[Page] === null && nodes.some((n) => n.description)) this.loadPage();
+    this.paint();
+    this.reader.update(nodes);
+  }
+
+  followTimer(interval) {
+    if (interval === this.timerInterval) return;
+    clearInterval(this.timer);
+    this.timerInterval = interval;
+    this.timer = interval ? setInterval(() => this.call('_web_tick'), interval) : 0;
+  }
+
+  // The label sizes itself to its caption, measured in the font it is drawn with.
+  fitLabel() {
+    const caption = this.text(this.m._web_label(this.handle, 0));
+    if (caption === this.fittedCaption) return;
+    this.fittedCaption = caption;
+    const font = this.text(this.m._web_label(this.handle, 1));
+    const points = Number(this.text(this.m._web_label(this.handle, 2)));
+    const ctx = this.canvas.getContext('2d');
+    ctx.font = fontCss(font, points, 1);
+    const metrics = ctx.measureText(caption);
+    this.m._web_fit_label(this.handle, metrics.width,
+      metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
+  }
+
+  // The instructions page's outlines are large, so they come only when the page is first shown.
+  loadPage() {
+    this.outlines[Page] = [];
+    fetchBytes('instructions.outlines').then((bytes) => {
+      this.loadOutlines(Page, bytes);
+      this.paint();
+    }, (error) => {
+      this.outlines[Page] = null; // tried again when the page is shown again
+      console.warn(error.message);
+    });
+  }
+
+  photo(index) {
+    if (this.photos[index] || this.photos[index] === false) return;
+    this.photos[index] = false; // on its way
+    loadImage(index ? 'background@2x.jpg' : 'background.jpg').then((image) => {
+      this.photos[index] = image;
+      this.paint();
+    });
+  }
+
+  // The canvas holds the board at the device's own pixels; frames fall on whole device pixels.
+  paint() {
+    const ratio = this.ratio();
+    const m = this.m;
+    const width = m._web_board_size(this.handle, 0);
+    const height = m._web_board_size(this.handle, 1);
+    // The browser's exact count where it agrees with the ratio (emulated screens may not).
+    let [deviceWidth, deviceHeight] = [Math.round(width * ratio), Math.round(height * ratio)];
+    const exact = this.devicePixels;
+    if (exact && Math.abs(exact[0] - deviceWidth) <= 1 && Math.abs(exact[1] - deviceHeight) <= 1)
+      [deviceWidth, deviceHeight] = exact;
+    if (this.canvas.width !== deviceWidth || this.canvas.height !== deviceHeight) {
+      this.canvas.width = deviceWidth;
+      this.canvas.height = deviceHeight;
+    }
+    this.photo(ratio > 1 ? 1 : 0);
+    const at = m._web_paint(this.handle, ratio) / 8;
+    const numbers = m.HEAPF64.subarray(at, at + m._web_paint_length(this.handle));
+    this.painter.replay(numbers, (i) => this.text(m._web_paint_text(this.handle, i)), ratio);
+  }
+
+  // The element under a pointer event, from the canvas's device pixels.
+  elementAt(event) {
+    const rect = this.canvas.getBoundingClientRect();
+    const x = (event.clientX - rect.left) * (this.canvas.width / rect.width);
+    const y = (event.clientY - rect.top) * (this.canvas.height / rect.height);
+    return this.m._web_element_at(this.handle, this.ratio(), x, y);
+  }
+
+  listen() {
+    let pressed = -1;
+    this.canvas.addEventListener('pointerdown', (e) => {
+      pressed = e.button === 0 ? this.elementAt(e) : -1;
+    });
+    // A click is a press and a release on the same element.
+    this.canvas.addEventListener('pointerup', (e) => {
+      const element = this.elementAt(e);
+      if (e.button === 0 && pressed >= 0 && element === pressed) this.call('_web_click', element);
+      pressed = -1;
+    });
+    this.canvas.addEventListener('pointermove', (e) => {
+      const cursor = this.cursors[this.m._web_pointer(this.handle, this.elementAt(e))];
+      if (this.canvas.style.cursor !== cursor) this.canvas.style.cursor = cursor;
+    });
+    this.board.addEventListener('keydown', (e) => this.onKey(e));
+    this.board.addEventListener('focus', () => this.reflect());
+    this.board.addEventListener('blur', () => this.reflect());
+    this.listenToMenu();
+    this.followDevicePixels();
+  }
+
+  onKey(e) {
+    const key = keys[e.key];
+    if (key === undefined || e.altKey || e.ctrlKey || e.metaKey) return;
+    const result = this.call('_web_key', key);
+    if (result === KeyResult.Unused) return;
+    e.preventDefault();
+    if (result === KeyResult.OpenMenu) this.menu[0].focus();
+  }
+
+  // The menu bar: a click runs the command; from the keyboard ← → choose one, Enter runs it and
+  // Escape goes back to the board, as does running a command.
+  listenToMenu() {
+    this.menu.forEach((button, id) => {
+      button.addEventListener('click', () => {
+        const fromKeys = document.activeElement === button;
+        this.call('_web_menu', id);
+        if (fromKeys) this.board.focus({ preventScroll: true });
+      });
+      button.addEventListener('keydown', (e) => {
+        const step = { ArrowLeft: -1, ArrowRight: 1 }[e.key];
+        if (step) {
+          this.menu[(id + step + this.menu.length) % this.menu.length].focus();
+          e.preventDefault();
+        } else if (e.key === 'Escape' || e.key === 'F10') {
+          this.board.focus({ preventScroll: true });
+          e.preventDefault();
+        }
+      });
+    });
+    document.addEventListener('keydown', (e) => {
+      if (e.key === 'F10' && document.activeElement !== this.board && !this.menu.includes(
+        document.activeElement)) {
+        this.menu[0].focus();
+        e.preventDefault();
+      }
+    });
+  }
+
+  // The exact device pixels of the canvas, at any ratio and as the ratio changes (zoom, another
+  // screen), so the board is drawn for them and never stretched.
+  followDevicePixels() {
+    new ResizeObserver(([entry]) => {
+      const size = entry.devicePixelContentBoxSize?.[0];
+      this.devicePixels = size ? [size.inlineSize, size.blockSize] : null;
+      this.paint();
+    }).observe(this.canvas, { box: 'device-pixel-content-box' });
+  }
+}
+
+async function start() {
+  const dense = (window.devicePixelRatio || 1) > 1;
+  const [module, letters, photo] = await Promise.all([
+    createPirandella(), fetchBytes('letters.outlines'),
+    loadImage(dense ? 'background@2x.jpg' : 'background.jpg'), loadFont(),
+  ]);
+  const game = new WebGame(module);
+  game.photos[dense ? 1 : 0] = photo;
+  game.loadOutlines(Letters, letters);
+  game.listen();
+  game.reflect();
+  game.board.focus({ preventScroll: true }); // the arrow keys play from the start
+  window.pirandellaReady = true;
+  if ('serviceWorker' in navigator) registerServiceWorker();
+}
+
+// Once registered, the service worker keeps what this page loaded, so the game plays offline.
+async function registerServiceWorker() {
+  try {
+    await navigator.serviceWorker.register('sw.js');
+    const ready = await navigator.serviceWorker.ready;
+    const loaded = performance.getEntriesByType('resource').map((e) => e.name)
+      .filter((url) => url.startsWith(location.origin));
+    ready.active.postMessage({ keep: [location.href, ...loaded] });
+  } catch (error) {
+    console.warn(`pirandella: no offline play: ${error.message}`);
+  }
+}
+
+start();
