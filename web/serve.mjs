@@ -19,7 +19,8 @@ const types = {
   '.svg': 'image/svg+xml',
 };
 
-export function serve(folder, port = 8080) {
+// served(path, bytes) hears of each file sent, with the size of its body (0 when unchanged).
+export function serve(folder, port = 8080, served = () => {}) {
   const root = resolve(folder);
   const server = createServer((request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
@@ -30,13 +31,24 @@ export function serve(folder, port = 8080) {
     }
     try {
       if (statSync(file).isDirectory()) file = join(file, 'index.html');
-      const size = statSync(file).size;
+      const { size, mtime } = statSync(file);
+      const modified = mtime.toUTCString();
+      const headers = {
+        'Cache-Control': 'no-cache', // asked again each time; unchanged files cost no body
+        'Last-Modified': modified,
+      };
+      if (request.headers['if-modified-since'] === modified) {
+        response.writeHead(304, headers).end();
+        served(path, 0);
+        return;
+      }
       response.writeHead(200, {
+        ...headers,
         'Content-Type': types[extname(file)] ?? 'application/octet-stream',
         'Content-Length': size,
-        'Cache-Control': 'no-cache', // the service worker keeps the copies for offline play
       });
       createReadStream(file).pipe(response);
+      served(path, size);
     } catch {
       response.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found');
     }

@@ -13,13 +13,18 @@ const keys = {
   ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, ' ': 5, Escape: 6, F10: 7,
 };
 
+// What the page loaded itself, for the service worker to keep.
+const loaded = new Set();
+
 async function fetchBytes(url) {
+  loaded.add(url);
   const response = await fetch(url);
   if (!response.ok) throw new Error(`pirandella: ${url} could not be loaded (${response.status})`);
   return new Uint8Array(await response.arrayBuffer());
 }
 
 function loadImage(url) {
+  loaded.add(url);
   const image = new Image();
   image.src = url;
   return image.decode().then(() => image);
@@ -252,6 +257,7 @@ async function start() {
   game.loadOutlines(Letters, letters);
   game.listen();
   game.reflect();
+  performance.mark('board-painted');
   game.board.focus({ preventScroll: true }); // the arrow keys play from the start
   window.pirandellaReady = true;
   if ('serviceWorker' in navigator) registerServiceWorker();
@@ -262,9 +268,7 @@ async function registerServiceWorker() {
   try {
     await navigator.serviceWorker.register('sw.js');
     const ready = await navigator.serviceWorker.ready;
-    const loaded = performance.getEntriesByType('resource').map((e) => e.name)
-      .filter((url) => url.startsWith(location.origin));
-    ready.active.postMessage({ keep: [location.href, ...loaded] });
+    ready.active.postMessage({ keep: [...loaded] });
   } catch (error) {
     console.warn(`pirandella: no offline play: ${error.message}`);
   }
