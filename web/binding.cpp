@@ -7,6 +7,7 @@
 #include "view/accessible_view.h"
 #include "web/paint_list.h"
 
+#include <algorithm>
 #include <emscripten/emscripten.h>
 #include <string_view>
 
@@ -24,13 +25,16 @@ struct WebGame {
     std::string reply; // the last text handed to the page
 };
 
-PaintSetup Setup(const Game& g, double devicePixelRatio) {
+// The canvas may be a little larger than the design (the page keeps it to whole device pixels);
+// the design stands in its top-left corner.
+PaintSetup Setup(const Game& g, double devicePixelRatio, double width = 0, double height = 0) {
     const TwipsScale tpp = g.screen.twipsPerPixel();
     const PixelRect client = ClientBounds(g.window.form, tpp);
     PaintSetup at;
     at.devicePixelRatio = devicePixelRatio;
     at.twipsPerPixel = tpp;
-    at.area = {0, 0, static_cast<double>(client.width), static_cast<double>(client.height)};
+    at.area = {0, 0, std::max<double>(width, client.width),
+               std::max<double>(height, client.height)};
     at.designWidth = client.width;
     at.designHeight = client.height;
     return at;
@@ -99,10 +103,13 @@ EMSCRIPTEN_KEEPALIVE int web_outline(WebGame* w, int set, int index, int what) {
     }
 }
 
-// The whole board painted at the device pixel ratio, as a list of numbers; its length follows.
-EMSCRIPTEN_KEEPALIVE const double* web_paint(WebGame* w, double devicePixelRatio) {
+// The whole board painted at the device pixel ratio on a canvas of the given size in CSS pixels,
+// as a list of numbers; its length follows.
+EMSCRIPTEN_KEEPALIVE const double* web_paint(WebGame* w, double devicePixelRatio, double width,
+                                             double height) {
     w->paint.clear();
-    PaintWindow(w->paint, w->game.window, w->art, Setup(w->game, devicePixelRatio), w->game.marker);
+    PaintWindow(w->paint, w->game.window, w->art, Setup(w->game, devicePixelRatio, width, height),
+                w->game.marker);
     return w->paint.numbers().data();
 }
 

@@ -146,12 +146,16 @@ class WebGame {
     });
   }
 
-  // The canvas holds the board at the device's own pixels; frames fall on whole device pixels.
+  // The canvas holds the board at the device's own pixels, so that frames fall on whole device
+  // pixels. Browsers place elements on whole CSS pixels, and at a ratio such as 1.25 only every
+  // fourth CSS pixel is a whole device pixel: the canvas is a whole number of fours wide and high
+  // and stands on a multiple of four (placeWindow), so it is never resampled at 1, 1.25, 1.5,
+  // 1.75 or 2.
   paint() {
     const ratio = this.ratio();
     const m = this.m;
-    const width = m._web_board_size(this.handle, 0);
-    const height = m._web_board_size(this.handle, 1);
+    const width = Math.ceil(m._web_board_size(this.handle, 0) / 4) * 4;
+    const height = Math.ceil(m._web_board_size(this.handle, 1) / 4) * 4;
     // The browser's exact count where it agrees with the ratio (emulated screens may not).
     let [deviceWidth, deviceHeight] = [Math.round(width * ratio), Math.round(height * ratio)];
     const exact = this.devicePixels;
@@ -161,10 +165,22 @@ class WebGame {
       this.canvas.width = deviceWidth;
       this.canvas.height = deviceHeight;
     }
+    for (const el of [this.canvas, this.board]) {
+      if (el.style.width !== `${width}px`) el.style.width = `${width}px`;
+      if (el.style.height !== `${height}px`) el.style.height = `${height}px`;
+    }
     this.photo(ratio > 1 ? 1 : 0);
-    const at = m._web_paint(this.handle, ratio) / 8;
+    const at = m._web_paint(this.handle, ratio, width, height) / 8;
     const numbers = m.HEAPF64.subarray(at, at + m._web_paint_length(this.handle));
     this.painter.replay(numbers, (i) => this.text(m._web_paint_text(this.handle, i)), ratio);
+  }
+
+  // The window in the middle of the page, on a multiple of four CSS pixels.
+  placeWindow() {
+    const frame = document.getElementById('window');
+    const room = document.documentElement.clientWidth - frame.offsetWidth;
+    const left = `${Math.max(0, Math.floor(room / 8) * 4)}px`;
+    if (frame.style.left !== left) frame.style.left = left;
   }
 
   // The element under a pointer event, from the canvas's device pixels.
@@ -195,6 +211,8 @@ class WebGame {
     this.board.addEventListener('blur', () => this.reflect());
     this.listenToMenu();
     this.followDevicePixels();
+    this.placeWindow();
+    window.addEventListener('resize', () => this.placeWindow());
   }
 
   onKey(e) {

@@ -61,22 +61,30 @@ function moveBetween(before, after) {
   throw new Error('no line turned');
 }
 
-// The frame on a tile's left edge, in the canvas's own pixels: as many pure black columns as a
-// frame line is thick at this ratio, then the tile's white.
+// The frame on the left edge of a tile that is not in its place, as the screen shows it: from
+// its first device pixel, as many pure black columns as a frame line is thick at this ratio (one
+// below 1.5), then the tile's white. A board drawn off the device pixel grid, or stretched,
+// shows grey there instead.
 async function leftFrame(page, ratio) {
   const cell = page.getByRole('gridcell', { name: /^Riga \d, colonna \d: [A-Z]$/ }).first();
-  const box = await cell.evaluate((el) => {
-    const r = el.getBoundingClientRect();
-    const c = document.getElementById('canvas').getBoundingClientRect();
-    return { x: r.left - c.left, y: r.top - c.top, height: r.height };
-  });
-  return page.evaluate(({ x, y, height, ratio }) => {
-    const ctx = document.getElementById('canvas').getContext('2d');
-    const row = Math.round((y + height / 4) * ratio);
-    const start = Math.round(x * ratio);
-    const pixels = ctx.getImageData(start, row, 4, 1).data;
-    return [0, 1, 2, 3].map((i) => [...pixels.slice(4 * i, 4 * i + 3)].join(','));
-  }, { ...box, ratio });
+  const box = await cell.boundingBox();
+  const y = box.y + box.height / 4;
+  const png = await page.screenshot({ clip: { x: box.x, y, width: 4, height: 1 } });
+  return page.evaluate(async (data) => {
+    const picture = new Image();
+    picture.src = `data:image/png;base64,${data}`;
+    await picture.decode();
+    const ctx = new OffscreenCanvas(picture.width, 1).getContext('2d');
+    ctx.drawImage(picture, 0, 0);
+    const pixels = ctx.getImageData(0, 0, picture.width, 1).data;
+    return [...Array(picture.width).keys()].map((i) => pixels.slice(4 * i, 4 * i + 3).join(','));
+  }, png.toString('base64'));
+}
+
+function assertSharpFrame(columns, ratio) {
+  const thickness = ratio < 1.5 ? 1 : Math.round(ratio);
+  assert.deepEqual(columns.slice(0, thickness + 1),
+    [...Array(thickness).fill('0,0,0'), '255,255,255'], `at ratio ${ratio}: ${columns}`);
 }
 
 for (const ratio of [1, 2]) {
@@ -96,10 +104,12 @@ for (const ratio of [1, 2]) {
     assert.match(await page.locator('[aria-live]').textContent(),
       new RegExp(`^in orizzontale posiziona ${n} nomi di animali$`));
 
-    // Frames on whole device pixels: pure black, as thick as the ratio, then white.
-    const black = '0,0,0';
-    assert.deepEqual((await leftFrame(page, ratio)).slice(0, ratio + 1),
-      [...Array(ratio).fill(black), '255,255,255']);
+    assertSharpFrame(await leftFrame(page, ratio), ratio);
+    // The arrow pointer, sharp at ratio 2, its hot spot on the tip.
+    const above = await page.getByRole('button', { name: 'Colonna 1, ruota in giù' }).boundingBox();
+    await page.mouse.move(above.x + 10, above.y + 10);
+    assert.match(await page.locator('#canvas').evaluate((c) => c.style.cursor),
+      /^image-set\(url\("data:image\/svg\+xml,.*\) 1x, url\(.*\) 2x\) 7 13, pointer$/);
 
     // A click on an arrow cell turns its line; the menu's undo turns it back.
     await clickArrow(page, 'Riga 1, ruota a destra');
@@ -140,6 +150,15 @@ for (const ratio of [1, 2]) {
     await context.close();
   });
 }
+
+test('frames fall on whole device pixels at ratio 1.25 and 1.5', async () => {
+  for (const ratio of [1.25, 1.5]) {
+    const { context, page, errors } = await openGame(browser, site.url, ratio);
+    assertSharpFrame(await leftFrame(page, ratio), ratio);
+    assert.deepEqual(errors, []);
+    await context.close();
+  }
+});
 
 test('a puzzle is solved by clicks alone, and once loaded the game plays offline', async () => {
   // The solution's playback on one page names the moves that solve the same puzzle on another.
