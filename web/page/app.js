@@ -95,6 +95,7 @@ class WebGame {
       const caption = this.text(m._web_menu_caption(this.handle, id));
       if (button.textContent !== caption) button.textContent = caption;
     });
+    this.placeWindow(); // a caption may have widened the menu bar
     this.followTimer(m._web_timer(this.handle));
     this.fitLabel();
     const nodes = parseNodes(this.text(m._web_accessible_nodes(this.handle,
@@ -175,11 +176,14 @@ class WebGame {
     this.painter.replay(numbers, (i) => this.text(m._web_paint_text(this.handle, i)), ratio);
   }
 
-  // The window in the middle of the page, on a multiple of four CSS pixels.
+  // The window in the middle of the page and the board in the middle of the window, each on a
+  // multiple of four CSS pixels.
   placeWindow() {
+    const middle = (room) => `${Math.max(0, Math.floor(room / 8) * 4)}px`;
     const frame = document.getElementById('window');
-    const room = document.documentElement.clientWidth - frame.offsetWidth;
-    const left = `${Math.max(0, Math.floor(room / 8) * 4)}px`;
+    const inFrame = middle(frame.offsetWidth - this.board.offsetWidth);
+    if (this.board.style.marginLeft !== inFrame) this.board.style.marginLeft = inFrame;
+    const left = middle(document.documentElement.clientWidth - frame.offsetWidth);
     if (frame.style.left !== left) frame.style.left = left;
   }
 
