@@ -52,6 +52,7 @@ export class ScreenReaderView {
     const seen = new Set();
     let focused = null;
     const tiles = [];
+    const arrows = [];
     for (const node of nodes) {
       const kind = Math.floor(node.element / 100);
       if (kind === Kind.Label1) {
@@ -65,6 +66,7 @@ export class ScreenReaderView {
         place(button, node);
         setText(button, node.name);
         seen.add(node.element);
+        arrows.push(button);
         if (node.focused) focused = button.id;
       } else if (node.role === Role.Cell) {
         tiles.push(node);
@@ -80,6 +82,9 @@ export class ScreenReaderView {
       this.page = null;
     }
     this.updateGrid(tiles);
+    // In the core's order, as the eye meets them: the message line, the page, the arrows, the tiles.
+    const order = [this.message, this.page, ...arrows, this.grid].filter(Boolean);
+    if (order.some((el, i) => this.overlay.children[i] !== el)) this.overlay.append(...order);
     if (focused) this.board.setAttribute('aria-activedescendant', focused);
     else this.board.removeAttribute('aria-activedescendant');
   }
@@ -105,7 +110,6 @@ export class ScreenReaderView {
       const [heading, ...paragraphs] = node.description.split('\n\n');
       this.add('h2', '', this.page).textContent = heading;
       for (const p of paragraphs) this.add('p', '', this.page).textContent = p;
-      this.overlay.prepend(this.page); // first, as the eye meets it
     }
     place(this.page, node);
   }
