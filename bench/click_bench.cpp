@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     const auto& arrow = window.game().window.image2[10]; // in use at every board size
-    const pirandella::PixelRect r = pirandella::PixelBounds(arrow, window.board()->twipsPerPixel());
+    const pirandella::PixelRect r = pirandella::PixelBounds(arrow, window.game().screen.twipsPerPixel());
     const QPoint centre(r.x + r.width / 2, r.y + r.height / 2);
     int painted = 0;
     struct PaintCounter : QObject {

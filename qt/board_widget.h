@@ -1,14 +1,14 @@
-// The client area: paints the window model back to front over the background picture, sends
-// clicks to the frontmost visible element and shows each arrow cell's pointer. The design keeps
-// its size in pixels; in a larger window (maximised, full screen, a wide menu bar) it stands in
-// the middle, with a dark surround.
+// The client area: paints the window model through the core's painting, hands clicks and the
+// keys that play to the front end and shows each arrow cell's pointer. The design keeps its size
+// in pixels; in a larger window (maximised, full screen, a wide menu bar) it stands in the
+// middle, with a dark surround.
 #pragma once
 
-#include "engine/game.h"
 #include "qt/pictures.h"
+#include "ui/front_end.h"
+#include "view/accessible_view.h"
 
 #include <QWidget>
-#include <functional>
 
 namespace pirandella {
 
@@ -17,24 +17,18 @@ class BoardAccessible;
 class BoardWidget : public QWidget {
     Q_OBJECT // named for the accessibility factory
 
-        public : BoardWidget(const Game& game, Pictures& pictures, TwipsScale twipsPerPixel,
+        public : BoardWidget(FrontEnd& front, const Game& game, Pictures& pictures,
                              QSize designSize, QWidget* parent = nullptr);
-    std::function<void(ElementRef)> onClick;
-    const WindowModel& model() const { return game_.window; }
-    TwipsScale twipsPerPixel() const { return twipsPerPixel_; }
-    // The design's size in pixels and its top-left corner in the widget.
-    QSize designSize() const { return designSize_; }
+    FrontEnd& front() { return front_; }
+    // The design's top-left corner in the widget.
     QPoint origin() const;
     QSize sizeHint() const override { return designSize_; }
-
     // The frontmost visible element under a point of the widget.
     ElementRef elementAt(QPointF p) const;
-    // Where an element stands in the widget, in its pixels.
-    QRect elementRect(ElementRef ref) const;
-    // What a screen reader says of an element.
-    std::string spokenName(ElementRef ref) const;
-    // The arrow cell the keyboard's marker is on, or -1 before the keyboard is used.
-    int focusedArrow() const { return focusedArrow_; }
+    // What a screen reader finds on the board now.
+    std::vector<AccessibleNode> accessibleNodes() const {
+        return AccessibleNodes(game_, hasFocus());
+    }
     // The board's accessible interface, once a screen reader has asked for it.
     BoardAccessible* accessible() const { return accessible_; }
     void setAccessible(BoardAccessible* a) { accessible_ = a; }
@@ -47,17 +41,13 @@ class BoardWidget : public QWidget {
     void keyPressEvent(QKeyEvent* e) override;
 
   private:
-    void paintImage(QPainter& painter, const ImageElement& e, QPoint offset, qreal dpr);
-    void paintLabel(QPainter& painter, const LabelElement& e);
-    void paintFocusMarker(QPainter& painter);
+    PaintSetup paintSetup() const;
+    QPoint inWindow() const { return mapTo(window(), QPoint()); }
 
+    FrontEnd& front_;
     const Game& game_;
-    const WindowModel& model_;
     Pictures& pictures_;
-    TwipsScale twipsPerPixel_;
     QSize designSize_;
-    ElementRef pressed_;
-    int focusedArrow_ = -1;
     BoardAccessible* accessible_ = nullptr;
 };
 

@@ -31,7 +31,12 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pirandella.pirandella"));
     pirandella::Game game;
     game.screen = pirandella::MeasureScreen();
-    pirandella::MainWindow window(std::move(game));
-    window.show();
-    return app.exec();
+    try {
+        pirandella::MainWindow window(std::move(game));
+        window.show();
+        return app.exec();
+    } catch (const pirandella::OutlineError& e) { // a build with a damaged picture
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
 }

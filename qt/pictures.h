@@ -1,9 +1,9 @@
-// The game's pictures. The background photograph and the icons are built into the program; the
-// letter tiles, the instructions page and the arrow pointers are drawn from built-in outlines at
-// the screen's own device pixel size the first time each is needed, and kept.
+// The game's pictures, built into the program: the background photograph, the outlines of the
+// letters and of the instructions page, the icons; the arrow pointers are drawn at the screen's
+// own device pixel size the first time each is needed, and kept.
 #pragma once
 
-#include "view/window_model.h"
+#include "view/painting.h"
 
 #include <QCursor>
 #include <QFont>
@@ -11,34 +11,29 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <map>
-#include <tuple>
-#include <vector>
 
 namespace pirandella {
 
 class Pictures {
   public:
-    // The photograph, in double resolution on a screen with more than one device pixel per pixel.
-    const QPixmap& background(qreal devicePixelRatio);
-    // An element's picture, drawn to fill the device pixels inside its frame: a letter tile of
-    // either list (item 1..26) or the instructions page. Null for no picture.
-    const QPixmap& picture(const Picture& p, QSize devicePixels, qreal devicePixelRatio);
+    // Reads the outlines; throws OutlineError when a built-in file is damaged.
+    Pictures();
+    const Artwork& artwork() const { return artwork_; }
+    const QPixmap& photo(Photo p);
+    // An outline as Qt fills it, converted once.
+    const QPainterPath& path(const Outline& outline);
     // An arrow cell's pointer, 16 x 16 pixels at the screen's scale, its hot spot on the tip.
     const QCursor& cursor(Pointer p, qreal devicePixelRatio);
     // The label's named font; "Times New Roman" is drawn with its metric twin Liberation Serif.
     QFont font(const std::string& name, float points);
 
-    // The tip of an arrow pointer, in pixels of its 16 x 16 picture.
-    static QPoint PointerTip(Pointer p);
-
   private:
-    const QPainterPath& letter(int item);
     const QString& serifFamily();
 
-    QPixmap background_;
-    std::vector<QPainterPath> letters_, page_; // outlines, read when first needed
-    std::map<std::tuple<int, int, int, int, int>, QPixmap> drawn_; // picture, item, size, scale
-    std::map<std::pair<int, int>, QCursor> cursors_;               // pointer, scale
+    Artwork artwork_;
+    std::map<Photo, QPixmap> photos_;                // decoded when first needed
+    std::map<const Outline*, QPainterPath> paths_;   // of the outlines in artwork_
+    std::map<std::pair<int, int>, QCursor> cursors_; // pointer, scale
     QString serifFamily_;
 };
 

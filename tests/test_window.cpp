@@ -1,3 +1,4 @@
+#include "view/pointer_shape.h"
 #include "window_helpers.h"
 
 #include <QAction>
@@ -25,8 +26,8 @@ std::pair<int, int> OpaqueColumns(const QImage& image) {
     return {first, last};
 }
 
-void Key(Qt::Key key) {
-    QTest::keyClick(QApplication::focusWidget(), key);
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 }
 
 // What the screen shows at a pixel of the client area.
@@ -40,37 +41,17 @@ QColor ScreenPixel(MainWindow& w, QPoint p) {
 
 TEST(Pictures, AreBuiltIntoTheProgram) {
     Pictures pictures;
-    EXPECT_EQ(pictures.background(1).size(), QSize(410, 456));
-    EXPECT_EQ(pictures.background(2).size(), QSize(820, 912));
-    EXPECT_EQ(pictures.background(2).deviceIndependentSize(), QSizeF(410, 456));
-    const QImage page =
-        pictures.picture({PictureList::Instructions, 0}, QSize(300, 300), 1).toImage();
-    EXPECT_EQ(page.size(), QSize(300, 300));
-    EXPECT_EQ(page.pixelColor(5, 5), QColor(Qt::white));
-    int ink = 0; // black text on white
-    for (int y = 0; y < 300; ++y)
-        for (int x = 0; x < 300; ++x) ink += page.pixelColor(x, y).lightness() < 128;
-    EXPECT_GT(ink, 3000);
-    for (PictureList list : {PictureList::ImageList2, PictureList::ImageList3})
-        for (int item = 1; item <= 26; ++item)
-            EXPECT_EQ(pictures.picture({list, item}, QSize(40, 41), 1.25).deviceIndependentSize(),
-                      QSizeF(32, 32.8));
-    EXPECT_TRUE(pictures.picture({PictureList::ImageList2, 27}, QSize(32, 32), 1).isNull());
-    EXPECT_TRUE(pictures.picture({PictureList::None, 0}, QSize(32, 32), 1).isNull());
+    EXPECT_EQ(pictures.photo(Photo::Background).size(), QSize(410, 456));
+    EXPECT_EQ(pictures.photo(Photo::Background2x).size(), QSize(820, 912));
+    EXPECT_EQ(pictures.artwork().letters.size(), 26u);
+    ASSERT_EQ(pictures.artwork().page.size(), 1u);
+    // The capitals stand on pixel rows 15 to 26 of their 32 x 32 tile: the H's stem at column 12.
+    const QPainterPath& h = pictures.path(pictures.artwork().letters['H' - 'A']);
+    for (int y = 0; y < 32; ++y)
+        EXPECT_EQ(h.contains(QPointF(12.5, y + 0.5)), y >= 15 && y <= 26) << "row " << y;
+    EXPECT_EQ(&pictures.path(pictures.artwork().letters[0]),
+              &pictures.path(pictures.artwork().letters[0])); // converted once
     EXPECT_EQ(pictures.font("Times New Roman", 10).family(), "Liberation Serif");
-    // A red tile is transparent in its corner, a white one opaque white with a grey edge; the
-    // capitals stand on pixel rows 15 to 26.
-    const QImage red = pictures.picture({PictureList::ImageList2, 8}, QSize(32, 32), 1).toImage();
-    const QImage white = pictures.picture({PictureList::ImageList3, 8}, QSize(32, 32), 1).toImage();
-    EXPECT_EQ(red.pixelColor(0, 0).alpha(), 0);
-    EXPECT_EQ(red.pixelColor(12, 20), QColor(255, 45, 45)); // the stem of the H
-    EXPECT_EQ(white.pixelColor(0, 0), QColor(Qt::white));
-    EXPECT_EQ(white.pixelColor(31, 10), QColor(161, 161, 161));
-    EXPECT_EQ(white.pixelColor(10, 31), QColor(161, 161, 161));
-    for (int y = 0; y < 31; ++y) {
-        const bool stem = white.pixelColor(12, y) == QColor(51, 51, 51);
-        EXPECT_EQ(stem, y >= 15 && y <= 26) << "row " << y;
-    }
 }
 
 TEST(Pictures, PointEachArrowTheWayItsLineTurns) {
@@ -83,7 +64,7 @@ TEST(Pictures, PointEachArrowTheWayItsLineTurns) {
                   {Pointer::ArrowLeft, {1, 7}},
                   {Pointer::ArrowRight, {13, 7}}};
     for (const auto& a : arrows) {
-        EXPECT_EQ(Pictures::PointerTip(a.p), a.tip);
+        EXPECT_EQ(PointerTip(a.p), (OutlinePoint{double(a.tip.x()), double(a.tip.y())}));
         const QCursor& cursor = pictures.cursor(a.p, 1);
         const QImage image = cursor.pixmap().toImage();
         EXPECT_EQ(image.size(), QSize(16, 16));
@@ -207,7 +188,7 @@ TEST(MainWindow, TheScreenShowsEveryMoveAfterItsEvent) {
 // Runs twice: at the platform's usual 96 dpi and, in its own process, at 120 dpi.
 TEST(WindowAtAnyDpi, KeepsEveryElementAtItsDesignPixels) {
     MainWindow w(GameOfSize(7));
-    const TwipsScale tpp = w.board()->twipsPerPixel();
+    const TwipsScale tpp = w.game().screen.twipsPerPixel();
     if (qgetenv("QT_FONT_DPI") == "120") {
         EXPECT_EQ(tpp.x, 12);
     }
@@ -314,53 +295,58 @@ TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000)); // focused at start
     Game& g = w.game();
     const QImage unmarked = w.board()->grab().toImage();
-    EXPECT_EQ(w.board()->focusedArrow(), -1);
+    EXPECT_EQ(w.game().marker, -1);
     // Right: the marker appears on the first arrow above the board, then moves to the second.
-    Key(Qt::Key_Right);
-    EXPECT_EQ(w.board()->focusedArrow(), 1);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(w.game().marker, 1);
     EXPECT_NE(w.board()->grab().toImage(), unmarked); // drawn over the window
-    Key(Qt::Key_Right);
-    EXPECT_EQ(w.board()->focusedArrow(), 2);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(w.game().marker, 2);
     Game expected = g;
-    Move(expected, 1, 2); // column 2 turns down
-    Key(Qt::Key_Return);
+    Move(expected, 1, 2); // column 2 turns down, by the keypad's Enter
+    Press(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(Letters(g), Letters(expected));
     EXPECT_EQ(g.state.moveCount, 21);
     // Round the corner: past the last arrow above comes the first on the right.
-    for (int k = 0; k < 4; ++k) Key(Qt::Key_Right);
-    EXPECT_EQ(w.board()->focusedArrow(), 8);
-    Key(Qt::Key_Left); // across the board: the same row's arrow on the left
-    EXPECT_EQ(w.board()->focusedArrow(), 15);
+    for (int k = 0; k < 4; ++k) Press(Qt::Key_Right);
+    EXPECT_EQ(w.game().marker, 8);
+    Press(Qt::Key_Left); // across the board: the same row's arrow on the left
+    EXPECT_EQ(w.game().marker, 15);
+    // F10 then Escape: the keys are back on the board.
+    Press(Qt::Key_F10);
+    ASSERT_TRUE(w.menuBar()->hasFocus());
+    Press(Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000));
     // F10 opens the menu bar; Right three times reaches "Annulla mossa", Enter runs it.
-    Key(Qt::Key_F10);
+    Press(Qt::Key_F10);
     ASSERT_TRUE(w.menuBar()->hasFocus());
     EXPECT_EQ(w.menuBar()->activeAction(), w.menuAction(mnuSoluzione));
     const QImage menuChosen = w.menuBar()->grab().toImage();
-    for (int k = 0; k < 3; ++k) Key(Qt::Key_Right);
+    for (int k = 0; k < 3; ++k) Press(Qt::Key_Right);
     EXPECT_EQ(w.menuBar()->activeAction(), w.menuAction(mnuAnnullaMossa));
     EXPECT_NE(w.menuBar()->grab().toImage(), menuChosen); // the highlight moved with it
-    Key(Qt::Key_Return);
+    Press(Qt::Key_Return);
     EXPECT_TRUE(w.timer().isActive());
     while (w.timer().isActive()) w.tick();
     EXPECT_EQ(g.state.moveCount, 20);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000)); // back to the board
     // The instructions from the menu, closed with Escape on the board.
     w.menuAction(mnuIstruzioni)->trigger();
-    Key(Qt::Key_Escape);
+    Press(Qt::Key_Escape);
     EXPECT_FALSE(g.window.image2[28].visible);
     // F10, Enter: the solution. Keys on the board change nothing while it plays.
-    Key(Qt::Key_F10);
-    Key(Qt::Key_Return);
+    Press(Qt::Key_F10);
+    Press(Qt::Key_Return);
     ASSERT_TRUE(w.timer().isActive());
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000));
     const std::string during = Letters(g);
-    Key(Qt::Key_Return);
+    Press(Qt::Key_Return);
     EXPECT_EQ(Letters(g), during);
     while (w.timer().isActive()) w.tick();
     EXPECT_EQ(Letters(g), g.state.solutionText);
     // The arrows are gone, and the marker with them: the window looks as the design says.
-    Key(Qt::Key_Right);
-    EXPECT_EQ(w.board()->focusedArrow(), -1);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(w.game().marker, -1);
 }
 
 TEST(Keyboard, SolvesAWholePuzzleToTheSolvedMessage) {
@@ -384,15 +370,14 @@ TEST(Keyboard, SolvesAWholePuzzleToTheSolvedMessage) {
         const int dir = *move / 10, line = *move % 10;
         static constexpr int groupOf[5] = {0, 3, 0, 1, 2}; // undo 1 with 2 (below), 2 with 1, ...
         const int arrow = groupOf[dir] * 7 + line - 1;
-        if (w.board()->focusedArrow() < 0) Key(Qt::Key_Right), ++keys;
-        for (int k = 0; k < 30 && w.board()->focusedArrow() != arrow; ++k)
-            Key(onward(w.board()->focusedArrow())), ++keys;
-        ASSERT_EQ(w.board()->focusedArrow(), arrow);
-        Key(Qt::Key_Return), ++keys;
+        if (w.game().marker < 0) Press(Qt::Key_Right), ++keys;
+        for (int k = 0; k < 30 && w.game().marker != arrow; ++k)
+            Press(onward(w.game().marker)), ++keys;
+        ASSERT_EQ(w.game().marker, arrow);
+        Press(Qt::Key_Return), ++keys;
     }
     EXPECT_EQ(Letters(g), g.state.solutionText);
     EXPECT_EQ(g.window.label1[0].caption, "SCHEMA RISOLTO con n°30 mosse");
-    EXPECT_EQ(w.board()->focusedArrow() >= 0 && g.window.image2[w.board()->focusedArrow()].visible,
-              false);
+    EXPECT_EQ(w.game().marker >= 0 && g.window.image2[w.game().marker].visible, false);
     EXPECT_LT(keys, 30 * 26);
 }

@@ -5,6 +5,8 @@
 #include "view/device_pixels.h"
 #include "window_helpers.h"
 
+#include <cmath>
+
 #include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -18,7 +20,12 @@ struct Shot {
     QImage image;  // the whole window, menu bar included, in device pixels
     QPoint design; // the design's top-left corner in the window, in pixels of the layout
     qreal dpr;
-    int device(int px) const { return DeviceEdge(px, dpr); }
+    // The first device pixel of a layout pixel, and a frame line's thickness, as designed.
+    int device(int px) const { return static_cast<int>(std::floor(px * dpr + 0.5)); }
+    int line() const {
+        static const std::map<qreal, int> lines{{1, 1}, {1.25, 1}, {1.5, 2}, {1.75, 2}, {2, 2}};
+        return lines.at(dpr);
+    }
     QColor at(int x, int y) const { return image.pixelColor(x, y); } // device pixels
 };
 
@@ -50,11 +57,15 @@ QImage Cut(const Shot& s, const DeviceRect& r) {
     return s.image.copy(r.x, r.y, r.width, r.height);
 }
 
+// An element's box on the screen, from its first pixel to the end of the frame line on its last;
+// inside: what the frame encloses.
 DeviceRect OnScreen(const Shot& s, MainWindow& w, const ImageElement& e, bool inside) {
-    PixelRect r = PixelBounds(e, w.board()->twipsPerPixel());
+    PixelRect r = PixelBounds(e, w.game().screen.twipsPerPixel());
     r.x += s.design.x();
     r.y += s.design.y();
-    return inside ? PictureBox(r, s.dpr) : FrameBox(r, s.dpr);
+    const int x = s.device(r.x), y = s.device(r.y), t = inside ? s.line() : 0;
+    return {x + t, y + t, s.device(r.x + r.width - 1) + s.line() - x - 2 * t,
+            s.device(r.y + r.height - 1) + s.line() - y - 2 * t};
 }
 
 MainWindow* Shown(MainWindow& w) {
@@ -72,7 +83,7 @@ TEST(WindowAtAnyScale, DrawsEveryFrameLineEquallyThickOnWholeDevicePixels) {
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
         EXPECT_EQ(s.dpr, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
     }
-    const int t = FrameThickness(s.dpr);
+    const int t = s.line();
     // Across grid row 3 and down grid column 3: the ten lines of a 9 x 9 ruled table, at the
     // device pixels of the layout's pixels 57, 90, ..., 354 across and 90, 123, ..., 387 down.
     const int row = s.device(s.design.y() + 123 + 33 * 3 + 17);
@@ -93,25 +104,26 @@ TEST(WindowAtAnyScale, FillsEachFrameWithItsPictureDrawnForTheDevice) {
     MainWindow w(GameOfSize(7));
     Shown(w);
     const Shot s = Grab(w);
-    Pictures pictures;
     const Game& g = w.game();
+    const QColor grey(161, 161, 161);
     std::map<std::pair<int, int>, QImage> seen; // list and letter: the tile as first seen
     int alike = 0;
     for (int i = 0; i < 49; ++i) {
         const ImageElement& tile = g.window.image1[i];
-        const DeviceRect inside = OnScreen(s, w, tile, true);
-        const QImage onScreen = Cut(s, inside);
-        if (tile.picture.list == PictureList::ImageList3) { // opaque: exactly its picture
-            EXPECT_EQ(onScreen, pictures.picture(tile.picture, onScreen.size(), s.dpr)
-                                    .toImage()
-                                    .convertToFormat(QImage::Format_RGB32))
-                << "tile " << i;
+        const DeviceRect in = OnScreen(s, w, tile, true);
+        const QImage onScreen = Cut(s, in);
+        if (tile.picture.list != PictureList::ImageList3) continue;
+        // White, with a grey edge as thick as a frame line along the right and the bottom.
+        EXPECT_EQ(onScreen.pixelColor(0, 0), QColor(Qt::white)) << "tile " << i;
+        for (int k = 1; k <= s.line() + 1; ++k) {
+            const int x = in.width - k, y = in.height - k;
+            EXPECT_EQ(onScreen.pixelColor(x, 1) == grey, k <= s.line()) << i << ", " << k;
+            EXPECT_EQ(onScreen.pixelColor(1, y) == grey, k <= s.line()) << i << ", " << k;
         }
         // Equal letters look alike, wherever they stand (same size, same strokes).
         const auto key = std::pair(static_cast<int>(tile.picture.list), tile.picture.item);
         auto [it, fresh] = seen.emplace(key, onScreen);
-        if (!fresh && it->second.size() == onScreen.size() &&
-            tile.picture.list == PictureList::ImageList3) {
+        if (!fresh && it->second.size() == onScreen.size()) {
             EXPECT_EQ(onScreen, it->second) << "tile " << i;
             ++alike;
         }
@@ -127,7 +139,8 @@ TEST(WindowAtAnyScale, PaintsBackToFrontOverTheBackground) {
     Pictures pictures;
     // Where no element stands, the photograph shows at its own size from the corner.
     if (plain.dpr == 1 || plain.dpr == 2) {
-        const QImage photo = pictures.background(plain.dpr).toImage();
+        const QImage photo =
+            pictures.photo(plain.dpr == 1 ? Photo::Background : Photo::Background2x).toImage();
         for (QPoint p : {QPoint(10, 10), QPoint(400, 60), QPoint(20, 440)})
             EXPECT_EQ(plain.at(plain.device(plain.design.x() + p.x()),
                                plain.device(plain.design.y() + p.y())),
@@ -137,7 +150,7 @@ TEST(WindowAtAnyScale, PaintsBackToFrontOverTheBackground) {
     // The message line: white letters within the box it is sized to, nothing of it beyond.
     const LabelElement& label = g.window.label1[0];
     const QFontMetrics metrics(pictures.font(label.fontName, label.fontSize));
-    const PixelRect box = PixelBounds(label, w.board()->twipsPerPixel());
+    const PixelRect box = PixelBounds(label, w.game().screen.twipsPerPixel());
     EXPECT_EQ(box.width, metrics.horizontalAdvance(QString::fromStdString(label.caption)));
     EXPECT_EQ(box.height, metrics.height());
     int white = 0;
@@ -151,9 +164,11 @@ TEST(WindowAtAnyScale, PaintsBackToFrontOverTheBackground) {
     w.menuAction(mnuIstruzioni)->trigger();
     const Shot shown = Grab(w);
     const DeviceRect page = OnScreen(shown, w, g.window.image2[28], true);
-    EXPECT_EQ(
-        Cut(shown, page),
-        pictures.picture(g.window.image2[28].picture, QSize(page.width, page.height), shown.dpr)
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32));
+    const QImage onScreen = Cut(shown, page);
+    EXPECT_EQ(onScreen.pixelColor(2, 2), QColor(Qt::white));
+    int ink = 0; // black text on white, where the tiles were
+    for (int y = 0; y < onScreen.height(); ++y)
+        for (int x = 0; x < onScreen.width(); ++x)
+            ink += onScreen.pixelColor(x, y).lightness() < 128;
+    EXPECT_GT(ink, 3000 * shown.dpr * shown.dpr);
 }

@@ -13,7 +13,7 @@ Game GameOfSize(int n) {
 }
 
 QPoint CentreOf(MainWindow& w, const ImageElement& e) {
-    const PixelRect r = PixelBounds(e, w.board()->twipsPerPixel());
+    const PixelRect r = PixelBounds(e, w.game().screen.twipsPerPixel());
     return w.board()->origin() + QPoint(r.x + r.width / 2, r.y + r.height / 2);
 }
 

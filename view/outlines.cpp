@@ -37,7 +37,8 @@ class Reader {
         std::uint64_t bits = 0;
         for (int i = 7; i >= 0; --i) bits = bits << 8 | p[i];
         double d;
-        std::memcpy(&d, &bits, sizeof d); // no std::bit_cast in every standard library we build with
+        std::memcpy(&d, &bits,
+                    sizeof d); // no std::bit_cast in every standard library we build with
         if (!std::isfinite(d)) fail("a coordinate is not a number");
         return d;
     }

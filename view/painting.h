@@ -4,6 +4,7 @@
 // device pixels at any display scale.
 #pragma once
 
+#include "engine/game.h"
 #include "view/device_pixels.h"
 #include "view/outlines.h"
 
@@ -57,10 +58,18 @@ class Canvas {
 struct PaintSetup {
     double devicePixelRatio = 1;
     TwipsScale twipsPerPixel;
-    int originX = 0, originY = 0; // layout pixels from the window's top-left corner
-    BoxF area;                    // what the board paints of the window, in layout pixels
+    int originX = 0, originY = 0;          // layout pixels from the window's top-left corner
+    BoxF area;                             // what the board paints of the window, in layout pixels
     int designWidth = 0, designHeight = 0; // the client area as designed, in layout pixels
 };
+
+// The photograph's size in layout pixels; its top-left corner is the design's.
+inline constexpr int photoWidth = 410, photoHeight = 456;
+
+// The design centred in an area of the window (layout pixels from the window's corner), never
+// left of or above the area's corner.
+PaintSetup CentredSetup(const Game& g, double devicePixelRatio, BoxF area, int designWidth,
+                        int designHeight);
 
 // Colours of the design.
 inline constexpr Colour surroundColour{10, 22, 8}; // the photograph's darkest green
@@ -73,6 +82,7 @@ inline constexpr Colour inPlaceShadow{255, 202, 202};
 inline constexpr Colour pageGround{255, 255, 255};
 inline constexpr Colour pageText{0, 0, 0};
 inline constexpr Colour labelColour{255, 255, 255};
+inline constexpr Colour markerColour{255, 214, 0};
 
 // Paints the whole board area: the surround, the photograph, every visible element back to
 // front, and the keyboard's marker on arrow `marker` (none for -1) when nothing covers it.

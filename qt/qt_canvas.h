@@ -1,0 +1,16 @@
+// The core's drawing interface on a QPainter. Frames and pictures go in the window's device
+// pixels; text, the marker and the photograph in the widget's own pixels, as Qt lays them out.
+#pragma once
+
+#include "engine/game.h"
+#include "qt/pictures.h"
+
+#include <QPainter>
+
+namespace pirandella {
+
+// Paints the board; `inWindow` is the widget's top-left corner in the window, in its pixels.
+void PaintBoard(QPainter& painter, Pictures& pictures, QPoint inWindow, const Game& game,
+                const PaintSetup& at);
+
+} // namespace pirandella

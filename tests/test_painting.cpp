@@ -1,0 +1,205 @@
+// The window painted through a canvas that records every call: order and geometry in device
+// pixels at every display scale, checked against the design's own numbers.
+#include "game_fixtures.h"
+#include "ui/handlers.h"
+#include "view/painting.h"
+
+#include <gtest/gtest.h>
+
+using namespace pirandella;
+using namespace pirandella::testing;
+
+namespace {
+
+struct Call {
+    std::string what;
+    BoxF box;            // fillBox, photo, marker; the clip of a photo in `clip`
+    DeviceRect rect;     // frame, picture, outline clip
+    int thickness = 0;   // frame
+    Colour colour;       // fills, frame, outline, text
+    double x = 0, y = 0; // outline origin, text corner
+    double scale = 0;    // outline
+    Photo photo = Photo::Background;
+    BoxF clip;
+};
+
+class RecordingCanvas : public Canvas {
+  public:
+    std::vector<Call> calls;
+    void fillBox(const BoxF& b, Colour c) override { add("box", b).colour = c; }
+    void drawFrame(const DeviceRect& r, int t, Colour c) override {
+        Call& k = add("frame");
+        k.rect = r, k.thickness = t, k.colour = c;
+    }
+    void drawPhoto(Photo p, const BoxF& b, const BoxF& clip) override {
+        Call& k = add("photo", b);
+        k.photo = p, k.clip = clip;
+    }
+    void beginPicture(const DeviceRect& r) override { add("picture").rect = r; }
+    void endPicture() override { add("end"); }
+    void fillOutline(const Outline&, Colour c, double x, double y, double s,
+                     const DeviceRect& clip) override {
+        Call& k = add("outline");
+        k.colour = c, k.x = x, k.y = y, k.scale = s, k.rect = clip;
+    }
+    void drawText(const std::string& text, const std::string&, float, Colour c, double x,
+                  double top) override {
+        Call& k = add("text:" + text);
+        k.colour = c, k.x = x, k.y = top;
+    }
+    void drawMarker(const BoxF& cell) override { add("marker", cell); }
+
+    std::vector<Call> named(const std::string& what) const {
+        std::vector<Call> found;
+        for (const Call& c : calls)
+            if (c.what == what) found.push_back(c);
+        return found;
+    }
+    // The calls between the picture that fills `r` and its end.
+    std::vector<Call> pictureAt(const DeviceRect& r) const {
+        for (auto c = calls.begin(); c != calls.end(); ++c)
+            if (c->what == "picture" && c->rect == r)
+                return {c + 1,
+                        std::find_if(c, calls.end(), [](auto& k) { return k.what == "end"; })};
+        return {};
+    }
+
+  private:
+    Call& add(const std::string& what, BoxF box = {}) {
+        Call& c = calls.emplace_back();
+        c.what = what;
+        c.box = box;
+        return c;
+    }
+};
+
+Artwork TwoLetters() {
+    Artwork art;
+    Outline square;
+    square.steps = {Outline::Step::Move, Outline::Step::Line, Outline::Step::Line};
+    square.points = {{10, 15}, {20, 15}, {20, 26}};
+    art.letters.assign(26, square);
+    art.page = {square};
+    return art;
+}
+
+PaintSetup At(double dpr, int originY = 0) {
+    PaintSetup at;
+    at.devicePixelRatio = dpr;
+    at.originY = originY;
+    at.area = {0, 0, 407, 450.0 + originY};
+    at.designWidth = 407;
+    at.designHeight = 450;
+    return at;
+}
+
+// The design's numbers at each display scale: a frame line's thickness in device pixels, tile
+// Image1(0)'s outer box (its pixels 90..123 across, 123..156 down, the last holding the frame
+// line it shares with its neighbour) and the photograph drawn.
+struct Scale {
+    double dpr;
+    int line;
+    DeviceRect tile0;
+    Photo photo;
+} const scales[] = {{1, 1, {90, 123, 34, 34}, Photo::Background},
+                    {1.25, 1, {113, 154, 42, 42}, Photo::Background2x},
+                    {1.5, 2, {135, 185, 52, 51}, Photo::Background2x},
+                    {1.75, 2, {158, 215, 59, 60}, Photo::Background2x},
+                    {2, 2, {180, 246, 68, 68}, Photo::Background2x}};
+
+DeviceRect Inside(const DeviceRect& r, int t) {
+    return {r.x + t, r.y + t, r.width - 2 * t, r.height - 2 * t};
+}
+
+} // namespace
+
+TEST(Painting, FramesTilesAndPhotographFollowTheDesignAtEveryScale) {
+    Game g = NewGame(7);
+    const Artwork art = TwoLetters();
+    for (const Scale& s : scales) {
+        SCOPED_TRACE(s.dpr);
+        for (bool inPlace : {false, true}) {
+            g.window.image1[0].picture = {
+                inPlace ? PictureList::ImageList2 : PictureList::ImageList3, 8};
+            RecordingCanvas c;
+            PaintWindow(c, g.window, art, At(s.dpr), -1);
+            for (const Call& frame : c.named("frame")) EXPECT_EQ(frame.thickness, s.line);
+            ASSERT_EQ(c.named("frame").size(), 49u + 28u);
+            EXPECT_EQ(c.named("frame")[28].rect, s.tile0); // after the 28 arrows behind the tiles
+            EXPECT_EQ(c.named("photo").at(0).photo, s.photo);
+            const DeviceRect in = Inside(s.tile0, s.line);
+            const std::vector<Call> tile = c.pictureAt(in);
+            if (inPlace) { // a pale shadow one frame line down and right, then the red letter
+                ASSERT_EQ(tile.size(), 2u);
+                EXPECT_EQ(tile[0].colour, inPlaceShadow);
+                EXPECT_EQ(tile[0].x, in.x + s.line);
+                EXPECT_EQ(tile[0].y, in.y + s.line);
+                EXPECT_EQ(tile[1].colour, inPlaceLetter);
+                EXPECT_EQ(tile[1].x, in.x);
+            } else { // white, a grey edge right and below as thick as a frame line, the letter
+                ASSERT_EQ(tile.size(), 4u);
+                EXPECT_EQ(tile[0].box,
+                          (BoxF{double(in.x), double(in.y), double(in.width), double(in.height)}));
+                EXPECT_EQ(tile[1].box, (BoxF{double(in.x + in.width - s.line), double(in.y),
+                                             double(s.line), double(in.height)}));
+                EXPECT_EQ(tile[2].box, (BoxF{double(in.x), double(in.y + in.height - s.line),
+                                             double(in.width), double(s.line)}));
+                EXPECT_EQ(tile[1].colour, tileEdge);
+                EXPECT_EQ(tile[3].colour, letterColour);
+                EXPECT_EQ(tile[3].x, in.x);
+            }
+            EXPECT_EQ(tile.back().scale, s.dpr);
+        }
+    }
+}
+
+TEST(Painting, GoesBackToFrontWithTheMarkerLastAndNeverOverThePage) {
+    Game g = NewGame(7);
+    const Artwork art = TwoLetters();
+    const PaintSetup at = At(1.5, 21); // under a menu bar 21 pixels high
+    RecordingCanvas c;
+    PaintWindow(c, g.window, art, at, 24);
+    ASSERT_GE(c.calls.size(), 3u);
+    EXPECT_EQ(c.calls[0].box, (BoxF{0, 0, 610.5, 706.5})); // the surround
+    EXPECT_EQ(c.calls[0].colour, surroundColour);
+    EXPECT_EQ(c.calls[1].box, (BoxF{0, 31.5, 615, 684}));    // the photograph from the corner,
+    EXPECT_EQ(c.calls[1].clip, (BoxF{0, 31.5, 610.5, 675})); // cut to the design
+    const std::string task = "text:" + g.window.label1[0].caption;
+    // Arrow 24 lies below the board at pixels 189.., 354..: its marker comes after everything.
+    EXPECT_EQ(c.calls.back().what, "marker");
+    EXPECT_EQ(c.calls.back().box, (BoxF{283.5, 562.5, 51, 51}));
+    EXPECT_EQ(c.calls[c.calls.size() - 2].what, task);
+    EXPECT_EQ(c.calls[c.calls.size() - 2].y, 1.5 * (21 + 395));
+
+    mnuIstruzioni_Click(g);
+    for (int covered : {3, 10, 17}) { // under the page: no marker
+        RecordingCanvas under;
+        PaintWindow(under, g.window, art, at, covered);
+        EXPECT_TRUE(under.named("marker").empty()) << covered;
+    }
+    RecordingCanvas page;
+    PaintWindow(page, g.window, art, at, 24);
+    EXPECT_EQ(page.calls.back().what, "marker");
+    const auto text = std::find_if(page.calls.begin(), page.calls.end(),
+                                   [&](const Call& k) { return k.what == task; });
+    const auto pageFill = std::find_if(page.calls.begin(), page.calls.end(), [](const Call& k) {
+        return k.what == "outline" && k.colour == pageText;
+    });
+    EXPECT_LT(text, pageFill); // the page lies in front of the message line
+}
+
+TEST(Painting, HitsTheElementUnderEveryDevicePixel) {
+    const Game g = NewGame(7);
+    const PaintSetup at = At(2, 21);
+    // Tile 24 covers pixels 222..254 down (255 is tile 31's frame line, which lies in front).
+    const double x = 2 * 200;
+    EXPECT_EQ(ElementAtDevicePixel(g.window, at, x, 2 * (21 + 222)),
+              (ElementRef{ElementRef::Image1, 24}));
+    EXPECT_EQ(ElementAtDevicePixel(g.window, at, x, 2 * (21 + 254) + 1),
+              (ElementRef{ElementRef::Image1, 24}));
+    EXPECT_EQ(ElementAtDevicePixel(g.window, at, x, 2 * (21 + 255)),
+              (ElementRef{ElementRef::Image1, 31}));
+    EXPECT_EQ(ElementAtDevicePixel(g.window, at, x, 2 * (21 + 222) - 1),
+              (ElementRef{ElementRef::Image1, 17}));
+    EXPECT_EQ(ElementAtDevicePixel(g.window, at, 1, 1).kind, ElementRef::None); // the menu bar
+}

@@ -1,0 +1,63 @@
+#include "ui/front_end.h"
+
+#include "ui/handlers.h"
+
+namespace pirandella {
+
+void FrontEnd::click(ElementRef ref) {
+    if (ref.kind != ElementRef::Image2) return; // tiles and the label have no click handler
+    Image2_Click(game_, ref.index);
+    reflect();
+}
+
+void FrontEnd::menu(MenuId id) {
+    static void (*const handlers[4])(Game&) = {mnuSoluzione_Click, mnuNS_Click, mnuIstruzioni_Click,
+                                               mnuAnnullaMossa_Click};
+    handlers[id](game_);
+    reflect();
+}
+
+void FrontEnd::tick() {
+    Timer1_Timer(game_);
+    reflect();
+}
+
+bool FrontEnd::key(Key key) {
+    const KeyResult result = KeyPress(game_, key);
+    if (result == KeyResult::OpenMenu) platform_.openMenuBar();
+    if (result == KeyResult::Unused) return false;
+    reflect();
+    return true;
+}
+
+void FrontEnd::release(ElementRef ref) {
+    const ElementRef pressed = pressed_;
+    pressed_ = {};
+    if (pressed.kind != ElementRef::None && ref == pressed) click(ref);
+}
+
+// The message line sizes itself to its caption, its top-left corner staying where it is; it is
+// measured once per caption, not per event.
+void FrontEnd::fitLabel() {
+    LabelElement& label = game_.window.label1[0];
+    if (label.caption == fitted_) return;
+    fitted_ = label.caption;
+    const Platform::TextSize size =
+        platform_.measureText(label.caption, label.fontName, label.fontSize);
+    label.width = static_cast<float>(size.width * game_.screen.twipsPerPixelX);
+    label.height = static_cast<float>(size.height * game_.screen.twipsPerPixelY);
+}
+
+void FrontEnd::reflect() {
+    const WindowModel& w = game_.window;
+    for (int id = 0; id < 4; ++id)
+        if (captions_[id] != w.menu[id].caption)
+            platform_.showCaption(static_cast<MenuId>(id), captions_[id] = w.menu[id].caption);
+    if (w.timer1.enabled != timerRunning_)
+        platform_.runTimer(timerRunning_ = w.timer1.enabled, w.timer1.interval);
+    fitLabel();
+    platform_.repaint();
+    platform_.tellScreenReader();
+}
+
+} // namespace pirandella

@@ -1,0 +1,126 @@
+#include "view/painting.h"
+
+#include <algorithm>
+#include <cmath>
+#include <ranges>
+
+namespace pirandella {
+
+namespace {
+
+BoxF Scaled(double x, double y, double width, double height, double dpr) {
+    return {x * dpr, y * dpr, width * dpr, height * dpr};
+}
+
+// A letter tile fills what its frame encloses. In its place: a red letter over a pale pink shadow
+// one frame line below and to the right, on the photograph. Elsewhere: a dark grey letter on
+// white, with a grey line along the right column and the bottom row as thick as a frame line.
+void PaintTile(Canvas& c, const Outline& letter, bool inPlace, const DeviceRect& box, double dpr) {
+    const int line = FrameThickness(dpr);
+    c.beginPicture(box);
+    if (inPlace) {
+        c.fillOutline(letter, inPlaceShadow, box.x + line, box.y + line, dpr, box);
+        c.fillOutline(letter, inPlaceLetter, box.x, box.y, dpr, box);
+    } else {
+        c.fillBox({double(box.x), double(box.y), double(box.width), double(box.height)},
+                  tileGround);
+        c.fillBox(
+            {double(box.x + box.width - line), double(box.y), double(line), double(box.height)},
+            tileEdge);
+        c.fillBox(
+            {double(box.x), double(box.y + box.height - line), double(box.width), double(line)},
+            tileEdge);
+        c.fillOutline(letter, letterColour, box.x, box.y, dpr, box);
+    }
+    c.endPicture();
+}
+
+void PaintPage(Canvas& c, const std::vector<Outline>& page, const DeviceRect& box, double dpr) {
+    c.beginPicture(box);
+    c.fillBox({double(box.x), double(box.y), double(box.width), double(box.height)}, pageGround);
+    for (const Outline& o : page) c.fillOutline(o, pageText, box.x, box.y, dpr, box);
+    c.endPicture();
+}
+
+void PaintPicture(Canvas& c, const Picture& p, const Artwork& art, const DeviceRect& box,
+                  double dpr) {
+    if (box.width <= 0 || box.height <= 0) return;
+    const bool tile = p.list == PictureList::ImageList2 || p.list == PictureList::ImageList3;
+    if (tile && p.item >= 1 && p.item <= static_cast<int>(art.letters.size()))
+        PaintTile(c, art.letters[p.item - 1], p.list == PictureList::ImageList2, box, dpr);
+    else if (p.list == PictureList::Instructions)
+        PaintPage(c, art.page, box, dpr);
+}
+
+// The element's pixels are counted from the window's corner, so that its frame lines start on
+// whole device pixels of the window wherever the design stands in it.
+void PaintImage(Canvas& c, const ImageElement& e, const Artwork& art, const PaintSetup& at) {
+    if (!e.visible) return;
+    PixelRect r = PixelBounds(e, at.twipsPerPixel);
+    r.x += at.originX;
+    r.y += at.originY;
+    const double dpr = at.devicePixelRatio;
+    PaintPicture(c, e.picture, art, PictureBox(r, dpr), dpr);
+    if (e.borderStyle == 1) c.drawFrame(FrameBox(r, dpr), FrameThickness(dpr), frameColour);
+}
+
+void PaintLabel(Canvas& c, const LabelElement& e, const PaintSetup& at) {
+    if (!e.visible) return;
+    const PixelRect r = PixelBounds(e, at.twipsPerPixel);
+    const double dpr = at.devicePixelRatio;
+    c.drawText(e.caption, e.fontName, e.fontSize, labelColour, (at.originX + r.x) * dpr,
+               (at.originY + r.y) * dpr);
+}
+
+} // namespace
+
+void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const PaintSetup& at,
+                 int marker) {
+    const double dpr = at.devicePixelRatio;
+    c.fillBox(Scaled(at.area.x, at.area.y, at.area.width, at.area.height, dpr), surroundColour);
+    c.drawPhoto(dpr > 1 ? Photo::Background2x : Photo::Background,
+                Scaled(at.originX, at.originY, photoWidth, photoHeight, dpr),
+                Scaled(at.originX, at.originY, at.designWidth, at.designHeight, dpr));
+    for (const ElementRef& ref : StackingOrder() | std::views::reverse) {
+        if (ref.kind == ElementRef::Label1)
+            PaintLabel(c, w.label1[ref.index], at);
+        else
+            PaintImage(c,
+                       ref.kind == ElementRef::Image1 ? w.image1[ref.index] : w.image2[ref.index],
+                       art, at);
+    }
+    if (!MarkerShows(w, at.twipsPerPixel, marker)) return;
+    const PixelRect cell = PixelBounds(w, {ElementRef::Image2, marker}, at.twipsPerPixel);
+    c.drawMarker(Scaled(at.originX + cell.x, at.originY + cell.y, cell.width, cell.height, dpr));
+}
+
+PaintSetup CentredSetup(const Game& g, double devicePixelRatio, BoxF area, int designWidth,
+                        int designHeight) {
+    PaintSetup at;
+    at.devicePixelRatio = devicePixelRatio;
+    at.twipsPerPixel = g.screen.twipsPerPixel();
+    at.originX =
+        static_cast<int>(area.x) + std::max(0, (static_cast<int>(area.width) - designWidth) / 2);
+    at.originY =
+        static_cast<int>(area.y) + std::max(0, (static_cast<int>(area.height) - designHeight) / 2);
+    at.area = area;
+    at.designWidth = designWidth;
+    at.designHeight = designHeight;
+    return at;
+}
+
+ElementRef ElementAtDevicePixel(const WindowModel& w, const PaintSetup& at, double x, double y) {
+    const double dpr = at.devicePixelRatio;
+    return HitTest(w, static_cast<int>(std::floor(x / dpr - at.originX)),
+                   static_cast<int>(std::floor(y / dpr - at.originY)), at.twipsPerPixel);
+}
+
+bool MarkerShows(const WindowModel& w, TwipsScale tpp, int marker) {
+    if (marker < 0 || marker >= WindowModel::arrowCount) return false;
+    const ElementRef arrow{ElementRef::Image2, marker};
+    if (!IsVisible(w, arrow)) return false;
+    const PixelRect r = PixelBounds(w, arrow, tpp);
+    return HitTest(w, (2 * r.x + r.width - 1) / 2, (2 * r.y + r.height - 1) / 2, tpp) == arrow;
+}
+
+} // namespace pirandella
