@@ -1,10 +1,11 @@
-// The page's view of one game: plain C functions over a handle, called from JavaScript. Each
-// command runs the core's handler; the page then reads back what it shows (captions, the timer,
-// the painted board, the screen reader's nodes) and brings itself in line.
+// The page's view of one game: plain C functions over a handle, called from JavaScript. Events go
+// to the core's front end, which brings the page in line through the platform below: each of its
+// calls goes to the object the page puts on the module as `platform` (web/page/app.js).
 #include "engine/game.h"
+#include "ui/front_end.h"
 #include "ui/handlers.h"
-#include "ui/keyboard.h"
 #include "view/accessible_view.h"
+#include "view/pointer_shape.h"
 #include "web/paint_list.h"
 
 #include <algorithm>
@@ -13,15 +14,51 @@
 
 using namespace pirandella;
 
+// clang-format off
+EM_JS(void, js_show_caption, (int id, const char* caption), {
+    Module.platform.showCaption(id, UTF8ToString(caption));
+});
+EM_JS(void, js_run_timer, (int running, int interval), {
+    Module.platform.runTimer(running !== 0, interval);
+});
+EM_JS(void, js_measure_text, (const char* text, const char* font, double points, double* size), {
+    const measured = Module.platform.measureText(UTF8ToString(text), UTF8ToString(font), points);
+    HEAPF64[size >> 3] = measured.width;
+    HEAPF64[(size >> 3) + 1] = measured.height;
+});
+EM_JS(void, js_repaint, (), { Module.platform.repaint(); });
+EM_JS(void, js_tell_screen_reader, (), { Module.platform.tellScreenReader(); });
+EM_JS(void, js_open_menu_bar, (), { Module.platform.openMenuBar(); });
+// clang-format on
+
 namespace {
 
 // CSS pixels are 1/96 inch.
 constexpr double cssTwipsPerPixel = 1440.0 / 96;
 
+class PagePlatform : public Platform {
+  public:
+    void showCaption(MenuId id, const std::string& caption) override {
+        js_show_caption(id, caption.c_str());
+    }
+    void runTimer(bool running, int intervalMs) override { js_run_timer(running, intervalMs); }
+    TextSize measureText(const std::string& utf8, const std::string& fontName,
+                         float points) override {
+        double size[2] = {0, 0};
+        js_measure_text(utf8.c_str(), fontName.c_str(), points, size);
+        return {size[0], size[1]};
+    }
+    void repaint() override { js_repaint(); }
+    void tellScreenReader() override { js_tell_screen_reader(); }
+    void openMenuBar() override { js_open_menu_bar(); }
+};
+
 struct WebGame {
     Game game;
     Artwork art;
     PaintList paint{art};
+    PagePlatform platform;
+    FrontEnd front{game, platform};
     std::string reply; // the last text handed to the page
 };
 
@@ -54,11 +91,17 @@ int Encode(ElementRef ref) {
     return ref.kind == ElementRef::None ? -1 : ref.kind * 100 + ref.index;
 }
 
+ElementRef Decode(int element) {
+    if (element < 0) return {};
+    return {static_cast<ElementRef::Kind>(element / 100), element % 100};
+}
+
 } // namespace
 
 extern "C" {
 
-// A new game seeded from the player's clock, on a screen of the given size in CSS pixels.
+// A new game seeded from the player's clock, on a screen of the given size in CSS pixels. Its
+// first puzzle stands; web_start shows it once the page has put its platform on the module.
 EMSCRIPTEN_KEEPALIVE WebGame* web_create(double epochSeconds, int hour, int minute, int second,
                                          double screenWidth, double screenHeight) {
     auto* w = new WebGame;
@@ -72,6 +115,10 @@ EMSCRIPTEN_KEEPALIVE WebGame* web_create(double epochSeconds, int hour, int minu
     SetWindowChrome(g, 0, 0);
     Form_Initialize(g);
     return w;
+}
+
+EMSCRIPTEN_KEEPALIVE void web_start(WebGame* w) {
+    w->front.reflect();
 }
 
 EMSCRIPTEN_KEEPALIVE void web_destroy(WebGame* w) {
@@ -128,54 +175,53 @@ EMSCRIPTEN_KEEPALIVE int web_element_at(WebGame* w, double devicePixelRatio, dou
 
 // The pointer an element shows: 0 the default, else one of the arrows.
 EMSCRIPTEN_KEEPALIVE int web_pointer(WebGame* w, int element) {
-    if (element / 100 != ElementRef::Image2 || element % 100 >= WindowModel::arrowCount) return 0;
-    return static_cast<int>(w->game.window.image2[element % 100].pointer);
+    const ElementRef ref = Decode(element);
+    if (ref.kind != ElementRef::Image2 || ref.index >= WindowModel::arrowCount) return 0;
+    return static_cast<int>(w->game.window.image2[ref.index].pointer);
 }
 
-// A click on an element; only the arrow cells and the instructions page answer one.
+// An arrow pointer's shape in pixels of its 16 x 16 cell: a line "x,y x,y ... r,g,b" for its
+// outline and one for its inner line, then its tip "x,y".
+EMSCRIPTEN_KEEPALIVE const char* web_pointer_shape(WebGame* w, int pointer) {
+    const auto p = static_cast<Pointer>(pointer);
+    std::string out;
+    const auto point = [](OutlinePoint q) {
+        return std::to_string(static_cast<int>(q.x)) + ',' + std::to_string(static_cast<int>(q.y));
+    };
+    for (const PointerLine& line : PointerLines(p)) {
+        for (const OutlinePoint& q : line.points) out += point(q) + ' ';
+        const Colour c = line.colour;
+        out += std::to_string(c.r) + ',' + std::to_string(c.g) + ',' + std::to_string(c.b) + '\n';
+    }
+    return Reply(w, out + point(PointerTip(p)));
+}
+
+// The mouse pressed and released on elements: a click when both are the same.
+EMSCRIPTEN_KEEPALIVE void web_press(WebGame* w, int element) {
+    w->front.press(Decode(element));
+}
+
+EMSCRIPTEN_KEEPALIVE void web_release(WebGame* w, int element) {
+    w->front.release(Decode(element));
+}
+
+// A click made other than with the mouse: a screen reader's press of an arrow cell.
 EMSCRIPTEN_KEEPALIVE void web_click(WebGame* w, int element) {
-    if (element / 100 == ElementRef::Image2) Image2_Click(w->game, element % 100);
+    w->front.click(Decode(element));
 }
 
 EMSCRIPTEN_KEEPALIVE void web_menu(WebGame* w, int id) {
-    void (*const handlers[4])(Game&) = {mnuSoluzione_Click, mnuNS_Click, mnuIstruzioni_Click,
-                                        mnuAnnullaMossa_Click};
-    if (id >= 0 && id < 4) handlers[id](w->game);
+    if (id >= 0 && id < 4) w->front.menu(static_cast<MenuId>(id));
 }
 
 EMSCRIPTEN_KEEPALIVE void web_tick(WebGame* w) {
-    Timer1_Timer(w->game);
+    w->front.tick();
 }
 
-// A key (in the order of Key) pressed while the board has the keys; the result as KeyResult.
+// A key (in the order of Key) pressed while the board has the keys; 0 when it does nothing here.
 EMSCRIPTEN_KEEPALIVE int web_key(WebGame* w, int key) {
     if (key < 0 || key > static_cast<int>(Key::F10)) return 0;
-    return static_cast<int>(KeyPress(w->game, static_cast<Key>(key)));
-}
-
-EMSCRIPTEN_KEEPALIVE const char* web_menu_caption(WebGame* w, int id) {
-    return w->game.window.menu.at(static_cast<std::size_t>(id)).caption.c_str();
-}
-
-// The timer's interval in milliseconds while it is enabled, else 0.
-EMSCRIPTEN_KEEPALIVE int web_timer(WebGame* w) {
-    const TimerElement& t = w->game.window.timer1;
-    return t.enabled ? t.interval : 0;
-}
-
-// The message line: what = 0 its caption, 1 its font's name, 2 its size in points.
-EMSCRIPTEN_KEEPALIVE const char* web_label(WebGame* w, int what) {
-    const LabelElement& label = w->game.window.label1[0];
-    if (what == 2) return Reply(w, std::to_string(label.fontSize));
-    return (what == 0 ? label.caption : label.fontName).c_str();
-}
-
-// The label sizes itself to its caption, measured by the page in CSS pixels.
-EMSCRIPTEN_KEEPALIVE void web_fit_label(WebGame* w, double width, double height) {
-    LabelElement& label = w->game.window.label1[0];
-    const TwipsScale tpp = w->game.screen.twipsPerPixel();
-    label.width = static_cast<float>(width * tpp.x);
-    label.height = static_cast<float>(height * tpp.y);
+    return w->front.key(static_cast<Key>(key)) ? 1 : 0;
 }
 
 // The board's size in CSS pixels: what = 0 its width, 1 its height.

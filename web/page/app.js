@@ -1,13 +1,14 @@
 // The browser's front end: one game in WebAssembly, its board painted on a canvas at the device
 // pixel ratio, its four commands as the menu bar's buttons, its timer, its keys and what a screen
-// reader finds. After every call into the game the page is brought in line with it (reflect).
+// reader finds. The game's own front end turns each event into the handler's call and then asks
+// this page, its platform, to show what changed: captions, timer, text sizes, the picture and the
+// screen reader's nodes.
 import { BoardCanvas, fontCss, outlinePaths } from './board_canvas.js';
 import { arrowCursors } from './pointers.js';
 import { ScreenReaderView, parseNodes } from './screen_reader.js';
 
 const Letters = 0;
 const Page = 1;
-const KeyResult = { Unused: 0, MarkerMoved: 1, Clicked: 2, OpenMenu: 3 };
 // KeyboardEvent.key to the core's Key.
 const keys = {
   ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, ' ': 5, Escape: 6, F10: 7,
@@ -37,6 +38,7 @@ async function loadFont() {
 
 class WebGame {
   constructor(module) {
+    const m = module;
     this.m = module;
     const now = new Date();
     this.handle = module._web_create(now.getTime() / 1000, now.getHours(), now.getMinutes(),
@@ -48,12 +50,38 @@ class WebGame {
     this.photos = [null, null];
     this.painter = new BoardCanvas(this.canvas, this.photos, this.outlines);
     this.reader = new ScreenReaderView(document.getElementById('overlay'), this.board,
-      (element) => this.call('_web_click', element));
-    this.cursors = arrowCursors(this.canvas);
+      (element) => m._web_click(this.handle, element));
+    this.cursors = arrowCursors(this.canvas, (p) => this.text(m._web_pointer_shape(this.handle, p)));
     this.timer = 0;
-    this.timerInterval = 0;
-    this.fittedCaption = null;
     this.devicePixels = null; // the canvas's size in device pixels, when the browser tells it
+    module.platform = this.platform();
+  }
+
+  // What the game's front end asks of the page.
+  platform() {
+    return {
+      showCaption: (id, caption) => {
+        this.menu[id].textContent = caption;
+        this.placeWindow(); // the menu bar may have widened
+      },
+      runTimer: (running, interval) => {
+        clearInterval(this.timer);
+        this.timer = running ? setInterval(() => this.m._web_tick(this.handle), interval) : 0;
+      },
+      // The message line's caption, measured in the font it is drawn with.
+      measureText: (text, font, points) => {
+        const ctx = this.canvas.getContext('2d');
+        ctx.font = fontCss(font, points, 1);
+        const metrics = ctx.measureText(text);
+        return {
+          width: metrics.width,
+          height: metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent,
+        };
+      },
+      repaint: () => this.paint(),
+      tellScreenReader: () => this.tellScreenReader(),
+      openMenuBar: () => this.menu[0].focus(),
+    };
   }
 
   text(pointer) {
@@ -82,48 +110,11 @@ class WebGame {
     return window.devicePixelRatio || 1;
   }
 
-  // Runs one of the game's calls, then shows what it changed.
-  call(name, ...args) {
-    const result = this.m[name](this.handle, ...args);
-    this.reflect();
-    return result;
-  }
-
-  reflect() {
-    const m = this.m;
-    this.menu.forEach((button, id) => {
-      const caption = this.text(m._web_menu_caption(this.handle, id));
-      if (button.textContent !== caption) button.textContent = caption;
-    });
-    this.placeWindow(); // a caption may have widened the menu bar
-    this.followTimer(m._web_timer(this.handle));
-    this.fitLabel();
-    const nodes = parseNodes(this.text(m._web_accessible_nodes(this.handle,
-      document.activeElement === this.board ? 1 : 0)));
+  tellScreenReader() {
+    const boardHasKeys = document.activeElement === this.board ? 1 : 0;
+    const nodes = parseNodes(this.text(this.m._web_accessible_nodes(this.handle, boardHasKeys)));
     if (this.outlines[Page] === null && nodes.some((n) => n.description)) this.loadPage();
-    this.paint();
     this.reader.update(nodes);
-  }
-
-  followTimer(interval) {
-    if (interval === this.timerInterval) return;
-    clearInterval(this.timer);
-    this.timerInterval = interval;
-    this.timer = interval ? setInterval(() => this.call('_web_tick'), interval) : 0;
-  }
-
-  // The label sizes itself to its caption, measured in the font it is drawn with.
-  fitLabel() {
-    const caption = this.text(this.m._web_label(this.handle, 0));
-    if (caption === this.fittedCaption) return;
-    this.fittedCaption = caption;
-    const font = this.text(this.m._web_label(this.handle, 1));
-    const points = Number(this.text(this.m._web_label(this.handle, 2)));
-    const ctx = this.canvas.getContext('2d');
-    ctx.font = fontCss(font, points, 1);
-    const metrics = ctx.measureText(caption);
-    this.m._web_fit_label(this.handle, metrics.width,
-      metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
   }
 
   // The instructions page's outlines are large, so they come only when the page is first shown.
@@ -196,23 +187,21 @@ class WebGame {
   }
 
   listen() {
-    let pressed = -1;
+    const m = this.m;
     this.canvas.addEventListener('pointerdown', (e) => {
-      pressed = e.button === 0 ? this.elementAt(e) : -1;
+      if (e.button === 0) m._web_press(this.handle, this.elementAt(e));
     });
-    // A click is a press and a release on the same element.
     this.canvas.addEventListener('pointerup', (e) => {
-      const element = this.elementAt(e);
-      if (e.button === 0 && pressed >= 0 && element === pressed) this.call('_web_click', element);
-      pressed = -1;
+      if (e.button === 0) m._web_release(this.handle, this.elementAt(e));
     });
     this.canvas.addEventListener('pointermove', (e) => {
-      const cursor = this.cursors[this.m._web_pointer(this.handle, this.elementAt(e))];
+      const cursor = this.cursors[m._web_pointer(this.handle, this.elementAt(e))];
       if (this.canvas.style.cursor !== cursor) this.canvas.style.cursor = cursor;
     });
     this.board.addEventListener('keydown', (e) => this.onKey(e));
-    this.board.addEventListener('focus', () => this.reflect());
-    this.board.addEventListener('blur', () => this.reflect());
+    // Whether the board has the keys decides the screen reader's focus.
+    this.board.addEventListener('focus', () => this.tellScreenReader());
+    this.board.addEventListener('blur', () => this.tellScreenReader());
     this.listenToMenu();
     this.followDevicePixels();
     this.placeWindow();
@@ -222,10 +211,7 @@ class WebGame {
   onKey(e) {
     const key = keys[e.key];
     if (key === undefined || e.altKey || e.ctrlKey || e.metaKey) return;
-    const result = this.call('_web_key', key);
-    if (result === KeyResult.Unused) return;
-    e.preventDefault();
-    if (result === KeyResult.OpenMenu) this.menu[0].focus();
+    if (this.m._web_key(this.handle, key)) e.preventDefault();
   }
 
   // The menu bar: a click runs the command; from the keyboard ← → choose one, Enter runs it and
@@ -234,7 +220,7 @@ class WebGame {
     this.menu.forEach((button, id) => {
       button.addEventListener('click', () => {
         const fromKeys = document.activeElement === button;
-        this.call('_web_menu', id);
+        this.m._web_menu(this.handle, id);
         if (fromKeys) this.board.focus({ preventScroll: true });
       });
       button.addEventListener('keydown', (e) => {
@@ -278,7 +264,7 @@ async function start() {
   game.photos[dense ? 1 : 0] = photo;
   game.loadOutlines(Letters, letters);
   game.listen();
-  game.reflect();
+  game.m._web_start(game.handle);
   performance.mark('board-painted');
   game.board.focus({ preventScroll: true }); // the arrow keys play from the start
   window.pirandellaReady = true;
