@@ -15,14 +15,14 @@ function parse(text) {
   };
 }
 
-// Lines one pixel wide through pixel centres, at one or two device pixels a pixel.
+// Closed lines one pixel wide through pixel centres, at one or two device pixels a pixel.
 function svg({ lines }, scale) {
-  const polyline = ({ points, colour }) =>
-    `<polyline fill="none" stroke="${colour}" stroke-width="1" points="${points
+  const polygon = ({ points, colour }) =>
+    `<polygon fill="none" stroke="${colour}" stroke-width="1" points="${points
       .map(([x, y]) => `${x + 0.5},${y + 0.5}`).join(' ')}"/>`;
   const side = 16 * scale;
   return `<svg xmlns="http://www.w3.org/2000/svg" width="${side}" height="${side}" ` +
-    `viewBox="0 0 16 16">${lines.map(polyline).join('')}</svg>`;
+    `viewBox="0 0 16 16">${lines.map(polygon).join('')}</svg>`;
 }
 
 const url = (text) => `url("data:image/svg+xml,${encodeURIComponent(text)}")`;
