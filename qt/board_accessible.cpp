@@ -29,11 +29,7 @@ class NodeAccessible : public QAccessibleInterface, public QAccessibleActionInte
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     void setText(QAccessible::Text, const QString&) override {}
 
-    QString text(QAccessible::Text t) const override {
-        const auto n = node();
-        if (!n || (t != QAccessible::Name && t != QAccessible::Description)) return {};
-        return QString::fromStdString(t == QAccessible::Name ? n->name : n->description);
-    }
+    QString text(QAccessible::Text t) const override;
     QRect rect() const override {
         const auto n = node();
         if (!n) return {};
@@ -50,11 +46,10 @@ class NodeAccessible : public QAccessibleInterface, public QAccessibleActionInte
     }
     QAccessible::State state() const override {
         QAccessible::State s;
-        if (const auto n = node()) {
-            s.focusable = n->focusable;
-            s.focused = n->focused;
-            s.invisible = !board_->isVisible();
-        }
+        const auto n = node();
+        s.focusable = n && n->focusable;
+        s.focused = n && n->focused;
+        s.invisible = !n || !board_->isVisible(); // hidden, or gone from the board
         return s;
     }
 
@@ -120,23 +115,36 @@ class BoardAccessible : public QAccessibleWidget {
         return nullptr;
     }
     QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description && spokenBy_.kind == ElementRef::None)
+            return QString::fromStdString(spoken_);
         return t == QAccessible::Name ? QString::fromUtf8(boardName) : QAccessibleWidget::text(t);
     }
 
-    void announceChanges() {
-        const AccessibleChanges changes = watch_.look(nodes());
-        for (const ElementRef& ref : changes.renamed) {
-            QAccessibleEvent renamed(interfaceOf(ref), QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&renamed);
-        }
-        if (changes.reordered) {
-            QAccessibleEvent event(this, QAccessible::ObjectReorder);
+    // Each node that came or went as an event of its own (Qt 6.4 sends a reorder as malformed
+    // signals); what is to be said as the focused node's new description, which screen readers
+    // speak.
+    void announceChanges(const std::string& announcement) {
+        const AccessibleChanges changes = watch_.look(nodes(), announcement);
+        const auto tell = [](QAccessibleInterface* about, QAccessible::Event what) {
+            QAccessibleEvent event(about, what);
             QAccessible::updateAccessibility(&event);
-        }
-        if (changes.focus.kind != ElementRef::None) {
-            QAccessibleEvent focus(interfaceOf(changes.focus), QAccessible::Focus);
-            QAccessible::updateAccessibility(&focus);
-        }
+        };
+        for (const ElementRef& ref : changes.removed)
+            tell(interfaceOf(ref), QAccessible::ObjectDestroyed);
+        for (const ElementRef& ref : changes.added)
+            tell(interfaceOf(ref), QAccessible::ObjectCreated);
+        for (const ElementRef& ref : changes.renamed)
+            tell(interfaceOf(ref), QAccessible::NameChanged);
+        QAccessibleInterface* focus =
+            changes.focus.kind == ElementRef::None ? this : interfaceOf(changes.focus);
+        if (changes.focusMoved && board()->hasFocus()) tell(focus, QAccessible::Focus);
+        spoken_ = changes.speak;
+        spokenBy_ = changes.focus;
+        if (!spoken_.empty()) tell(focus, QAccessible::DescriptionChanged);
+    }
+    // The words just said through a node, which it gives as its description until the next event.
+    const std::string* spokenBy(ElementRef ref) const {
+        return ref == spokenBy_ && !spoken_.empty() ? &spoken_ : nullptr;
     }
 
   private:
@@ -154,7 +162,18 @@ class BoardAccessible : public QAccessibleWidget {
 
     mutable std::map<std::pair<int, int>, QAccessibleInterface*> nodes_;
     AccessibleWatch watch_;
+    std::string spoken_;
+    ElementRef spokenBy_;
 };
+
+QString NodeAccessible::text(QAccessible::Text t) const {
+    const auto n = node();
+    if (!n || (t != QAccessible::Name && t != QAccessible::Description)) return {};
+    if (t == QAccessible::Name) return QString::fromStdString(n->name);
+    const std::string* spoken =
+        board_->accessible() ? board_->accessible()->spokenBy(ref_) : nullptr;
+    return QString::fromStdString(spoken ? *spoken : n->description);
+}
 
 namespace {
 
@@ -172,8 +191,9 @@ void InstallBoardAccessibility() {
     installed = true;
 }
 
-void AnnounceChanges(BoardWidget* board) {
-    if (BoardAccessible* accessible = board->accessible()) accessible->announceChanges();
+void AnnounceChanges(BoardWidget* board, const std::string& announcement) {
+    if (BoardAccessible* accessible = board->accessible())
+        accessible->announceChanges(announcement);
 }
 
 } // namespace pirandella

@@ -69,9 +69,18 @@ MainWindow::MainWindow(Game game) : game_(std::move(game)) {
     setCentralWidget(board_);
     board_->setFocus(); // the arrow keys play from the start
     menuBar()->setStyle(new MenuBarStyle(this));
-    // F10 opens the menu bar as Alt does: the arrow keys then choose, Enter runs.
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, [this] { front_.key(Key::F10); });
+    // F10 opens the menu bar as Alt does: the arrow keys then choose, Enter runs. The usual
+    // shortcuts run menu commands.
+    const std::pair<QKeySequence, Key> shortcuts[] = {{Qt::Key_F10, Key::F10},
+                                                      {QKeySequence::Undo, Key::CtrlZ},
+                                                      {QKeySequence::New, Key::CtrlN},
+                                                      {Qt::Key_F2, Key::F2},
+                                                      {Qt::Key_F1, Key::F1}};
+    for (const auto& [keys, key] : shortcuts)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, k = key] {
+            board_->setFocus(); // from the menu bar too: back to play
+            front_.key(k);
+        });
     menuBar()->installEventFilter(this);
     timer_.setInterval(w.timer1.interval);
     connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
@@ -82,12 +91,29 @@ MainWindow::MainWindow(Game game) : game_(std::move(game)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    // Wide enough for every menu command, should the menu font be large.
-    normalSize_ = QSize(std::max(client.width, menuBar()->sizeHint().width()),
+    normalSize_ = QSize(std::max(client.width, widestMenuBar()),
                         client.height + menuBar()->sizeHint().height());
     holdNormalSize();
     placeAsScaled();
     front_.reflect();
+}
+
+// Wide enough for every command at its longest caption, should the menu font be large, so none
+// ever goes behind the menu bar's overflow button.
+int MainWindow::widestMenuBar() {
+    const QFontMetrics metrics(menuBar()->font());
+    for (int id = 0; id < 4; ++id) {
+        QString widest;
+        for (const std::string& caption : MenuCaptions()[id]) {
+            const QString text = QString::fromStdString(caption);
+            if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest)) widest = text;
+        }
+        actions_[id]->setText(widest);
+    }
+    const int width = menuBar()->sizeHint().width();
+    for (int id = 0; id < 4; ++id)
+        actions_[id]->setText(QString::fromStdString(game_.window.menu[id].caption));
+    return width;
 }
 
 void MainWindow::placeAsScaled() {
@@ -158,8 +184,8 @@ Platform::TextSize MainWindow::measureText(const std::string& utf8, const std::s
             double(metrics.height())};
 }
 
-void MainWindow::tellScreenReader() {
-    AnnounceChanges(board_);
+void MainWindow::tellScreenReader(const std::string& announcement) {
+    AnnounceChanges(board_, announcement);
 }
 
 // F10: the menu bar takes the keyboard with its first command chosen; the arrow keys choose

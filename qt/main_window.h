@@ -40,13 +40,14 @@ class MainWindow : public QMainWindow, private Platform {
     void runTimer(bool running, int intervalMs) override;
     TextSize measureText(const std::string& utf8, const std::string& font, float points) override;
     void repaint() override { board_->update(); }
-    void tellScreenReader() override;
+    void tellScreenReader(const std::string& announcement) override;
     void openMenuBar() override;
     // The size the window keeps while it is neither maximised nor full screen.
     void holdNormalSize();
     // Takes in the frame and title that a window manager adds once the window is shown.
     void followFrame();
     void placeAsScaled();
+    int widestMenuBar();
 
     Game game_;
     FrontEnd front_{game_, *this};

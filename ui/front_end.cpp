@@ -1,6 +1,7 @@
 #include "ui/front_end.h"
 
 #include "ui/handlers.h"
+#include "view/spoken_names.h"
 
 namespace pirandella {
 
@@ -10,19 +11,29 @@ void FrontEnd::click(ElementRef ref) {
     reflect();
 }
 
+// A new puzzle tells its task.
 void FrontEnd::menu(MenuId id) {
     static void (*const handlers[4])(Game&) = {mnuSoluzione_Click, mnuNS_Click, mnuIstruzioni_Click,
                                                mnuAnnullaMossa_Click};
+    const bool accepted = game_.state.busy == 0;
     handlers[id](game_);
-    reflect();
+    reflect(accepted && id == mnuNS ? game_.window.label1[0].caption : std::string());
 }
 
+// The end of a playback tells what it did: the line an undo turned back, or the solution.
 void FrontEnd::tick() {
+    const GameState& s = game_.state;
+    const bool playing = s.replaying == 1, undo = s.replayAll == 0;
     Timer1_Timer(game_);
-    reflect();
+    if (!playing || s.replaying == 1) return reflect();
+    reflect(undo ? UndoReport(game_, s.moveHistory[s.moveCount + 1]) : SolutionReport(game_));
 }
 
 bool FrontEnd::key(Key key) {
+    if (const std::optional<MenuId> id = ShortcutCommand(key)) {
+        menu(*id);
+        return true;
+    }
     const KeyResult result = KeyPress(game_, key);
     if (result == KeyResult::OpenMenu) platform_.openMenuBar();
     if (result == KeyResult::Unused) return false;
@@ -48,7 +59,7 @@ void FrontEnd::fitLabel() {
     label.height = static_cast<float>(size.height * game_.screen.twipsPerPixelY);
 }
 
-void FrontEnd::reflect() {
+void FrontEnd::reflect(const std::string& announcement) {
     const WindowModel& w = game_.window;
     for (int id = 0; id < 4; ++id)
         if (captions_[id] != w.menu[id].caption)
@@ -57,7 +68,7 @@ void FrontEnd::reflect() {
         platform_.runTimer(timerRunning_ = w.timer1.enabled, w.timer1.interval);
     fitLabel();
     platform_.repaint();
-    platform_.tellScreenReader();
+    platform_.tellScreenReader(announcement);
 }
 
 } // namespace pirandella

@@ -22,7 +22,8 @@ class Platform {
     virtual TextSize measureText(const std::string& utf8, const std::string& fontName,
                                  float points) = 0;
     virtual void repaint() = 0;
-    virtual void tellScreenReader() = 0;
+    // What changed, and what the event has to say (empty when nothing).
+    virtual void tellScreenReader(const std::string& announcement) = 0;
     virtual void openMenuBar() = 0; // the keys go to the menu bar, its first command chosen
 };
 
@@ -38,7 +39,7 @@ class FrontEnd {
     void press(ElementRef ref) { pressed_ = ref; }
     void release(ElementRef ref);
     // Brings the window in line with the model; runs after each event.
-    void reflect();
+    void reflect(const std::string& announcement = {});
 
   private:
     void fitLabel();
