@@ -49,8 +49,14 @@ class PagePlatform : public Platform {
         return {size[0], size[1]};
     }
     void repaint() override { js_repaint(); }
-    void tellScreenReader() override { js_tell_screen_reader(); }
+    // The page asks for the nodes (web_accessible_nodes), and with them for what to say.
+    void tellScreenReader(const std::string& announcement) override {
+        pending = announcement;
+        js_tell_screen_reader();
+    }
     void openMenuBar() override { js_open_menu_bar(); }
+
+    std::string pending; // what the last event has to say, until the page asks
 };
 
 struct WebGame {
@@ -59,6 +65,7 @@ struct WebGame {
     PaintList paint{art};
     PagePlatform platform;
     FrontEnd front{game, platform};
+    AccessibleWatch watch;
     std::string reply; // the last text handed to the page
 };
 
@@ -220,7 +227,7 @@ EMSCRIPTEN_KEEPALIVE void web_tick(WebGame* w) {
 
 // A key (in the order of Key) pressed while the board has the keys; 0 when it does nothing here.
 EMSCRIPTEN_KEEPALIVE int web_key(WebGame* w, int key) {
-    if (key < 0 || key > static_cast<int>(Key::F10)) return 0;
+    if (key < 0 || key > static_cast<int>(Key::F2)) return 0;
     return w->front.key(static_cast<Key>(key)) ? 1 : 0;
 }
 
@@ -230,12 +237,15 @@ EMSCRIPTEN_KEEPALIVE int web_board_size(WebGame* w, int what) {
     return what == 0 ? client.width : client.height;
 }
 
-// What a screen reader finds, one node a line (ASCII 30 between nodes), its fields apart by
-// ASCII 31: role (0 text, 1 button, 2 cell), element, x, y, width, height in CSS pixels,
-// focused, name, description.
+// What a screen reader finds: first what to say now (the last event's announcement, or the
+// focused arrow's new description; often empty), then one node a line, ASCII 30 after each, its
+// fields apart by ASCII 31: role (0 text, 1 button, 2 cell), element, x, y, width, height in CSS
+// pixels, focused, name, description.
 EMSCRIPTEN_KEEPALIVE const char* web_accessible_nodes(WebGame* w, int boardHasKeys) {
-    std::string out;
-    for (const AccessibleNode& n : AccessibleNodes(w->game, boardHasKeys != 0)) {
+    const std::vector<AccessibleNode> nodes = AccessibleNodes(w->game, boardHasKeys != 0);
+    std::string out = w->watch.look(nodes, w->platform.pending).speak + '\x1e';
+    w->platform.pending.clear();
+    for (const AccessibleNode& n : nodes) {
         for (const int number : {static_cast<int>(n.role), Encode(n.ref), n.bounds.x, n.bounds.y,
                                  n.bounds.width, n.bounds.height, n.focused ? 1 : 0})
             out += std::to_string(number) + '\x1f';

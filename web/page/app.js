@@ -9,10 +9,19 @@ import { ScreenReaderView, parseNodes } from './screen_reader.js';
 
 const Letters = 0;
 const Page = 1;
-// KeyboardEvent.key to the core's Key.
+const instructions = 228; // the instructions page, Image2(28), as the binding numbers elements
+// KeyboardEvent.key to the core's Key: the keys that play on the board, then the shortcuts,
+// which run their menu commands wherever the keys are.
 const keys = {
   ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, ' ': 5, Escape: 6, F10: 7,
 };
+const shortcuts = { 'Control+z': 8, 'Control+n': 9, F1: 10, F2: 11 };
+
+function keyOf(e) {
+  if (e.altKey || e.metaKey) return undefined;
+  if (e.ctrlKey) return shortcuts[`Control+${e.key.toLowerCase()}`];
+  return shortcuts[e.key] ?? keys[e.key];
+}
 
 // What the page loaded itself, for the service worker to keep.
 const loaded = new Set();
@@ -112,9 +121,10 @@ class WebGame {
 
   tellScreenReader() {
     const boardHasKeys = document.activeElement === this.board ? 1 : 0;
-    const nodes = parseNodes(this.text(this.m._web_accessible_nodes(this.handle, boardHasKeys)));
-    if (this.outlines[Page] === null && nodes.some((n) => n.description)) this.loadPage();
-    this.reader.update(nodes);
+    const told = parseNodes(this.text(this.m._web_accessible_nodes(this.handle, boardHasKeys)));
+    if (this.outlines[Page] === null && told.nodes.some((n) => n.element === instructions))
+      this.loadPage();
+    this.reader.update(told);
   }
 
   // The instructions page's outlines are large, so they come only when the page is first shown.
@@ -198,7 +208,7 @@ class WebGame {
       const cursor = this.cursors[m._web_pointer(this.handle, this.elementAt(e))];
       if (this.canvas.style.cursor !== cursor) this.canvas.style.cursor = cursor;
     });
-    this.board.addEventListener('keydown', (e) => this.onKey(e));
+    document.addEventListener('keydown', (e) => this.onKey(e));
     // Whether the board has the keys decides the screen reader's focus.
     this.board.addEventListener('focus', () => this.tellScreenReader());
     this.board.addEventListener('blur', () => this.tellScreenReader());
@@ -208,10 +218,17 @@ class WebGame {
     window.addEventListener('resize', () => this.placeWindow());
   }
 
+  // The board takes every key that plays; elsewhere F10 opens the menu bar and the shortcuts
+  // run their commands.
   onKey(e) {
-    const key = keys[e.key];
-    if (key === undefined || e.altKey || e.ctrlKey || e.metaKey) return;
-    if (this.m._web_key(this.handle, key)) e.preventDefault();
+    const key = keyOf(e);
+    if (key === undefined) return;
+    if (document.activeElement === this.board || key >= shortcuts['Control+z']) {
+      if (this.m._web_key(this.handle, key)) e.preventDefault();
+    } else if (key === keys.F10) {
+      this.menu[0].focus();
+      e.preventDefault();
+    }
   }
 
   // The menu bar: a click runs the command; from the keyboard ← → choose one, Enter runs it and
@@ -227,19 +244,14 @@ class WebGame {
         const step = { ArrowLeft: -1, ArrowRight: 1 }[e.key];
         if (step) {
           this.menu[(id + step + this.menu.length) % this.menu.length].focus();
-          e.preventDefault();
         } else if (e.key === 'Escape' || e.key === 'F10') {
           this.board.focus({ preventScroll: true });
-          e.preventDefault();
+        } else {
+          return;
         }
-      });
-    });
-    document.addEventListener('keydown', (e) => {
-      if (e.key === 'F10' && document.activeElement !== this.board && !this.menu.includes(
-        document.activeElement)) {
-        this.menu[0].focus();
         e.preventDefault();
-      }
+        e.stopPropagation(); // the board, which has the keys again, does not take this one
+      });
     });
   }
 

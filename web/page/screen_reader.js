@@ -6,14 +6,17 @@
 const Role = { Text: 0, Button: 1, Cell: 2 };
 const Kind = { Image1: 1, Image2: 2, Label1: 3 };
 
-// Nodes as the binding writes them: fields apart by ASCII 31, nodes ending in ASCII 30.
+// What to say, then the nodes, as the binding writes them: fields apart by ASCII 31, each node
+// ending in ASCII 30.
 export function parseNodes(text) {
-  return text.split('\x1e').filter(Boolean).map((line) => {
+  const [speak, ...lines] = text.split('\x1e');
+  const nodes = lines.filter(Boolean).map((line) => {
     const f = line.split('\x1f');
     const [role, element, x, y, width, height, focused] = f.slice(0, 7).map(Number);
     return { role, element, x, y, width, height, focused: focused === 1, name: f[7],
       description: f[8] };
   });
+  return { speak, nodes };
 }
 
 function place(el, { x, y, width, height }, dx = 0, dy = 0) {
@@ -31,7 +34,13 @@ export class ScreenReaderView {
     this.overlay = overlay;
     this.board = board;
     this.message = this.add('div', 'message');
+    this.message.id = 'message';
     this.message.setAttribute('aria-live', 'polite');
+    // What an event says that no node shows: a line's letters after a move, the end of a playback.
+    this.speaker = document.createElement('div');
+    this.speaker.className = 'speaker';
+    this.speaker.setAttribute('aria-live', 'polite');
+    board.after(this.speaker);
     this.page = null;
     this.buttons = new Map();
     this.grid = this.add('div', 'grid');
@@ -48,7 +57,11 @@ export class ScreenReaderView {
     return el;
   }
 
-  update(nodes) {
+  update({ speak, nodes }) {
+    if (speak) {
+      // The same words twice are still news: a trailing space tells them apart.
+      this.speaker.textContent = this.speaker.textContent === speak ? `${speak} ` : speak;
+    }
     const seen = new Set();
     let focused = null;
     const tiles = [];
@@ -58,13 +71,17 @@ export class ScreenReaderView {
       if (kind === Kind.Label1) {
         place(this.message, node);
         setText(this.message, node.name);
+        if (node.focused) focused = this.message.id;
       } else if (node.role === Role.Text) {
         this.showPage(node);
         seen.add('page');
+        if (node.focused) focused = this.page.id;
       } else if (node.role === Role.Button) {
         const button = this.button(node.element);
         place(button, node);
         setText(button, node.name);
+        if (button.getAttribute('aria-description') !== node.description)
+          button.setAttribute('aria-description', node.description);
         seen.add(node.element);
         arrows.push(button);
         if (node.focused) focused = button.id;
@@ -102,14 +119,18 @@ export class ScreenReaderView {
     return button;
   }
 
-  // The page's heading and paragraphs as text; the first line of the description is the heading.
+  // The page's heading and paragraphs as text, named by its heading; a press closes it.
   showPage(node) {
     if (!this.page) {
       this.page = this.add('section', 'page');
-      this.page.setAttribute('aria-label', node.name);
-      const [heading, ...paragraphs] = node.description.split('\n\n');
-      this.add('h2', '', this.page).textContent = heading;
+      this.page.id = 'page';
+      const [heading, ...paragraphs] = node.name.split('\n\n');
+      const h2 = this.add('h2', '', this.page);
+      h2.id = 'page-heading';
+      h2.textContent = heading;
+      this.page.setAttribute('aria-labelledby', h2.id);
       for (const p of paragraphs) this.add('p', '', this.page).textContent = p;
+      this.page.addEventListener('click', () => this.press(node.element));
     }
     place(this.page, node);
   }

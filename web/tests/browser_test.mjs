@@ -101,7 +101,7 @@ for (const ratio of [1, 2]) {
     assert.equal(await page.getByRole('gridcell').count(), n * n);
     assert.equal(await page.locator('#overlay button').count(), 4 * n);
     await page.getByRole('button', { name: `Colonna ${n}, ruota in su`, exact: true }).waitFor();
-    assert.match(await page.locator('[aria-live]').textContent(),
+    assert.match(await page.locator('#message[aria-live]').textContent(),
       new RegExp(`^in orizzontale posiziona ${n} nomi di animali$`));
 
     assertSharpFrame(await leftFrame(page, ratio), ratio);
@@ -116,6 +116,9 @@ for (const ratio of [1, 2]) {
     assert.equal((await readGrid(page))[0], turnedRight(start[0]));
     await page.getByRole('button', { name: 'Annulla mossa' }).click();
     await until(async () => (await readGrid(page))[0] === start[0]);
+    // and tells a screen reader so, with the line's letters.
+    assert.match(await page.locator('.speaker').textContent(),
+      new RegExp(`^Mossa annullata\\. Riga 1: ${[...start[0]].join(', ')}`));
 
     // Keyboard play: the first key puts the marker on the first arrow, Enter turns its column.
     await page.locator('#board').focus();
@@ -172,7 +175,7 @@ test('a puzzle is solved by clicks alone, and once loaded the game plays offline
   await shown.page.clock.pauseAt(new Date(now.getTime() + 1000)); // its ticks come when told
   await shown.page.getByRole('button', { name: 'Soluzione' }).click();
   const moves = [];
-  while (!(await shown.page.locator('[aria-live]').textContent()).startsWith('SCHEMA')) {
+  while (!(await shown.page.locator('#message[aria-live]').textContent()).startsWith('SCHEMA')) {
     await shown.page.clock.runFor(120);
     const next = await readGrid(shown.page);
     if (next.join() === board.join()) break; // the playback has ended
@@ -183,7 +186,7 @@ test('a puzzle is solved by clicks alone, and once loaded the game plays offline
   assert.ok(moves.length >= 20, `${moves.length} moves`);
 
   for (const move of moves) await clickArrow(page, move);
-  assert.equal(await page.locator('[aria-live]').textContent(),
+  assert.equal(await page.locator('#message[aria-live]').textContent(),
     `SCHEMA RISOLTO con n°${moves.length} mosse`);
   await page.screenshot({ path: `${shots}solved.png` });
 
