@@ -29,7 +29,11 @@ class NodeAccessible : public QAccessibleInterface, public QAccessibleActionInte
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     void setText(QAccessible::Text, const QString&) override {}
 
-    QString text(QAccessible::Text t) const override;
+    QString text(QAccessible::Text t) const override {
+        const auto n = node();
+        if (!n || (t != QAccessible::Name && t != QAccessible::Description)) return {};
+        return QString::fromStdString(t == QAccessible::Name ? n->name : n->description);
+    }
     QRect rect() const override {
         const auto n = node();
         if (!n) return {};
@@ -76,6 +80,36 @@ class NodeAccessible : public QAccessibleInterface, public QAccessibleActionInte
     ElementRef ref_;
 };
 
+// What the game has just said, as a notification: Qt 6.4 sends a name or description change
+// without its new text, which screen readers then cannot speak, but a notification that shows
+// is spoken with its name.
+class SpokenAccessible : public QAccessibleInterface {
+  public:
+    explicit SpokenAccessible(BoardWidget* board) : board_(board) {}
+    std::string said;
+
+    bool isValid() const override { return !board_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(board_.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? QString::fromStdString(said) : QString();
+    }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+
+  private:
+    QPointer<BoardWidget> board_;
+};
+
 } // namespace
 
 // The board itself: its children are the nodes the core lists, front to back.
@@ -87,6 +121,7 @@ class BoardAccessible : public QAccessibleWidget {
         watch_.look(board->accessibleNodes());
     }
     ~BoardAccessible() override {
+        if (spoken_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(spoken_));
         // Also runs as the board is destroyed, when it is a board no longer.
         if (auto* alive = qobject_cast<BoardWidget*>(widget())) alive->setAccessible(nullptr);
         for (const auto& [key, node] : nodes_)
@@ -115,14 +150,11 @@ class BoardAccessible : public QAccessibleWidget {
         return nullptr;
     }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Description && spokenBy_.kind == ElementRef::None)
-            return QString::fromStdString(spoken_);
         return t == QAccessible::Name ? QString::fromUtf8(boardName) : QAccessibleWidget::text(t);
     }
 
     // Each node that came or went as an event of its own (Qt 6.4 sends a reorder as malformed
-    // signals); what is to be said as the focused node's new description, which screen readers
-    // speak.
+    // signals); what is to be said as a notification that shows.
     void announceChanges(const std::string& announcement) {
         const AccessibleChanges changes = watch_.look(nodes(), announcement);
         const auto tell = [](QAccessibleInterface* about, QAccessible::Event what) {
@@ -138,13 +170,13 @@ class BoardAccessible : public QAccessibleWidget {
         QAccessibleInterface* focus =
             changes.focus.kind == ElementRef::None ? this : interfaceOf(changes.focus);
         if (changes.focusMoved && board()->hasFocus()) tell(focus, QAccessible::Focus);
-        spoken_ = changes.speak;
-        spokenBy_ = changes.focus;
-        if (!spoken_.empty()) tell(focus, QAccessible::DescriptionChanged);
-    }
-    // The words just said through a node, which it gives as its description until the next event.
-    const std::string* spokenBy(ElementRef ref) const {
-        return ref == spokenBy_ && !spoken_.empty() ? &spoken_ : nullptr;
+        if (changes.speak.empty()) return;
+        if (!spoken_) {
+            spoken_ = new SpokenAccessible(board());
+            QAccessible::registerAccessibleInterface(spoken_);
+        }
+        spoken_->said = changes.speak;
+        tell(spoken_, QAccessible::ObjectShow);
     }
 
   private:
@@ -162,18 +194,8 @@ class BoardAccessible : public QAccessibleWidget {
 
     mutable std::map<std::pair<int, int>, QAccessibleInterface*> nodes_;
     AccessibleWatch watch_;
-    std::string spoken_;
-    ElementRef spokenBy_;
+    SpokenAccessible* spoken_ = nullptr;
 };
-
-QString NodeAccessible::text(QAccessible::Text t) const {
-    const auto n = node();
-    if (!n || (t != QAccessible::Name && t != QAccessible::Description)) return {};
-    if (t == QAccessible::Name) return QString::fromStdString(n->name);
-    const std::string* spoken =
-        board_->accessible() ? board_->accessible()->spokenBy(ref_) : nullptr;
-    return QString::fromStdString(spoken ? *spoken : n->description);
-}
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "ui/handlers.h"
 #include "ui/keyboard.h"
 #include "view/accessible_view.h"
+#include "view/spoken_names.h"
 
 #include <gtest/gtest.h>
 
@@ -82,11 +83,11 @@ TEST(ScreenReaderView, ListsWhatIsInSightAndTellsWhatChanged) {
     EXPECT_EQ(changes.focus, (ElementRef{ElementRef::Image2, 1}));
     EXPECT_EQ(watch.look(AccessibleNodes(g, false)).focus.kind, ElementRef::None); // keys elsewhere
     watch.look(AccessibleNodes(g, true));
-    KeyPress(g, Key::Enter); // column 1 turns down: what it holds now is said
-    changes = watch.look(AccessibleNodes(g, true));
+    KeyPress(g, Key::Enter); // column 1 turns down: its arrow tells what it holds now
+    changes = watch.look(nodes = AccessibleNodes(g, true));
     EXPECT_FALSE(changes.focusMoved);
-    EXPECT_EQ(changes.speak.substr(0, 11), "Colonna 1: ");
-    EXPECT_NE(changes.speak, "Colonna 1: " + column1 + "; 5 al posto giusto");
+    EXPECT_EQ(nodes[1].description.substr(0, 11), "Colonna 1: ");
+    EXPECT_NE(nodes[1].description, "Colonna 1: " + column1 + "; 5 al posto giusto");
     EXPECT_TRUE(changes.added.empty() && changes.removed.empty());
     for (const ElementRef& ref : changes.renamed) EXPECT_EQ(ref.kind, ElementRef::Image1);
 
@@ -121,19 +122,22 @@ TEST(FrontEnd, ShortcutsRunTheirCommandsAndEachPlaybackSaysHowItEnded) {
     FrontEnd front(g, platform);
     front.reflect();
     front.key(Key::Down);
-    front.key(Key::Enter);
+    front.key(Key::Enter); // a move says its line
+    ASSERT_EQ(platform.said.size(), 1u);
+    EXPECT_EQ(platform.said[0], ArrowLineReport(g, 1));
+    EXPECT_EQ(platform.said[0].substr(0, 11), "Colonna 1: ");
     EXPECT_TRUE(front.key(Key::CtrlZ)); // "Annulla mossa"
     EXPECT_TRUE(platform.timer);
     while (platform.timer) front.tick();
-    ASSERT_EQ(platform.said.size(), 1u);
-    EXPECT_EQ(platform.said[0].substr(0, 28), "Mossa annullata. Colonna 1: ");
+    ASSERT_EQ(platform.said.size(), 2u);
+    EXPECT_EQ(platform.said[1], "Mossa annullata. " + ArrowLineReport(g, 1));
     EXPECT_EQ(g.state.moveCount, g.state.scrambleMoves);
     front.key(Key::F1);
     EXPECT_TRUE(g.window.image2[WindowModel::instructions].visible);
     front.key(Key::F1);
     front.menu(mnuSoluzione);
     EXPECT_TRUE(front.key(Key::F2)); // refused while the solution plays
-    EXPECT_EQ(platform.said.size(), 1u);
+    EXPECT_EQ(platform.said.size(), 2u);
     while (platform.timer) front.tick();
     EXPECT_EQ(platform.said.back(), "Soluzione: " + g.state.chosenWords[1] + ", " +
                                         g.state.chosenWords[2] + ", " + g.state.chosenWords[3] +

@@ -5,10 +5,19 @@
 
 namespace pirandella {
 
+// A move says what its line holds now.
 void FrontEnd::click(ElementRef ref) {
     if (ref.kind != ElementRef::Image2) return; // tiles and the label have no click handler
+    const int before = game_.state.moveCount;
     Image2_Click(game_, ref.index);
-    reflect();
+    reflect(moveReport(ref.index, before));
+}
+
+std::string FrontEnd::moveReport(int arrow, int movesBefore) const {
+    const bool moved = game_.state.moveCount != movesBefore && arrow >= 0 &&
+                       arrow < WindowModel::arrowCount;
+    return moved && game_.window.image2[arrow].visible ? ArrowLineReport(game_, arrow)
+                                                       : std::string();
 }
 
 // A new puzzle tells its task.
@@ -34,10 +43,11 @@ bool FrontEnd::key(Key key) {
         menu(*id);
         return true;
     }
+    const int before = game_.state.moveCount;
     const KeyResult result = KeyPress(game_, key);
     if (result == KeyResult::OpenMenu) platform_.openMenuBar();
     if (result == KeyResult::Unused) return false;
-    reflect();
+    reflect(result == KeyResult::Clicked ? moveReport(game_.marker, before) : std::string());
     return true;
 }
 

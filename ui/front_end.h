@@ -43,6 +43,9 @@ class FrontEnd {
 
   private:
     void fitLabel();
+    // After a click or a key on an arrow: the report of the line it turned, if it turned one and
+    // the puzzle goes on.
+    std::string moveReport(int arrow, int movesBefore) const;
 
     Game& game_;
     Platform& platform_;

@@ -76,9 +76,9 @@ std::vector<AccessibleNode> AccessibleNodes(const Game& g, bool boardHasKeys) {
 AccessibleChanges AccessibleWatch::look(const std::vector<AccessibleNode>& now,
                                         const std::string& announcement) {
     AccessibleChanges changes;
-    std::map<std::pair<int, int>, Seen> seen;
+    std::map<std::pair<int, int>, std::string> seen;
     for (const AccessibleNode& n : now) {
-        seen[KeyOf(n.ref)] = {n.name, n.description};
+        seen[KeyOf(n.ref)] = n.name;
         if (n.focused) changes.focus = n.ref;
     }
     if (looked_) {
@@ -89,14 +89,12 @@ AccessibleChanges AccessibleWatch::look(const std::vector<AccessibleNode>& now,
             const auto before = seen_.find(KeyOf(n.ref));
             if (before == seen_.end())
                 changes.added.push_back(n.ref);
-            else if (before->second.name != n.name)
+            else if (before->second != n.name)
                 changes.renamed.push_back(n.ref);
-            else if (n.focused && n.ref == focus_ && before->second.description != n.description)
-                changes.speak = n.description;
         }
         changes.focusMoved = changes.focus != focus_;
     }
-    if (!announcement.empty()) changes.speak = announcement;
+    changes.speak = announcement;
     seen_ = std::move(seen);
     focus_ = changes.focus;
     looked_ = true;

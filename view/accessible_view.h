@@ -37,10 +37,8 @@ struct AccessibleChanges {
     std::vector<ElementRef> removed, added; // nodes that went, nodes that came
     std::vector<ElementRef> renamed;        // still there, with another name
     bool focusMoved = false;
-    ElementRef focus; // the focused node; None: the board itself
-    // What to say now, through the focused node (or the board): the announcement the event
-    // made, else the focused node's new description.
-    std::string speak;
+    ElementRef focus;  // the focused node; None: the board itself
+    std::string speak; // what the event has to say, beside what the focus says
 };
 
 class AccessibleWatch {
@@ -49,10 +47,7 @@ class AccessibleWatch {
                            const std::string& announcement = {});
 
   private:
-    struct Seen {
-        std::string name, description;
-    };
-    std::map<std::pair<int, int>, Seen> seen_;
+    std::map<std::pair<int, int>, std::string> seen_; // names
     bool looked_ = false;
     ElementRef focus_;
 };
