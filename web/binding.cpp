@@ -128,11 +128,6 @@ EMSCRIPTEN_KEEPALIVE void web_start(WebGame* w) {
     w->front.reflect();
 }
 
-EMSCRIPTEN_KEEPALIVE void web_destroy(WebGame* w) {
-    Form_Terminate(w->game);
-    delete w;
-}
-
 // Reads an outline file (0 letters, 1 the instructions page) from bytes the page fetched.
 EMSCRIPTEN_KEEPALIVE int web_load_outlines(WebGame* w, int set, const char* bytes, int size) {
     OutlineSet(w, set) = ReadOutlines(std::string_view(bytes, static_cast<std::size_t>(size)),
