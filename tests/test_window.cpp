@@ -276,7 +276,6 @@ TEST(MainWindow, ShowsEveryMenuCommandWhateverTheMenuFont) {
     MainWindow w(GameOfSize(5));
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    QApplication::setFont(usual);
     ASSERT_GT(w.menuBar()->sizeHint().width(), 407); // wider than the design
     for (bool page : {false, true}) { // and at the longest captions, "Esci da Istruzioni"
         if (page) w.menuAction(mnuIstruzioni)->trigger();
@@ -287,6 +286,7 @@ TEST(MainWindow, ShowsEveryMenuCommandWhateverTheMenuFont) {
         for (const QToolButton* more : w.menuBar()->findChildren<QToolButton*>())
             EXPECT_FALSE(more->isVisible()); // no overflow button
     }
+    QApplication::setFont(usual);
     w.menuAction(mnuIstruzioni)->trigger();
     EXPECT_EQ(w.board()->origin().x(), (w.board()->width() - 407) / 2);
     ClickArrow(w, 2);
