@@ -18,4 +18,5 @@ build_all build-asan -DCMAKE_BUILD_TYPE=Debug -DPIRANDELLA_TESTS=ON -DPIRANDELLA
 step "Running the tests in build-asan/ under the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
+./scripts/web_test.sh # the browser version: the core under Node, the page in Chromium
 step "Every test passed"

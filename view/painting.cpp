@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 
 namespace pirandella {
 
@@ -81,7 +80,10 @@ void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const Pain
     c.drawPhoto(dpr > 1 ? Photo::Background2x : Photo::Background,
                 Scaled(at.originX, at.originY, photoWidth, photoHeight, dpr),
                 Scaled(at.originX, at.originY, at.designWidth, at.designHeight, dpr));
-    for (const ElementRef& ref : StackingOrder() | std::views::reverse) {
+    // Back to front. (No std::views::reverse: Emscripten's standard library lacks it.)
+    const std::vector<ElementRef>& order = StackingOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const ElementRef& ref = *it;
         if (ref.kind == ElementRef::Label1)
             PaintLabel(c, w.label1[ref.index], at);
         else

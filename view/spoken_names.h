@@ -26,8 +26,8 @@ std::string SolutionReport(const Game& g);
 // The words of the instructions page: its heading, then its paragraphs.
 inline constexpr const char* instructionsHeading = "ISTRUZIONI";
 inline constexpr const char* instructionsParagraphs[4] = {
-    "Cliccando sulle caselle ai lati della tabella si fa ruotare il contenuto delle righe e delle "
-    "colonne nella direzione indicata dal puntatore del mouse.",
+    ("Cliccando sulle caselle ai lati della tabella si fa ruotare il contenuto delle righe e delle "
+     "colonne nella direzione indicata dal puntatore del mouse."), // one paragraph in two pieces
     "Le lettere che si trovano al posto giusto diventano rosse su fondo trasparente.",
     "Il gioco termina quando tutti i nomi di animali sono stati trovati e messi al loro posto.",
     "Da tastiera: le frecce scelgono la casella, Invio ruota, Ctrl+Z annulla, F10 apre il menu."};
