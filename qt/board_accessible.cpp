@@ -24,11 +24,11 @@ QRect OnScreen(const QRect& r, qreal scale) {
     return QRectF(QPointF(r.topLeft()) * scale, QSizeF(r.size()) * scale).toRect();
 }
 
-// One node of the board. Its answers are looked up afresh each time, so they are never stale.
-class NodeAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+// What every interface of the board's own has in common: it lives in the board, with no
+// children.
+class LeafAccessible : public QAccessibleInterface {
   public:
-    NodeAccessible(BoardWidget* board, ElementRef ref) : board_(board), ref_(ref) {}
-
+    explicit LeafAccessible(BoardWidget* board) : board_(board) {}
     bool isValid() const override { return !board_.isNull(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
@@ -40,6 +40,15 @@ class NodeAccessible : public QAccessibleInterface, public QAccessibleActionInte
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     void setText(QAccessible::Text, const QString&) override {}
+
+  protected:
+    QPointer<BoardWidget> board_;
+};
+
+// One node of the board. Its answers are looked up afresh each time, so they are never stale.
+class NodeAccessible : public LeafAccessible, public QAccessibleActionInterface {
+  public:
+    NodeAccessible(BoardWidget* board, ElementRef ref) : LeafAccessible(board), ref_(ref) {}
 
     QString text(QAccessible::Text t) const override {
         const auto n = node();
@@ -88,38 +97,23 @@ class NodeAccessible : public QAccessibleInterface, public QAccessibleActionInte
         return std::nullopt;
     }
 
-    QPointer<BoardWidget> board_;
     ElementRef ref_;
 };
 
 // What the game has just said, as a notification: Qt 6.4 sends a name or description change
 // without its new text, which screen readers then cannot speak, but a notification that shows
 // is spoken with its name.
-class SpokenAccessible : public QAccessibleInterface {
+class SpokenAccessible : public LeafAccessible {
   public:
-    explicit SpokenAccessible(BoardWidget* board) : board_(board) {}
+    using LeafAccessible::LeafAccessible;
     std::string said;
 
-    bool isValid() const override { return !board_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(board_.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    void setText(QAccessible::Text, const QString&) override {}
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? QString::fromStdString(said) : QString();
     }
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override { return {}; }
-
-  private:
-    QPointer<BoardWidget> board_;
 };
 
 } // namespace
