@@ -1,9 +1,9 @@
 #include "engine/game.h"
 
-#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <ctime>
 
 namespace pirandella {
@@ -33,7 +33,11 @@ void NewPuzzle(Game& g) {
     s.solutionShown = 0;
     if (s.initialized == 0) { // once per run: seed, then scale before home positions are saved
         s.initialized = 1;
-        g.rng.seed(std::bit_cast<std::uint32_t>(g.timeOfDay()));
+        // The clock's bits as they are (std::bit_cast is missing from some standard libraries).
+        const float time = g.timeOfDay();
+        std::uint32_t bits;
+        std::memcpy(&bits, &time, sizeof bits);
+        g.rng.seed(bits);
         ScaleToScreen(g);
     }
     SaveHomePositions(g);

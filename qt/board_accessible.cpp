@@ -3,22 +3,32 @@
 #include "qt/board_widget.h"
 #include "view/spoken_names.h"
 
+#include <QAccessibleWidget>
+#include <QGuiApplication>
 #include <QPointer>
+#include <map>
 #include <optional>
 
 namespace pirandella {
 
 namespace {
 
-std::pair<int, int> KeyOf(ElementRef ref) {
-    return {static_cast<int>(ref.kind), ref.index};
+// Qt 6.4's bridge to AT-SPI hands on rectangles and points in Qt's own device-independent
+// pixels, while X11 screen readers count the screen's: there the board converts them itself
+// (for screens at one scale, side by side from the origin). Qt's own widgets stay unconverted.
+qreal ScreenScale(const QWidget* w) {
+    return QGuiApplication::platformName() == QLatin1String("xcb") ? w->devicePixelRatioF() : 1;
 }
 
-// One node of the board. Its answers are looked up afresh each time, so they are never stale.
-class ElementAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
-  public:
-    ElementAccessible(BoardWidget* board, ElementRef ref) : board_(board), ref_(ref) {}
+QRect OnScreen(const QRect& r, qreal scale) {
+    return QRectF(QPointF(r.topLeft()) * scale, QSizeF(r.size()) * scale).toRect();
+}
 
+// What every interface of the board's own has in common: it lives in the board, with no
+// children.
+class LeafAccessible : public QAccessibleInterface {
+  public:
+    explicit LeafAccessible(BoardWidget* board) : board_(board) {}
     bool isValid() const override { return !board_.isNull(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
@@ -31,22 +41,27 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     void setText(QAccessible::Text, const QString&) override {}
 
+  protected:
+    QPointer<BoardWidget> board_;
+};
+
+// One node of the board. Its answers are looked up afresh each time, so they are never stale.
+class NodeAccessible : public LeafAccessible, public QAccessibleActionInterface {
+  public:
+    NodeAccessible(BoardWidget* board, ElementRef ref) : LeafAccessible(board), ref_(ref) {}
+
     QString text(QAccessible::Text t) const override {
         const auto n = node();
-        if (!n) return {};
-        if (t == QAccessible::Name) return QString::fromStdString(n->name);
-        if (t == QAccessible::Description) return QString::fromStdString(n->description);
-        return {};
+        if (!n || (t != QAccessible::Name && t != QAccessible::Description)) return {};
+        return QString::fromStdString(t == QAccessible::Name ? n->name : n->description);
     }
-
     QRect rect() const override {
         const auto n = node();
         if (!n) return {};
-        const QRect r = QRect(n->bounds.x, n->bounds.y, n->bounds.width, n->bounds.height)
-                            .translated(board_->origin());
-        return QRect(board_->mapToGlobal(r.topLeft()), r.size());
+        const QPoint corner = board_->mapToGlobal(board_->origin());
+        const QRect r(n->bounds.x, n->bounds.y, n->bounds.width, n->bounds.height);
+        return OnScreen(r.translated(corner), ScreenScale(board_));
     }
-
     QAccessible::Role role() const override {
         const auto n = node();
         if (!n) return QAccessible::NoRole;
@@ -54,28 +69,24 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
                : n->role == AccessibleRole::Button ? QAccessible::Button
                                                    : QAccessible::StaticText;
     }
-
     QAccessible::State state() const override {
         QAccessible::State s;
         const auto n = node();
-        if (!n) return s;
-        s.focusable = n->focusable;
-        s.focused = n->focused;
-        s.invisible = !board_->isVisible();
+        s.focusable = n && n->focusable;
+        s.focused = n && n->focused;
+        s.invisible = !n || !board_->isVisible(); // hidden, or gone from the board
         return s;
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         const auto n = node();
-        if (type == QAccessible::ActionInterface && n && n->pressable)
-            return static_cast<QAccessibleActionInterface*>(this);
-        return nullptr;
+        const bool press = type == QAccessible::ActionInterface && n && n->pressable;
+        return press ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
     }
-
     QStringList actionNames() const override { return {pressAction()}; }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
     void doAction(const QString& action) override {
-        if (board_ && action == pressAction() && board_->onClick) board_->onClick(ref_);
+        if (board_ && action == pressAction()) board_->front().click(ref_);
     }
 
   private:
@@ -86,9 +97,117 @@ class ElementAccessible : public QAccessibleInterface, public QAccessibleActionI
         return std::nullopt;
     }
 
-    QPointer<BoardWidget> board_;
     ElementRef ref_;
 };
+
+// What the game has just said, as a notification: Qt 6.4 sends a name or description change
+// without its new text, which screen readers then cannot speak, but a notification that shows
+// is spoken with its name.
+class SpokenAccessible : public LeafAccessible {
+  public:
+    using LeafAccessible::LeafAccessible;
+    std::string said;
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? QString::fromStdString(said) : QString();
+    }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+};
+
+} // namespace
+
+// The board itself: its children are the nodes the core lists, front to back.
+class BoardAccessible : public QAccessibleWidget {
+  public:
+    explicit BoardAccessible(BoardWidget* board)
+        : QAccessibleWidget(board, QAccessible::Table, QString::fromUtf8(boardName)) {
+        board->setAccessible(this);
+        watch_.look(board->accessibleNodes());
+    }
+    ~BoardAccessible() override {
+        if (spoken_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(spoken_));
+        // Also runs as the board is destroyed, when it is a board no longer.
+        if (auto* alive = qobject_cast<BoardWidget*>(widget())) alive->setAccessible(nullptr);
+        for (const auto& [key, node] : nodes_)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(node));
+    }
+
+    int childCount() const override { return static_cast<int>(nodes().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const std::vector<AccessibleNode> now = nodes();
+        const bool in = index >= 0 && index < static_cast<int>(now.size());
+        return in ? interfaceOf(now[index].ref) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const std::vector<AccessibleNode> now = nodes();
+        for (int i = 0; i < static_cast<int>(now.size()); ++i)
+            if (interfaceOf(now[i].ref) == child) return i;
+        return -1;
+    }
+    QRect rect() const override {
+        return OnScreen(QAccessibleWidget::rect(), ScreenScale(board()));
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPointF at = QPointF(x, y) / ScreenScale(board());
+        const ElementRef ref = board()->elementAt(board()->mapFromGlobal(at));
+        return ref.kind == ElementRef::None ? nullptr : interfaceOf(ref);
+    }
+    QAccessibleInterface* focusChild() const override {
+        for (const AccessibleNode& n : nodes())
+            if (n.focused) return interfaceOf(n.ref);
+        return nullptr;
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? QString::fromUtf8(boardName) : QAccessibleWidget::text(t);
+    }
+
+    // Each node that came or went as an event of its own (Qt 6.4 sends a reorder as malformed
+    // signals); what is to be said as a notification that shows.
+    void announceChanges(const std::string& announcement) {
+        const AccessibleChanges changes = watch_.look(nodes(), announcement);
+        const auto tell = [](QAccessibleInterface* about, QAccessible::Event what) {
+            QAccessibleEvent event(about, what);
+            QAccessible::updateAccessibility(&event);
+        };
+        for (const ElementRef& ref : changes.removed)
+            tell(interfaceOf(ref), QAccessible::ObjectDestroyed);
+        for (const ElementRef& ref : changes.added)
+            tell(interfaceOf(ref), QAccessible::ObjectCreated);
+        for (const ElementRef& ref : changes.renamed)
+            tell(interfaceOf(ref), QAccessible::NameChanged);
+        QAccessibleInterface* focus =
+            changes.focus.kind == ElementRef::None ? this : interfaceOf(changes.focus);
+        if (changes.focusMoved && board()->hasFocus()) tell(focus, QAccessible::Focus);
+        if (changes.speak.empty()) return;
+        if (!spoken_) {
+            spoken_ = new SpokenAccessible(board());
+            QAccessible::registerAccessibleInterface(spoken_);
+        }
+        spoken_->said = changes.speak;
+        tell(spoken_, QAccessible::ObjectShow);
+    }
+
+  private:
+    BoardWidget* board() const { return static_cast<BoardWidget*>(widget()); }
+    std::vector<AccessibleNode> nodes() const { return board()->accessibleNodes(); }
+    // Made when first asked for and kept while the board lives.
+    QAccessibleInterface* interfaceOf(ElementRef ref) const {
+        QAccessibleInterface*& node = nodes_[{static_cast<int>(ref.kind), ref.index}];
+        if (!node) {
+            node = new NodeAccessible(board(), ref);
+            QAccessible::registerAccessibleInterface(node);
+        }
+        return node;
+    }
+
+    mutable std::map<std::pair<int, int>, QAccessibleInterface*> nodes_;
+    AccessibleWatch watch_;
+    SpokenAccessible* spoken_ = nullptr;
+};
+
+namespace {
 
 QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("pirandella::BoardWidget") && object && object->isWidgetType())
@@ -98,85 +217,15 @@ QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
 
 } // namespace
 
-BoardAccessible::BoardAccessible(BoardWidget* board)
-    : QAccessibleWidget(board, QAccessible::Table, QString::fromUtf8(boardName)) {
-    board->setAccessible(this);
-    watch_.look(board->accessibleNodes());
-}
-
-BoardAccessible::~BoardAccessible() {
-    // Also runs as the board is destroyed, when it is a board no longer.
-    if (auto* alive = qobject_cast<BoardWidget*>(widget())) alive->setAccessible(nullptr);
-    for (const auto& [key, element] : elements_)
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(element));
-}
-
-BoardWidget* BoardAccessible::board() const {
-    return static_cast<BoardWidget*>(widget());
-}
-
-QAccessibleInterface* BoardAccessible::element(ElementRef ref) const {
-    QAccessibleInterface*& element = elements_[KeyOf(ref)];
-    if (!element) {
-        element = new ElementAccessible(board(), ref);
-        QAccessible::registerAccessibleInterface(element);
-    }
-    return element;
-}
-
-int BoardAccessible::childCount() const {
-    return static_cast<int>(board()->accessibleNodes().size());
-}
-
-QAccessibleInterface* BoardAccessible::child(int index) const {
-    const std::vector<AccessibleNode> nodes = board()->accessibleNodes();
-    return index >= 0 && index < static_cast<int>(nodes.size()) ? element(nodes[index].ref)
-                                                                : nullptr;
-}
-
-int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    const std::vector<AccessibleNode> nodes = board()->accessibleNodes();
-    for (int i = 0; i < static_cast<int>(nodes.size()); ++i)
-        if (element(nodes[i].ref) == child) return i;
-    return -1;
-}
-
-QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
-    const ElementRef ref = board()->elementAt(board()->mapFromGlobal(QPointF(x, y)));
-    return ref.kind == ElementRef::None ? nullptr : element(ref);
-}
-
-QAccessibleInterface* BoardAccessible::focusChild() const {
-    for (const AccessibleNode& n : board()->accessibleNodes())
-        if (n.focused) return element(n.ref);
-    return nullptr;
-}
-
-QString BoardAccessible::text(QAccessible::Text t) const {
-    if (t == QAccessible::Name) return QString::fromUtf8(boardName);
-    return QAccessibleWidget::text(t);
-}
-
-void BoardAccessible::announceChanges() {
-    const AccessibleChanges changes = watch_.look(board()->accessibleNodes());
-    for (const ElementRef& ref : changes.renamed) {
-        QAccessibleEvent renamed(element(ref), QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&renamed);
-    }
-    if (changes.reordered) {
-        QAccessibleEvent event(this, QAccessible::ObjectReorder);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (changes.focus.kind != ElementRef::None) {
-        QAccessibleEvent focus(element(changes.focus), QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
-}
-
 void InstallBoardAccessibility() {
     static bool installed = false;
     if (!installed) QAccessible::installFactory(BoardFactory);
     installed = true;
+}
+
+void AnnounceChanges(BoardWidget* board, const std::string& announcement) {
+    if (BoardAccessible* accessible = board->accessible())
+        accessible->announceChanges(announcement);
 }
 
 } // namespace pirandella

@@ -7,8 +7,9 @@
 
 namespace pirandella {
 
-BoardWidget::BoardWidget(const Game& game, Pictures& pictures, QSize designSize, QWidget* parent)
-    : QWidget(parent), game_(game), pictures_(pictures), designSize_(designSize) {
+BoardWidget::BoardWidget(FrontEnd& front, const Game& game, Pictures& pictures, QSize designSize,
+                         QWidget* parent)
+    : QWidget(parent), front_(front), game_(game), pictures_(pictures), designSize_(designSize) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);       // the arrow keys play
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted
@@ -16,46 +17,28 @@ BoardWidget::BoardWidget(const Game& game, Pictures& pictures, QSize designSize,
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-QPoint BoardWidget::origin() const {
-    return {std::max(0, (width() - designSize_.width()) / 2),
-            std::max(0, (height() - designSize_.height()) / 2)};
-}
-
 // Frames and pictures go on whole device pixels of the window, wherever in the window this
 // widget stands: the painting counts from the window's corner.
 PaintSetup BoardWidget::paintSetup() const {
-    const QPoint inWindow = mapTo(window(), QPoint());
-    const QPoint o = inWindow + origin();
-    PaintSetup at;
-    at.devicePixelRatio = devicePixelRatioF();
-    at.twipsPerPixel = game_.screen.twipsPerPixel();
-    at.originX = o.x();
-    at.originY = o.y();
-    at.area = {double(inWindow.x()), double(inWindow.y()), double(width()), double(height())};
-    at.designWidth = designSize_.width();
-    at.designHeight = designSize_.height();
-    return at;
+    const BoxF area{double(inWindow().x()), double(inWindow().y()), double(width()),
+                    double(height())};
+    return CentredSetup(game_, devicePixelRatioF(), area, designSize_.width(),
+                        designSize_.height());
+}
+
+QPoint BoardWidget::origin() const {
+    const PaintSetup at = paintSetup();
+    return QPoint(at.originX, at.originY) - inWindow();
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QtCanvas canvas(painter, pictures_, devicePixelRatioF(), mapTo(window(), QPoint()));
-    PaintWindow(canvas, game_.window, pictures_.artwork(), paintSetup(), game_.marker);
-}
-
-QRect BoardWidget::elementRect(ElementRef ref) const {
-    const PixelRect r = PixelBounds(game_.window, ref, game_.screen.twipsPerPixel());
-    return QRect(r.x, r.y, r.width, r.height).translated(origin());
-}
-
-std::vector<AccessibleNode> BoardWidget::accessibleNodes() const {
-    return AccessibleNodes(game_, hasFocus());
+    PaintBoard(painter, pictures_, inWindow(), game_, paintSetup());
 }
 
 ElementRef BoardWidget::elementAt(QPointF p) const {
-    const QPointF inWindow = p + QPointF(mapTo(window(), QPoint()));
-    const qreal dpr = devicePixelRatioF();
-    return ElementAtDevicePixel(game_.window, paintSetup(), inWindow.x() * dpr, inWindow.y() * dpr);
+    const QPointF device = (p + QPointF(inWindow())) * devicePixelRatioF();
+    return ElementAtDevicePixel(game_.window, paintSetup(), device.x(), device.y());
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* e) {
@@ -64,26 +47,21 @@ void BoardWidget::keyPressEvent(QKeyEvent* e) {
         {Qt::Key_Down, Key::Down},   {Qt::Key_Return, Key::Enter}, {Qt::Key_Enter, Key::Enter},
         {Qt::Key_Space, Key::Space}, {Qt::Key_Escape, Key::Escape}};
     for (const auto& [qtKey, key] : keys)
-        if (e->key() == qtKey && onKey && onKey(key)) return;
+        if (e->key() == qtKey && front_.key(key)) return;
     QWidget::keyPressEvent(e);
 }
 
-// A click is a press and a release on the same element.
 void BoardWidget::mousePressEvent(QMouseEvent* e) {
-    pressed_ = e->button() == Qt::LeftButton ? elementAt(e->position()) : ElementRef{};
+    front_.press(e->button() == Qt::LeftButton ? elementAt(e->position()) : ElementRef{});
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
-    const ElementRef pressed = pressed_;
-    pressed_ = {};
-    if (e->button() != Qt::LeftButton || pressed.kind == ElementRef::None) return;
-    if (elementAt(e->position()) == pressed && onClick) onClick(pressed);
+    front_.release(e->button() == Qt::LeftButton ? elementAt(e->position()) : ElementRef{});
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* e) {
     const ElementRef ref = elementAt(e->position());
-    const bool arrow = ref.kind == ElementRef::Image2 && ref.index < WindowModel::arrowCount;
-    if (arrow)
+    if (ref.kind == ElementRef::Image2 && ref.index < WindowModel::arrowCount)
         setCursor(pictures_.cursor(game_.window.image2[ref.index].pointer, devicePixelRatioF()));
     else
         unsetCursor();

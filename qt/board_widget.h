@@ -1,16 +1,14 @@
-// The client area: paints the window model through the core's painting, sends clicks to the
-// frontmost visible element, names the keys that play and shows each arrow cell's pointer. The
-// design keeps its size in pixels; in a larger window (maximised, full screen, a wide menu bar)
-// it stands in the middle, with a dark surround.
+// The client area: paints the window model through the core's painting, hands clicks and the
+// keys that play to the front end and shows each arrow cell's pointer. The design keeps its size
+// in pixels; in a larger window (maximised, full screen, a wide menu bar) it stands in the
+// middle, with a dark surround.
 #pragma once
 
-#include "engine/game.h"
 #include "qt/pictures.h"
-#include "ui/keyboard.h"
+#include "ui/front_end.h"
 #include "view/accessible_view.h"
 
 #include <QWidget>
-#include <functional>
 
 namespace pirandella {
 
@@ -19,22 +17,18 @@ class BoardAccessible;
 class BoardWidget : public QWidget {
     Q_OBJECT // named for the accessibility factory
 
-        public : BoardWidget(const Game& game, Pictures& pictures, QSize designSize,
-                             QWidget* parent = nullptr);
-    std::function<void(ElementRef)> onClick;
-    std::function<bool(Key)> onKey; // false when the key does nothing here
-    const Game& game() const { return game_; }
-    QSize designSize() const { return designSize_; }
+        public : BoardWidget(FrontEnd& front, const Game& game, Pictures& pictures,
+                             QSize designSize, QWidget* parent = nullptr);
+    FrontEnd& front() { return front_; }
     // The design's top-left corner in the widget.
     QPoint origin() const;
     QSize sizeHint() const override { return designSize_; }
-
     // The frontmost visible element under a point of the widget.
     ElementRef elementAt(QPointF p) const;
-    // Where an element stands in the widget, in its pixels.
-    QRect elementRect(ElementRef ref) const;
     // What a screen reader finds on the board now.
-    std::vector<AccessibleNode> accessibleNodes() const;
+    std::vector<AccessibleNode> accessibleNodes() const {
+        return AccessibleNodes(game_, hasFocus());
+    }
     // The board's accessible interface, once a screen reader has asked for it.
     BoardAccessible* accessible() const { return accessible_; }
     void setAccessible(BoardAccessible* a) { accessible_ = a; }
@@ -48,11 +42,12 @@ class BoardWidget : public QWidget {
 
   private:
     PaintSetup paintSetup() const;
+    QPoint inWindow() const { return mapTo(window(), QPoint()); }
 
+    FrontEnd& front_;
     const Game& game_;
     Pictures& pictures_;
     QSize designSize_;
-    ElementRef pressed_;
     BoardAccessible* accessible_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyleOptionMenuItem>
@@ -26,15 +27,34 @@ ScreenMetrics MeasureScreen() {
     return m;
 }
 
+namespace {
+
+// The menu bar's look, with the command chosen from the keyboard drawn as if pressed, so the
+// player sees which one Enter runs (the usual look marks it only while the mouse is over it).
+class MenuBarStyle : public QProxyStyle {
+  public:
+    explicit MenuBarStyle(QObject* owner) { setParent(owner); }
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_MenuBarItem && widget && widget->hasFocus() &&
+            (option->state & State_Selected)) {
+            QStyleOptionMenuItem chosen = *qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+            chosen.state |= State_Sunken;
+            return QProxyStyle::drawControl(element, &chosen, painter, widget);
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+} // namespace
+
 MainWindow::MainWindow(Game game) : game_(std::move(game)) {
     const WindowModel& w = game_.window;
-    void (*const handlers[4])(Game&) = {mnuSoluzione_Click, mnuNS_Click, mnuIstruzioni_Click,
-                                        mnuAnnullaMossa_Click};
     for (int id = 0; id < 4; ++id) {
         actions_[id] = menuBar()->addAction(QString::fromStdString(w.menu[id].caption));
-        connect(actions_[id], &QAction::triggered, this, [this, h = handlers[id]] {
+        connect(actions_[id], &QAction::triggered, this, [this, id] {
             if (menuBar()->hasFocus()) board_->setFocus(); // run from the keyboard: back to play
-            handle(h);
+            front_.menu(static_cast<MenuId>(id));
         });
     }
     menuBar()->ensurePolished(); // measured in the font it will show
@@ -45,15 +65,22 @@ MainWindow::MainWindow(Game game) : game_(std::move(game)) {
     const TwipsScale tpp = game_.screen.twipsPerPixel();
     const PixelRect client = ClientBounds(w.form, tpp);
     InstallBoardAccessibility();
-    board_ = new BoardWidget(game_, pictures_, QSize(client.width, client.height), this);
-    board_->onClick = [this](ElementRef ref) { onClick(ref); };
-    board_->onKey = [this](Key key) { return onKey(key); };
+    board_ = new BoardWidget(front_, game_, pictures_, QSize(client.width, client.height), this);
     setCentralWidget(board_);
     board_->setFocus(); // the arrow keys play from the start
     menuBar()->setStyle(new MenuBarStyle(this));
-    // F10 opens the menu bar as Alt does: the arrow keys then choose, Enter runs.
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, [this] { onKey(Key::F10); });
+    // F10 opens the menu bar as Alt does: the arrow keys then choose, Enter runs. The usual
+    // shortcuts run menu commands.
+    const std::pair<QKeySequence, Key> shortcuts[] = {{Qt::Key_F10, Key::F10},
+                                                      {QKeySequence::Undo, Key::CtrlZ},
+                                                      {QKeySequence::New, Key::CtrlN},
+                                                      {Qt::Key_F2, Key::F2},
+                                                      {Qt::Key_F1, Key::F1}};
+    for (const auto& [keys, key] : shortcuts)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, k = key] {
+            board_->setFocus(); // from the menu bar too: back to play
+            front_.key(k);
+        });
     menuBar()->installEventFilter(this);
     timer_.setInterval(w.timer1.interval);
     connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
@@ -64,12 +91,29 @@ MainWindow::MainWindow(Game game) : game_(std::move(game)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    // Wide enough for every menu command, should the menu font be large.
-    normalSize_ = QSize(std::max(client.width, menuBar()->sizeHint().width()),
+    normalSize_ = QSize(std::max(client.width, widestMenuBar()),
                         client.height + menuBar()->sizeHint().height());
     holdNormalSize();
     placeAsScaled();
-    reflect();
+    front_.reflect();
+}
+
+// Wide enough for every command at its longest caption, should the menu font be large, so none
+// ever goes behind the menu bar's overflow button.
+int MainWindow::widestMenuBar() {
+    const QFontMetrics metrics(menuBar()->font());
+    for (int id = 0; id < 4; ++id) {
+        QString widest;
+        for (const std::string& caption : MenuCaptions()[id]) {
+            const QString text = QString::fromStdString(caption);
+            if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest)) widest = text;
+        }
+        actions_[id]->setText(widest);
+    }
+    const int width = menuBar()->sizeHint().width();
+    for (int id = 0; id < 4; ++id)
+        actions_[id]->setText(QString::fromStdString(game_.window.menu[id].caption));
+    return width;
 }
 
 void MainWindow::placeAsScaled() {
@@ -121,52 +165,27 @@ MainWindow::~MainWindow() {
     Form_Terminate(game_);
 }
 
-void MainWindow::handle(void (*handler)(Game&)) {
-    handler(game_);
-    reflect();
+void MainWindow::showCaption(MenuId id, const std::string& caption) {
+    actions_[id]->setText(QString::fromStdString(caption));
 }
 
-void MainWindow::tick() {
-    handle(Timer1_Timer);
+void MainWindow::runTimer(bool running, int intervalMs) {
+    timer_.setInterval(intervalMs);
+    if (running)
+        timer_.start();
+    else
+        timer_.stop();
 }
 
-void MainWindow::onClick(ElementRef ref) {
-    if (ref.kind != ElementRef::Image2) return; // tiles and the label have no click handler
-    Image2_Click(game_, ref.index);
-    reflect();
+Platform::TextSize MainWindow::measureText(const std::string& utf8, const std::string& font,
+                                           float points) {
+    const QFontMetrics metrics(pictures_.font(font, points));
+    return {double(metrics.horizontalAdvance(QString::fromStdString(utf8))),
+            double(metrics.height())};
 }
 
-bool MainWindow::onKey(Key key) {
-    const KeyResult result = KeyPress(game_, key);
-    if (result == KeyResult::OpenMenu) openMenuBar();
-    if (result == KeyResult::Unused) return false;
-    reflect();
-    return true;
-}
-
-// The label sizes itself to its caption, its top-left corner staying where it is.
-void MainWindow::fitLabelToCaption() {
-    LabelElement& label = game_.window.label1[0];
-    if (label.caption == fittedCaption_) return; // measured once per caption, not per event
-    fittedCaption_ = label.caption;
-    const QFontMetrics metrics(pictures_.font(label.fontName, label.fontSize));
-    label.width =
-        static_cast<float>(metrics.horizontalAdvance(QString::fromStdString(label.caption)) *
-                           game_.screen.twipsPerPixelX);
-    label.height = static_cast<float>(metrics.height() * game_.screen.twipsPerPixelY);
-}
-
-void MainWindow::reflect() {
-    const WindowModel& w = game_.window;
-    for (int id = 0; id < 4; ++id) {
-        const QString caption = QString::fromStdString(w.menu[id].caption);
-        if (actions_[id]->text() != caption) actions_[id]->setText(caption);
-    }
-    if (w.timer1.enabled && !timer_.isActive()) timer_.start();
-    if (!w.timer1.enabled && timer_.isActive()) timer_.stop();
-    fitLabelToCaption();
-    board_->update();
-    if (BoardAccessible* accessible = board_->accessible()) accessible->announceChanges();
+void MainWindow::tellScreenReader(const std::string& announcement) {
+    AnnounceChanges(board_, announcement);
 }
 
 // F10: the menu bar takes the keyboard with its first command chosen; the arrow keys choose
@@ -181,20 +200,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
         static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
         board_->setFocus(Qt::OtherFocusReason);
     return QMainWindow::eventFilter(watched, e);
-}
-
-// In keyboard mode the chosen command is drawn as if pressed, so the player sees which one
-// Enter runs (the usual look marks it only while the mouse is over it).
-void MenuBarStyle::drawControl(ControlElement element, const QStyleOption* option,
-                               QPainter* painter, const QWidget* widget) const {
-    if (element == CE_MenuBarItem && widget && widget->hasFocus() &&
-        (option->state & State_Selected)) {
-        QStyleOptionMenuItem chosen = *qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-        chosen.state |= State_Sunken;
-        QProxyStyle::drawControl(element, &chosen, painter, widget);
-        return;
-    }
-    QProxyStyle::drawControl(element, option, painter, widget);
 }
 
 } // namespace pirandella

@@ -7,7 +7,6 @@
 #include "qt/pictures.h"
 
 #include <QMainWindow>
-#include <QProxyStyle>
 #include <QTimer>
 #include <array>
 
@@ -18,15 +17,7 @@ namespace pirandella {
 // The screen the window opens on, as the game measures it.
 ScreenMetrics MeasureScreen();
 
-// The menu bar's look, with the command chosen from the keyboard highlighted.
-class MenuBarStyle : public QProxyStyle {
-  public:
-    explicit MenuBarStyle(QObject* owner) { setParent(owner); }
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override;
-};
-
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private Platform {
   public:
     explicit MainWindow(Game game);
     ~MainWindow() override;
@@ -36,10 +27,8 @@ class MainWindow : public QMainWindow {
     QAction* menuAction(MenuId id) { return actions_[id]; }
     QTimer& timer() { return timer_; }
 
-    // Brings every widget in line with the model; runs after each event.
-    void reflect();
     // One tick of the timer, as the running timer delivers it.
-    void tick();
+    void tick() { front_.tick(); }
 
   protected:
     bool event(QEvent* e) override;
@@ -47,22 +36,24 @@ class MainWindow : public QMainWindow {
     void changeEvent(QEvent* e) override;
 
   private:
-    void handle(void (*handler)(Game&));
-    void onClick(ElementRef ref);
-    bool onKey(Key key);
-    void fitLabelToCaption();
+    void showCaption(MenuId id, const std::string& caption) override;
+    void runTimer(bool running, int intervalMs) override;
+    TextSize measureText(const std::string& utf8, const std::string& font, float points) override;
+    void repaint() override { board_->update(); }
+    void tellScreenReader(const std::string& announcement) override;
+    void openMenuBar() override;
     // The size the window keeps while it is neither maximised nor full screen.
     void holdNormalSize();
     // Takes in the frame and title that a window manager adds once the window is shown.
     void followFrame();
     void placeAsScaled();
-    void openMenuBar();
+    int widestMenuBar();
 
     Game game_;
+    FrontEnd front_{game_, *this};
     Pictures pictures_;
     BoardWidget* board_ = nullptr;
     std::array<QAction*, 4> actions_{};
-    std::string fittedCaption_; // the caption the label was last sized to
     QSize normalSize_;
     QTimer timer_;
 };

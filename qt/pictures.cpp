@@ -1,5 +1,7 @@
 #include "qt/pictures.h"
 
+#include "view/pointer_shape.h"
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -21,52 +23,25 @@ std::vector<Outline> ReadBuiltIn(const char* name) {
                         name);
 }
 
-QImage NewImage(QSize size, QColor fill) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(fill);
-    return image;
-}
-
-QPixmap Finish(const QImage& image, qreal devicePixelRatio) {
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
-}
-
-// Maps a point of the arrow pointing down to the arrow pointing the given way.
-QPointF Turn(Pointer p, QPointF q) {
-    switch (p) {
-    case Pointer::ArrowUp:
-        return {q.x(), 14 - q.y()};
-    case Pointer::ArrowRight:
-        return {q.y(), q.x()};
-    case Pointer::ArrowLeft:
-        return {14 - q.y(), q.x()};
-    default:
-        return q;
-    }
-}
-
-// A hollow block arrow in a 16 x 16 cell: a black outline with a light grey inner line, drawn
-// through pixel centres with lines one pixel wide at the given scale.
+// The pointer drawn through pixel centres with lines one pixel wide at the given scale.
 QPixmap DrawPointer(Pointer p, qreal dpr) {
-    static const QPolygonF outer{{5, 0}, {9, 0}, {9, 7}, {13, 7}, {7, 13}, {1, 7}, {5, 7}, {5, 0}};
-    static const QPolygonF inner{{6, 1}, {8, 1}, {8, 8}, {11, 8}, {7, 12}, {3, 8}, {6, 8}, {6, 1}};
-    const int side = static_cast<int>(std::lround(16 * dpr));
-    QImage image = NewImage(QSize(side, side), Qt::transparent);
+    const int side = static_cast<int>(std::lround(pointerSize * dpr));
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(dpr, dpr);
     painter.translate(0.5, 0.5);
-    for (const auto& [shape, colour] :
-         {std::pair{outer, QColor(Qt::black)}, std::pair{inner, QColor(200, 200, 200)}}) {
-        QPolygonF turned;
-        for (const QPointF& point : shape) turned << Turn(p, point);
-        painter.setPen(QPen(colour, 1.0));
-        painter.drawPolyline(turned);
+    for (const PointerLine& line : PointerLines(p)) {
+        QPolygonF polyline;
+        for (const OutlinePoint& point : line.points) polyline << QPointF(point.x, point.y);
+        painter.setPen(QPen(QColor(line.colour.r, line.colour.g, line.colour.b), 1.0));
+        painter.drawPolyline(polyline);
     }
     painter.end();
-    return Finish(image, dpr);
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(dpr);
+    return pixmap;
 }
 
 int Hundredths(qreal dpr) {
@@ -117,24 +92,18 @@ const QPainterPath& Pictures::path(const Outline& outline) {
     return path;
 }
 
-QPoint Pictures::PointerTip(Pointer p) {
-    return Turn(p, QPointF(7, 13)).toPoint();
-}
-
 const QCursor& Pictures::cursor(Pointer p, qreal devicePixelRatio) {
     const auto key = std::pair(static_cast<int>(p), Hundredths(devicePixelRatio));
     auto found = cursors_.find(key);
     if (found != cursors_.end()) return found->second;
     if (p == Pointer::Default) return cursors_.emplace(key, QCursor(Qt::ArrowCursor)).first->second;
     const QPixmap picture = DrawPointer(p, devicePixelRatio);
-    // The tip's pixel at this scale. X11 takes a hot spot in the picture's own pixels, the other
-    // platforms take it in pixels of the layout.
-    const QPointF tip = (QPointF(PointerTip(p)) + QPointF(0.5, 0.5)) * devicePixelRatio;
+    // X11 takes a hot spot in the picture's own pixels, the other platforms in pixels of the
+    // layout.
     const bool devicePixelsHotSpot = QGuiApplication::platformName() == QLatin1String("xcb");
-    const QPoint hot = devicePixelsHotSpot
-                           ? QPoint(static_cast<int>(tip.x()), static_cast<int>(tip.y()))
-                           : PointerTip(p);
-    return cursors_.emplace(key, QCursor(picture, hot.x(), hot.y())).first->second;
+    const OutlinePoint hot =
+        devicePixelsHotSpot ? PointerTipAt(p, devicePixelRatio) : PointerTip(p);
+    return cursors_.emplace(key, QCursor(picture, int(hot.x), int(hot.y))).first->second;
 }
 
 QFont Pictures::font(const std::string& name, float points) {

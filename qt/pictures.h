@@ -27,9 +27,6 @@ class Pictures {
     // The label's named font; "Times New Roman" is drawn with its metric twin Liberation Serif.
     QFont font(const std::string& name, float points);
 
-    // The tip of an arrow pointer, in pixels of its 16 x 16 picture.
-    static QPoint PointerTip(Pointer p);
-
   private:
     const QString& serifFamily();
 

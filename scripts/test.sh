@@ -18,6 +18,6 @@ build_all build-asan -DCMAKE_BUILD_TYPE=Debug -DPIRANDELLA_TESTS=ON -DPIRANDELLA
 step "Running the tests in build-asan/ under the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
-# The Windows game, cross-built with MinGW-w64 and tested under Wine (a few minutes).
-./scripts/windows.sh --test
+./scripts/web_test.sh # the browser version: the core under Node, the page in Chromium
+./scripts/windows.sh --test # the Windows game, cross-built with MinGW-w64, under Wine
 step "Every test passed"

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace pirandella;
@@ -17,7 +18,10 @@ std::vector<std::pair<QAccessible::Event, QString>> told; // what the screen rea
 
 void Listen(QAccessibleEvent* e) {
     const QAccessibleInterface* about = e->accessibleInterface();
-    told.push_back({e->type(), about ? about->text(QAccessible::Name) : QString()});
+    const bool said = e->type() == QAccessible::DescriptionChanged; // what it says, else its name
+    told.push_back(
+        {e->type(),
+         about ? about->text(said ? QAccessible::Description : QAccessible::Name) : QString()});
 }
 
 // The bridge to the screen reader's bus switches on once it has reached that bus.
@@ -35,12 +39,6 @@ QStringList Names(QAccessibleInterface* board, QAccessible::Role role) {
     for (int i = 0; i < board->childCount(); ++i)
         if (board->child(i)->role() == role) names << board->child(i)->text(QAccessible::Name);
     return names;
-}
-
-QAccessibleInterface* Named(QAccessibleInterface* board, const QString& name) {
-    for (int i = 0; i < board->childCount(); ++i)
-        if (board->child(i)->text(QAccessible::Name) == name) return board->child(i);
-    return nullptr;
 }
 
 } // namespace
@@ -79,65 +77,84 @@ TEST(ScreenReader, FindsTheMessageTheArrowsAndTheTilesOfEverySize) {
     }
 }
 
-TEST(ScreenReader, PressesAnArrowAndHearsWhatChanged) {
+// How often the screen reader was told of one kind of event, and about what (empty: anything).
+int Told(QAccessible::Event kind, const QString& about = {}) {
+    return static_cast<int>(std::count_if(told.begin(), told.end(), [&](auto& t) {
+        return t.first == kind && (about.isEmpty() || t.second.startsWith(about));
+    }));
+}
+
+TEST(ScreenReader, FollowsTheMarkerHearsEachMoveAndTheEndOfTheSolution) {
     ASSERT_TRUE(BridgeOn());
     MainWindow w(GameOfSize(6));
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow(); // no window manager gives it the keys
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000));
     QAccessibleInterface* board = Board(w);
     Game& g = w.game();
-    Game expected = g;
-    Move(expected, 4, 2); // row 2 turns left
-    QAccessibleInterface* arrow = Named(board, "Riga 2, ruota a sinistra");
-    ASSERT_TRUE(arrow);
-    ASSERT_TRUE(arrow->actionInterface());
-    EXPECT_EQ(arrow->actionInterface()->actionNames(),
-              QStringList{QAccessibleActionInterface::pressAction()});
-    const QString before = Names(board, QAccessible::Cell)[6]; // row 2, column 1
     told.clear();
     QAccessible::installUpdateHandler(Listen);
+    QTest::keyClick(w.board(), Qt::Key_Down); // the marker, and the focus, on the first arrow
+    QAccessibleInterface* arrow = board->focusChild();
+    ASSERT_TRUE(arrow);
+    EXPECT_EQ(arrow->text(QAccessible::Name), "Colonna 1, ruota in giù");
+    EXPECT_TRUE(arrow->state().focused);
+    EXPECT_EQ(Told(QAccessible::Focus, "Colonna 1"), 1);
+    // Where it stands on the screen, in the screen's own pixels, and found there again.
+    const qreal dpr = w.devicePixelRatioF();
+    const QPoint centre = w.board()->mapToGlobal(CentreOf(w, g.window.image2[0])) * dpr;
+    EXPECT_TRUE(arrow->rect().contains(centre));
+    EXPECT_EQ(arrow->rect().size(), QSize(34, 34) * dpr);
+    EXPECT_EQ(board->childAt(centre.x(), centre.y()), arrow);
+    EXPECT_EQ(board->indexOfChild(arrow), 1); // after the message line, before the tiles
+    EXPECT_TRUE(board->child(1 + 24)->role() == QAccessible::Cell);
+    // A press turns the column, and what it holds now is said.
     arrow->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(Letters(g), Letters(expected));
-    const QString after = Names(board, QAccessible::Cell)[6];
-    EXPECT_TRUE(after.startsWith("Riga 2, colonna 1: "));
-    EXPECT_EQ(after.mid(19, 1), QString(QChar(64 + g.state.board[6][1])));
-    if (before != after) {
-        EXPECT_NE(std::find(told.begin(), told.end(), std::pair{QAccessible::NameChanged, after}),
-                  told.end());
-    }
-    // Solved by playing the solution: the arrows go, the screen reader is told.
+    EXPECT_EQ(g.state.moveCount, 31);
+    EXPECT_EQ(Told(QAccessible::ObjectShow, "Colonna 1: "), 1);
+    EXPECT_TRUE(arrow->text(QAccessible::Description).startsWith("Colonna 1: "));
+    EXPECT_EQ(board->child(1 + 24)->text(QAccessible::Description), ""); // only arrows have one
+    // The solution: the arrows go one by one, the message line takes the focus, and the names
+    // of the solution are said.
     w.menuAction(mnuSoluzione)->trigger();
     while (w.timer().isActive()) w.tick();
-    EXPECT_EQ(Names(board, QAccessible::Button), QStringList());
+    EXPECT_EQ(Told(QAccessible::ObjectDestroyed), 24);
+    EXPECT_EQ(Told(QAccessible::ObjectReorder), 0);
+    EXPECT_EQ(Told(QAccessible::Focus, "in orizzontale"), 1);
+    EXPECT_EQ(Told(QAccessible::ObjectShow, "Soluzione: "), 1);
     EXPECT_EQ(board->childCount(), 1 + 36);
-    EXPECT_NE(std::find_if(told.begin(), told.end(),
-                           [](auto& t) { return t.first == QAccessible::ObjectReorder; }),
-              told.end());
-    // A new puzzle: its task is told.
+    EXPECT_FALSE(arrow->state().focusable); // the arrow that had the focus is gone with it
+    EXPECT_TRUE(arrow->state().invisible);
+    EXPECT_EQ(board->focusChild()->role(), QAccessible::StaticText);
+    // A new puzzle: its arrows come back, and its task is said.
     told.clear();
     g.rng.script({SizeDraw(5)});
-    w.menuAction(mnuNS)->trigger();
-    EXPECT_NE(std::find(told.begin(), told.end(),
-                        std::pair{QAccessible::NameChanged,
-                                  QString("in orizzontale posiziona 5 nomi di animali")}),
-              told.end());
+    QTest::keyClick(w.board(), Qt::Key_F2);
+    EXPECT_EQ(Told(QAccessible::ObjectCreated), 20);
+    EXPECT_EQ(Told(QAccessible::ObjectDestroyed), 11); // six tiles each way, less the one kept
+    EXPECT_EQ(Told(QAccessible::ObjectShow, "in orizzontale posiziona 5 nomi"), 1);
     QAccessible::installUpdateHandler(nullptr);
 }
 
-TEST(ScreenReader, ReadsTheInstructionsOnlyWhileTheyAreShown) {
+TEST(ScreenReader, ReadsTheInstructionsAsTextOverWhatTheyCover) {
     ASSERT_TRUE(BridgeOn());
     MainWindow w(GameOfSize(5));
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow(); // no window manager gives it the keys
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000));
     QAccessibleInterface* board = Board(w);
-    EXPECT_FALSE(Named(board, "Istruzioni"));
-    w.menuAction(mnuIstruzioni)->trigger();
-    QAccessibleInterface* page = Named(board, "Istruzioni");
+    QTest::keyClick(w.board(), Qt::Key_F1);
+    QAccessibleInterface* page = board->focusChild();
     ASSERT_TRUE(page);
-    EXPECT_TRUE(
-        page->text(QAccessible::Description).contains("il contenuto delle righe e delle colonne"));
-    EXPECT_EQ(board->childCount(), 1 + 1 + 20 + 25);
+    EXPECT_EQ(board->indexOfChild(page), 1);
+    EXPECT_TRUE(page->text(QAccessible::Name).startsWith("ISTRUZIONI\n\nCliccando"));
+    EXPECT_TRUE(page->text(QAccessible::Name).contains("F10 apre il menu"));
+    EXPECT_LT(board->childCount(), 1 + 1 + 20 + 25); // what lies under the page is not there
+    EXPECT_EQ(w.menuAction(mnuIstruzioni)->text(), "Esci da Istruzioni");
     page->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); // as a click
     EXPECT_FALSE(w.game().window.image2[28].visible);
     EXPECT_EQ(w.menuAction(mnuIstruzioni)->text(), "Istruzioni");
+    EXPECT_EQ(board->childCount(), 1 + 20 + 25);
 }

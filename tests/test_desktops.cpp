@@ -2,6 +2,7 @@
 // scale 2, and as a client of a Wayland compositor (weston) that maximises it.
 #include "qt/pictures.h"
 #include "view/device_pixels.h"
+#include "view/pointer_shape.h"
 #include "window_helpers.h"
 
 #include <QAction>
@@ -63,9 +64,8 @@ TEST(OnX11, PointsWithTheArrowsTipAtTheDisplayScale) {
         const ServerPointer p = PointerOnServer();
         ASSERT_EQ(p.height, side);
         // The hot spot is the arrow's tip: drawn, and the one pixel that leads in its direction.
-        const QPointF tipAt =
-            (QPointF(Pictures::PointerTip(cell.pointer)) + QPointF(0.5, 0.5)) * dpr;
-        const QPoint tip(static_cast<int>(tipAt.x()), static_cast<int>(tipAt.y()));
+        const OutlinePoint tipAt = PointerTipAt(cell.pointer, dpr);
+        const QPoint tip(int(tipAt.x), int(tipAt.y));
         EXPECT_EQ(QPoint(p.hotX, p.hotY), tip) << "arrow " << arrow;
         EXPECT_GT(p.alpha(p.hotX, p.hotY), 0) << "arrow " << arrow;
         int beyond = 0; // opaque pixels past the tip, the way the arrow points

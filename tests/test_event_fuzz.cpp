@@ -35,7 +35,7 @@ class Player {
         }
         if (roll < 60) {
             const int index = pick(29);
-            w_.board()->onClick({ElementRef::Image2, index});
+            w_.board()->front().click({ElementRef::Image2, index});
             return "Image2 click " + std::to_string(index);
         }
         if (roll < 80) {

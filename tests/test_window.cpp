@@ -1,3 +1,4 @@
+#include "view/pointer_shape.h"
 #include "window_helpers.h"
 
 #include <QAction>
@@ -63,7 +64,7 @@ TEST(Pictures, PointEachArrowTheWayItsLineTurns) {
                   {Pointer::ArrowLeft, {1, 7}},
                   {Pointer::ArrowRight, {13, 7}}};
     for (const auto& a : arrows) {
-        EXPECT_EQ(Pictures::PointerTip(a.p), a.tip);
+        EXPECT_EQ(PointerTip(a.p), (OutlinePoint{double(a.tip.x()), double(a.tip.y())}));
         const QCursor& cursor = pictures.cursor(a.p, 1);
         const QImage image = cursor.pixmap().toImage();
         EXPECT_EQ(image.size(), QSize(16, 16));
@@ -275,13 +276,18 @@ TEST(MainWindow, ShowsEveryMenuCommandWhateverTheMenuFont) {
     MainWindow w(GameOfSize(5));
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    QApplication::setFont(usual);
     ASSERT_GT(w.menuBar()->sizeHint().width(), 407); // wider than the design
-    for (QAction* a : w.menuBar()->actions())
-        EXPECT_LE(w.menuBar()->actionGeometry(a).right(), w.menuBar()->width())
-            << a->text().toStdString();
-    for (const QToolButton* more : w.menuBar()->findChildren<QToolButton*>())
-        EXPECT_FALSE(more->isVisible()); // no overflow button
+    for (bool page : {false, true}) { // and at the longest captions, "Esci da Istruzioni"
+        if (page) w.menuAction(mnuIstruzioni)->trigger();
+        QApplication::processEvents();
+        for (QAction* a : w.menuBar()->actions())
+            EXPECT_LE(w.menuBar()->actionGeometry(a).right(), w.menuBar()->width())
+                << a->text().toStdString();
+        for (const QToolButton* more : w.menuBar()->findChildren<QToolButton*>())
+            EXPECT_FALSE(more->isVisible()); // no overflow button
+    }
+    QApplication::setFont(usual);
+    w.menuAction(mnuIstruzioni)->trigger();
     EXPECT_EQ(w.board()->origin().x(), (w.board()->width() - 407) / 2);
     ClickArrow(w, 2);
     EXPECT_EQ(w.game().state.moveCount, 21);

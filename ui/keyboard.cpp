@@ -5,6 +5,20 @@
 
 namespace pirandella {
 
+std::optional<MenuId> ShortcutCommand(Key key) {
+    switch (key) {
+    case Key::CtrlZ:
+        return mnuAnnullaMossa;
+    case Key::CtrlN:
+    case Key::F2:
+        return mnuNS;
+    case Key::F1:
+        return mnuIstruzioni;
+    default:
+        return std::nullopt;
+    }
+}
+
 KeyResult KeyPress(Game& g, Key key) {
     switch (key) {
     case Key::Left:
@@ -18,6 +32,11 @@ KeyResult KeyPress(Game& g, Key key) {
     }
     case Key::F10:
         return KeyResult::OpenMenu;
+    case Key::CtrlZ:
+    case Key::CtrlN:
+    case Key::F2:
+    case Key::F1:
+        return KeyResult::Command;
     default:
         break;
     }

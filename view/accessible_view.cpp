@@ -10,7 +10,7 @@ std::pair<int, int> KeyOf(ElementRef ref) {
     return {static_cast<int>(ref.kind), ref.index};
 }
 
-AccessibleNode Node(const Game& g, ElementRef ref, bool boardHasKeys) {
+AccessibleNode Node(const Game& g, ElementRef ref) {
     const WindowModel& w = g.window;
     AccessibleNode n;
     n.ref = ref;
@@ -21,16 +21,32 @@ AccessibleNode Node(const Game& g, ElementRef ref, bool boardHasKeys) {
         n.role = AccessibleRole::Cell;
         n.name = TileName(g, ref.index);
     } else if (ref.index == WindowModel::instructions) {
-        n.name = instructionsName;
-        n.description = InstructionsText();
-        n.pressable = true; // a click closes it
+        n.name = InstructionsText(); // read as text; a press closes it
+        n.pressable = n.focusable = true;
     } else {
         n.role = AccessibleRole::Button;
         n.name = ArrowName(w, ref.index);
+        n.description = ArrowLineReport(g, ref.index);
         n.pressable = n.focusable = true;
-        n.focused = boardHasKeys && g.marker == ref.index;
     }
     return n;
+}
+
+// Shown and not covered by anything in front of it, such as the page.
+bool InSight(const Game& g, ElementRef ref) {
+    if (!IsVisible(g.window, ref)) return false;
+    const PixelRect r = PixelBounds(g.window, ref, g.screen.twipsPerPixel());
+    return HitTest(g.window, (2 * r.x + r.width - 1) / 2, (2 * r.y + r.height - 1) / 2,
+                   g.screen.twipsPerPixel()) == ref;
+}
+
+ElementRef FocusOf(const Game& g, bool arrowsShown) {
+    const ElementRef page{ElementRef::Image2, WindowModel::instructions};
+    if (IsVisible(g.window, page)) return page;
+    if (g.marker >= 0 && InSight(g, {ElementRef::Image2, g.marker}))
+        return {ElementRef::Image2, g.marker};
+    if (!arrowsShown && g.window.label1[0].visible) return {ElementRef::Label1, 0};
+    return {};
 }
 
 } // namespace
@@ -41,36 +57,46 @@ std::vector<AccessibleNode> AccessibleNodes(const Game& g, bool boardHasKeys) {
     if (w.label1[0].visible) refs.push_back({ElementRef::Label1, 0});
     if (w.image2[WindowModel::instructions].visible)
         refs.push_back({ElementRef::Image2, WindowModel::instructions});
-    for (int i = 0; i < WindowModel::arrowCount; ++i)
-        if (w.image2[i].visible) refs.push_back({ElementRef::Image2, i});
+    bool arrowsShown = false;
+    for (int i = 0; i < WindowModel::arrowCount; ++i) {
+        arrowsShown = arrowsShown || w.image2[i].visible;
+        if (InSight(g, {ElementRef::Image2, i})) refs.push_back({ElementRef::Image2, i});
+    }
     for (int i = 0; i < WindowModel::tileCount; ++i)
-        if (w.image1[i].visible) refs.push_back({ElementRef::Image1, i});
+        if (InSight(g, {ElementRef::Image1, i})) refs.push_back({ElementRef::Image1, i});
+    const ElementRef focus = boardHasKeys ? FocusOf(g, arrowsShown) : ElementRef{};
     std::vector<AccessibleNode> nodes;
-    for (const ElementRef& ref : refs) nodes.push_back(Node(g, ref, boardHasKeys));
+    for (const ElementRef& ref : refs) {
+        nodes.push_back(Node(g, ref));
+        nodes.back().focused = ref == focus;
+    }
     return nodes;
 }
 
-AccessibleChanges AccessibleWatch::look(const std::vector<AccessibleNode>& now) {
+AccessibleChanges AccessibleWatch::look(const std::vector<AccessibleNode>& now,
+                                        const std::string& announcement) {
     AccessibleChanges changes;
-    std::map<std::pair<int, int>, std::string> names;
-    ElementRef focus;
+    std::map<std::pair<int, int>, std::string> seen;
     for (const AccessibleNode& n : now) {
-        names[KeyOf(n.ref)] = n.name;
-        if (n.focused) focus = n.ref;
+        seen[KeyOf(n.ref)] = n.name;
+        if (n.focused) changes.focus = n.ref;
     }
     if (looked_) {
-        changes.reordered = names.size() != names_.size();
+        for (const auto& [key, before] : seen_)
+            if (!seen.count(key))
+                changes.removed.push_back({static_cast<ElementRef::Kind>(key.first), key.second});
         for (const AccessibleNode& n : now) {
-            const auto before = names_.find(KeyOf(n.ref));
-            if (before == names_.end())
-                changes.reordered = true;
+            const auto before = seen_.find(KeyOf(n.ref));
+            if (before == seen_.end())
+                changes.added.push_back(n.ref);
             else if (before->second != n.name)
                 changes.renamed.push_back(n.ref);
         }
-        if (focus != focus_) changes.focus = focus;
+        changes.focusMoved = changes.focus != focus_;
     }
-    names_ = std::move(names);
-    focus_ = focus;
+    changes.speak = announcement;
+    seen_ = std::move(seen);
+    focus_ = changes.focus;
     looked_ = true;
     return changes;
 }

@@ -1,7 +1,8 @@
 // What a screen reader finds on the board, as plain data that each front end hands to its
 // platform (AT-SPI through Qt, MSAA on Windows, ARIA in the browser): the message line, the
-// instructions page while it is shown, every visible arrow cell as a button that makes its move,
-// every visible tile as a cell with its place and letter. Hidden elements are not there.
+// instructions page while it is shown, every arrow cell as a button that makes its move, with
+// its line's letters as its description, every tile as a cell with its place and letter. What is
+// hidden, or covered by the page, is not there.
 #pragma once
 
 #include "engine/game.h"
@@ -18,30 +19,35 @@ struct AccessibleNode {
     ElementRef ref;
     AccessibleRole role = AccessibleRole::StaticText;
     std::string name;
-    std::string description; // the page's whole text; empty for the others
+    std::string description; // an arrow's line: "Colonna 3: G, A, T, T, O; 2 al posto giusto"
     bool pressable = false;  // a press does what a click does
     bool focusable = false;
-    bool focused = false; // the keyboard's marker is on it and the board has the keys
-    PixelRect bounds;     // layout pixels from the design's top-left corner
+    bool focused = false;
+    PixelRect bounds; // layout pixels from the design's top-left corner
     bool operator==(const AccessibleNode&) const = default;
 };
 
 // Front to back, as the eye meets them: the message line, the page, the arrows, the tiles.
+// While the board has the keys one node has the focus: the page while it is shown, else the
+// marked arrow, else, once the arrows are gone, the message line.
 std::vector<AccessibleNode> AccessibleNodes(const Game& g, bool boardHasKeys);
 
 // What changed since the last look, for the front end to tell the screen reader.
 struct AccessibleChanges {
-    std::vector<ElementRef> renamed; // still there, with another name
-    bool reordered = false;          // elements came or went
-    ElementRef focus;                // the arrow that took the focus; None when it did not move
+    std::vector<ElementRef> removed, added; // nodes that went, nodes that came
+    std::vector<ElementRef> renamed;        // still there, with another name
+    bool focusMoved = false;
+    ElementRef focus;  // the focused node; None: the board itself
+    std::string speak; // what the event has to say, beside what the focus says
 };
 
 class AccessibleWatch {
   public:
-    AccessibleChanges look(const std::vector<AccessibleNode>& now);
+    AccessibleChanges look(const std::vector<AccessibleNode>& now,
+                           const std::string& announcement = {});
 
   private:
-    std::map<std::pair<int, int>, std::string> names_;
+    std::map<std::pair<int, int>, std::string> seen_; // names
     bool looked_ = false;
     ElementRef focus_;
 };

@@ -1,7 +1,7 @@
 #include "view/painting.h"
 
+#include <algorithm>
 #include <cmath>
-#include <ranges>
 
 namespace pirandella {
 
@@ -80,7 +80,10 @@ void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const Pain
     c.drawPhoto(dpr > 1 ? Photo::Background2x : Photo::Background,
                 Scaled(at.originX, at.originY, photoWidth, photoHeight, dpr),
                 Scaled(at.originX, at.originY, at.designWidth, at.designHeight, dpr));
-    for (const ElementRef& ref : StackingOrder() | std::views::reverse) {
+    // Back to front. (No std::views::reverse: Emscripten's standard library lacks it.)
+    const std::vector<ElementRef>& order = StackingOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const ElementRef& ref = *it;
         if (ref.kind == ElementRef::Label1)
             PaintLabel(c, w.label1[ref.index], at);
         else
@@ -91,6 +94,21 @@ void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const Pain
     if (!MarkerShows(w, at.twipsPerPixel, marker)) return;
     const PixelRect cell = PixelBounds(w, {ElementRef::Image2, marker}, at.twipsPerPixel);
     c.drawMarker(Scaled(at.originX + cell.x, at.originY + cell.y, cell.width, cell.height, dpr));
+}
+
+PaintSetup CentredSetup(const Game& g, double devicePixelRatio, BoxF area, int designWidth,
+                        int designHeight) {
+    PaintSetup at;
+    at.devicePixelRatio = devicePixelRatio;
+    at.twipsPerPixel = g.screen.twipsPerPixel();
+    at.originX =
+        static_cast<int>(area.x) + std::max(0, (static_cast<int>(area.width) - designWidth) / 2);
+    at.originY =
+        static_cast<int>(area.y) + std::max(0, (static_cast<int>(area.height) - designHeight) / 2);
+    at.area = area;
+    at.designWidth = designWidth;
+    at.designHeight = designHeight;
+    return at;
 }
 
 ElementRef ElementAtDevicePixel(const WindowModel& w, const PaintSetup& at, double x, double y) {

@@ -4,6 +4,7 @@
 // device pixels at any display scale.
 #pragma once
 
+#include "engine/game.h"
 #include "view/device_pixels.h"
 #include "view/outlines.h"
 
@@ -64,6 +65,11 @@ struct PaintSetup {
 
 // The photograph's size in layout pixels; its top-left corner is the design's.
 inline constexpr int photoWidth = 410, photoHeight = 456;
+
+// The design centred in an area of the window (layout pixels from the window's corner), never
+// left of or above the area's corner.
+PaintSetup CentredSetup(const Game& g, double devicePixelRatio, BoxF area, int designWidth,
+                        int designHeight);
 
 // Colours of the design.
 inline constexpr Colour surroundColour{10, 22, 8}; // the photograph's darkest green

@@ -14,13 +14,23 @@ std::string ArrowName(const WindowModel& w, int index);
 // "Riga 2, colonna 3: T, al posto giusto" for a tile in its solution place, else without the
 // last words. Empty for a tile the board does not use.
 std::string TileName(const Game& g, int tile);
+// "Colonna 3: G, A, T, T, O; 2 al posto giusto": a line's letters, top to bottom or left to
+// right, and how many of them stand in their place.
+std::string LineReport(const Game& g, bool column, int line);
+// The report of the line an arrow cell turns.
+std::string ArrowLineReport(const Game& g, int arrow);
+// After an undo: "Mossa annullata. " and the report of the line it turned back.
+std::string UndoReport(const Game& g, int moveCode);
+// At the end of the solution: "Soluzione: " and the names row by row.
+std::string SolutionReport(const Game& g);
 // The words of the instructions page: its heading, then its paragraphs.
 inline constexpr const char* instructionsHeading = "ISTRUZIONI";
-inline constexpr const char* instructionsParagraphs[3] = {
-    "Cliccando sulle caselle ai lati della tabella si fa ruotare il contenuto delle righe e delle "
-    "colonne nella direzione indicata dal puntatore del mouse.",
+inline constexpr const char* instructionsParagraphs[4] = {
+    ("Cliccando sulle caselle ai lati della tabella si fa ruotare il contenuto delle righe e delle "
+     "colonne nella direzione indicata dal puntatore del mouse."), // one paragraph in two pieces
     "Le lettere che si trovano al posto giusto diventano rosse su fondo trasparente.",
-    "Il gioco termina quando tutti i nomi di animali sono stati trovati e messi al loro posto."};
+    "Il gioco termina quando tutti i nomi di animali sono stati trovati e messi al loro posto.",
+    "Da tastiera: le frecce scelgono la casella, Invio ruota, Ctrl+Z annulla, F10 apre il menu."};
 std::string InstructionsText();
 // Names of the board as a whole and of the instructions page.
 inline constexpr const char* boardName = "Tabellone";

@@ -48,6 +48,12 @@ WindowModel DesignWindow() {
     return w;
 }
 
+const std::array<std::vector<std::string>, 4>& MenuCaptions() {
+    static const std::array<std::vector<std::string>, 4> captions{
+        {{"Soluzione"}, {"Nuovo schema"}, {"Istruzioni", "Esci da Istruzioni"}, {"Annulla mossa"}}};
+    return captions;
+}
+
 int ArrowLine(const WindowModel& w, int index) {
     int line = 0;
     for (int i = index / 7 * 7; i <= index; ++i)

@@ -79,6 +79,10 @@ struct WindowModel {
 // The window as designed, at 12 twips per pixel.
 WindowModel DesignWindow();
 
+// Every caption each command can show, in menu-bar order: "Istruzioni" reads "Esci da
+// Istruzioni" while the page is shown. A menu bar is made wide enough for the longest.
+const std::array<std::vector<std::string>, 4>& MenuCaptions();
+
 // The line an arrow cell turns: its place among the visible arrows of its group, from 1, so the
 // hidden arrows of a smaller board are skipped. Groups of seven: above, right, left, below.
 int ArrowLine(const WindowModel& w, int index);

@@ -64,21 +64,30 @@ HRESULT BoardAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT
     return E_NOTIMPL;
 }
 
-// The node a child id names, or none (for the board itself, a bad id or a closed window).
+// The node a child id names, or none (for the board itself, a bad id or a closed window). After
+// the nodes comes one more child once the game has said something: an alert holding its words.
 class NodeLookup {
   public:
     NodeLookup(MainWindow* window, const VARIANT& child) {
         if (!window) return;
         nodes_ = AccessibleNodes(window->game(), window->boardHasKeys());
-        if (child.vt == VT_I4 && child.lVal >= 1 && child.lVal <= static_cast<LONG>(nodes_.size()))
+        said_ = window->said();
+        const LONG count = static_cast<LONG>(nodes_.size());
+        if (child.vt == VT_I4 && child.lVal >= 1 && child.lVal <= count)
             node_ = &nodes_[child.lVal - 1];
+        alert_ = child.vt == VT_I4 && child.lVal == count + 1 && !said_.empty();
     }
     const AccessibleNode* node() const { return node_; }
+    bool alert() const { return alert_; }
+    const std::string& said() const { return said_; }
     const std::vector<AccessibleNode>& all() const { return nodes_; }
+    long childCount() const { return static_cast<long>(nodes_.size() + (said_.empty() ? 0 : 1)); }
 
   private:
     std::vector<AccessibleNode> nodes_;
+    std::string said_;
     const AccessibleNode* node_ = nullptr;
+    bool alert_ = false;
 };
 
 HRESULT BoardAccessible::get_accParent(IDispatch** parent) {
@@ -91,14 +100,15 @@ HRESULT BoardAccessible::get_accParent(IDispatch** parent) {
 
 HRESULT BoardAccessible::get_accChildCount(long* count) {
     if (!count) return E_POINTER;
-    *count = window_ ? static_cast<long>(AccessibleNodes(window_->game(), false).size()) : 0;
+    *count = NodeLookup(window_, VARIANT{}).childCount();
     return S_OK;
 }
 
 HRESULT BoardAccessible::get_accChild(VARIANT child, IDispatch** object) {
     if (!object) return E_POINTER;
     *object = nullptr;
-    return NodeLookup(window_, child).node() ? S_FALSE : E_INVALIDARG; // simple elements
+    const NodeLookup found(window_, child);
+    return found.node() || found.alert() ? S_FALSE : E_INVALIDARG; // simple elements
 }
 
 HRESULT BoardAccessible::get_accName(VARIANT child, BSTR* name) {
@@ -110,6 +120,10 @@ HRESULT BoardAccessible::get_accName(VARIANT child, BSTR* name) {
         return S_OK;
     }
     const NodeLookup found(window_, child);
+    if (found.alert()) {
+        *name = Bstr(found.said());
+        return S_OK;
+    }
     if (!found.node()) return E_INVALIDARG;
     *name = Bstr(found.node()->name);
     return S_OK;
@@ -137,6 +151,10 @@ HRESULT BoardAccessible::get_accRole(VARIANT child, VARIANT* role) {
         return S_OK;
     }
     const NodeLookup found(window_, child);
+    if (found.alert()) {
+        role->lVal = ROLE_SYSTEM_ALERT;
+        return S_OK;
+    }
     if (!found.node()) {
         role->vt = VT_EMPTY;
         return E_INVALIDARG;
@@ -164,6 +182,10 @@ HRESULT BoardAccessible::get_accState(VARIANT child, VARIANT* state) {
         return S_OK;
     }
     const NodeLookup found(window_, child);
+    if (found.alert()) {
+        state->lVal = STATE_SYSTEM_READONLY;
+        return S_OK;
+    }
     if (!found.node()) return E_INVALIDARG;
     if (found.node()->focusable) state->lVal |= STATE_SYSTEM_FOCUSABLE;
     if (found.node()->focused) state->lVal |= STATE_SYSTEM_FOCUSED;
@@ -230,6 +252,10 @@ HRESULT BoardAccessible::accLocation(long* left, long* top, long* width, long* h
         GetClientRect(window_->handle(), &r);
     } else {
         const NodeLookup found(window_, child);
+        if (found.alert()) { // words, with no place of their own
+            *left = *top = *width = *height = 0;
+            return S_OK;
+        }
         if (!found.node()) return E_INVALIDARG;
         const double dpr = window_->setup().devicePixelRatio;
         const PixelRect& b = found.node()->bounds;

@@ -20,9 +20,6 @@ constexpr UINT firstCommand = IDM_FIRST_COMMAND; // menu command i is firstComma
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr double baseDpi = 96;
 
-void (*const menuHandlers[4])(Game&) = {mnuSoluzione_Click, mnuNS_Click, mnuIstruzioni_Click,
-                                        mnuAnnullaMossa_Click};
-
 void RegisterClassOnce(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW c{};
     if (GetClassInfoExW(instance, windowClass, &c)) return;
@@ -39,7 +36,12 @@ void RegisterClassOnce(HINSTANCE instance, WNDPROC procedure) {
     RegisterClassExW(&c);
 }
 
-std::optional<Key> KeyOf(WPARAM virtualKey) {
+std::optional<Key> KeyOf(WPARAM virtualKey, bool control) {
+    if (control) {
+        if (virtualKey == 'Z') return Key::CtrlZ;
+        if (virtualKey == 'N') return Key::CtrlN;
+        return std::nullopt;
+    }
     switch (virtualKey) {
     case VK_LEFT:
         return Key::Left;
@@ -57,6 +59,10 @@ std::optional<Key> KeyOf(WPARAM virtualKey) {
         return Key::Escape;
     case VK_F10:
         return Key::F10;
+    case VK_F1:
+        return Key::F1;
+    case VK_F2:
+        return Key::F2;
     default:
         return std::nullopt;
     }
@@ -100,7 +106,7 @@ MainWindow::MainWindow(HINSTANCE instance, Game game)
     }
     SetWindowPos(hwnd_, nullptr, x == CW_USEDEFAULT ? 0 : x, y == CW_USEDEFAULT ? 0 : y, outer.cx,
                  outer.cy, SWP_NOZORDER | SWP_NOACTIVATE | (x == CW_USEDEFAULT ? SWP_NOMOVE : 0));
-    reflect();
+    front_.reflect();
 }
 
 MainWindow::~MainWindow() {
@@ -175,12 +181,12 @@ LRESULT MainWindow::on(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (HIWORD(wParam) == 0 && LOWORD(wParam) >= firstCommand &&
             LOWORD(wParam) < firstCommand + 4) {
-            handle(menuHandlers[LOWORD(wParam) - firstCommand]);
+            front_.menu(static_cast<MenuId>(LOWORD(wParam) - firstCommand));
             return 0;
         }
         break;
     case WM_TIMER:
-        if (wParam == timerId) handle(Timer1_Timer);
+        if (wParam == timerId) front_.tick();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP: {
@@ -188,15 +194,12 @@ LRESULT MainWindow::on(UINT message, WPARAM wParam, LPARAM lParam) {
             ElementAtDevicePixel(game_.window, setup(), static_cast<short>(LOWORD(lParam)) + 0.5,
                                  static_cast<short>(HIWORD(lParam)) + 0.5);
         if (message == WM_LBUTTONDOWN) {
-            pressed_ = at;
+            front_.press(at);
             SetCapture(hwnd_);
-            return 0;
+        } else {
+            ReleaseCapture();
+            front_.release(at);
         }
-        // A click is a press and a release on the same element.
-        const ElementRef pressed = pressed_;
-        pressed_ = {};
-        ReleaseCapture();
-        if (pressed.kind != ElementRef::None && at == pressed) click(pressed);
         return 0;
     }
     case WM_SETCURSOR:
@@ -212,16 +215,16 @@ LRESULT MainWindow::on(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_KEYDOWN:
-        key(wParam, false);
-        return 0;
-    case WM_SYSKEYDOWN:
-        if (wParam == VK_F10) key(wParam, true);
-        break; // Windows opens the menu bar for F10 and Alt
+        if (key(wParam)) return 0;
+        break;
+    case WM_SYSKEYDOWN: // F10; Windows itself opens the menu bar for Alt
+        if (wParam == VK_F10 && key(wParam)) return 0;
+        break;
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP:
         menuOpen_ = message == WM_ENTERMENULOOP;
         InvalidateRect(hwnd_, nullptr, FALSE); // the marker shows only while the board has the keys
-        announceChanges();
+        tellScreenReader({});
         break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -250,7 +253,6 @@ LRESULT MainWindow::on(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DESTROY:
         KillTimer(hwnd_, timerId);
-        timerRunning_ = false;
         if (accessible_) accessible_->detach();
         accessible_ = nullptr;
         PostQuitMessage(0);
@@ -285,81 +287,65 @@ void MainWindow::paint(HDC dc) {
     SelectObject(bufferDc_, old);
 }
 
-void MainWindow::click(ElementRef ref) {
-    if (ref.kind != ElementRef::Image2) return; // tiles and the label have no click handler
-    Image2_Click(game_, ref.index);
-    reflect();
+// Arrow keys move the marker, Enter or Space turns its line or closes the page, Ctrl+Z, Ctrl+N,
+// F1 and F2 run their commands; F10 opens the menu bar, and Alt does so by Windows' own doing.
+bool MainWindow::key(WPARAM virtualKey) {
+    const bool control = GetKeyState(VK_CONTROL) < 0;
+    const std::optional<Key> k = KeyOf(virtualKey, control);
+    return k && front_.key(*k);
 }
 
-void MainWindow::handle(void (*handler)(Game&)) {
-    handler(game_);
-    reflect();
+void MainWindow::openMenuBar() {
+    PostMessageW(hwnd_, WM_SYSCOMMAND, SC_KEYMENU, 0); // as Alt does: the first command chosen
 }
 
-// Arrow keys move the marker, Enter or Space turns its line or closes the page; F10 and Alt
-// open the menu bar, which Windows does itself.
-void MainWindow::key(WPARAM virtualKey, bool system) {
-    const std::optional<Key> k = KeyOf(virtualKey);
-    if (!k) return;
-    const KeyResult result = KeyPress(game_, *k);
-    if (result == KeyResult::OpenMenu && !system) PostMessageW(hwnd_, WM_SYSCOMMAND, SC_KEYMENU, 0);
-    if (result != KeyResult::Unused) reflect();
+void MainWindow::showCaption(MenuId id, const std::string& caption) {
+    ModifyMenuW(menu_, firstCommand + id, MF_BYCOMMAND | MF_STRING, firstCommand + id,
+                Widen(caption).c_str());
+    if (hwnd_) DrawMenuBar(hwnd_);
 }
 
-// The label sizes itself to its caption, its top-left corner staying where it is; measured in
-// pixels of 96 dpi, the layout's unit.
-void MainWindow::fitLabelToCaption() {
-    LabelElement& label = game_.window.label1[0];
-    if (label.caption == fittedCaption_) return; // measured once per caption, not per event
-    fittedCaption_ = label.caption;
-    HDC dc = CreateCompatibleDC(nullptr);
-    const SIZE size = TextSize(dc, pictures_.font(label.fontName, label.fontSize * baseDpi / 72),
-                               Widen(label.caption));
-    DeleteDC(dc);
-    label.width = static_cast<float>(size.cx * game_.screen.twipsPerPixelX);
-    label.height = static_cast<float>(size.cy * game_.screen.twipsPerPixelY);
-}
-
-void MainWindow::reflect() {
+void MainWindow::runTimer(bool running, int intervalMs) {
     if (!hwnd_) return;
-    const WindowModel& w = game_.window;
-    wchar_t shown[128];
-    for (UINT id = 0; id < 4; ++id) {
-        const std::wstring caption = Widen(w.menu[id].caption);
-        GetMenuStringW(menu_, firstCommand + id, shown, 128, MF_BYCOMMAND);
-        if (caption != shown) {
-            ModifyMenuW(menu_, firstCommand + id, MF_BYCOMMAND | MF_STRING, firstCommand + id,
-                        caption.c_str());
-            DrawMenuBar(hwnd_);
-        }
-    }
-    if (w.timer1.enabled != timerRunning_) {
-        if (w.timer1.enabled)
-            SetTimer(hwnd_, timerId, static_cast<UINT>(w.timer1.interval), nullptr);
-        else
-            KillTimer(hwnd_, timerId);
-        timerRunning_ = w.timer1.enabled;
-    }
-    fitLabelToCaption();
-    InvalidateRect(hwnd_, nullptr, FALSE);
-    announceChanges();
+    if (running)
+        SetTimer(hwnd_, timerId, static_cast<UINT>(intervalMs), nullptr);
+    else
+        KillTimer(hwnd_, timerId);
 }
 
-// Tells a screen reader what changed: a new message, new letters, arrows that came or went, the
-// marker on another arrow.
-void MainWindow::announceChanges() {
+// Measured in pixels of 96 dpi, the layout's unit.
+Platform::TextSize MainWindow::measureText(const std::string& utf8, const std::string& fontName,
+                                           float points) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    const SIZE size = LineSize(dc, pictures_.font(fontName, points * baseDpi / 72), Widen(utf8));
+    DeleteDC(dc);
+    return {static_cast<double>(size.cx), static_cast<double>(size.cy)};
+}
+
+void MainWindow::repaint() {
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+// Tells a screen reader what changed: nodes that came or went, new names, the focus on another
+// node, and what the event has to say, as an alert.
+void MainWindow::tellScreenReader(const std::string& announcement) {
+    if (!hwnd_) return;
     const std::vector<AccessibleNode> nodes = AccessibleNodes(game_, boardHasKeys());
-    const AccessibleChanges changes = watch_.look(nodes);
+    const AccessibleChanges changes = watch_.look(nodes, announcement);
     auto childId = [&](ElementRef ref) -> LONG {
         for (std::size_t i = 0; i < nodes.size(); ++i)
             if (nodes[i].ref == ref) return static_cast<LONG>(i + 1);
         return CHILDID_SELF;
     };
-    if (changes.reordered) NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+    if (!changes.removed.empty() || !changes.added.empty())
+        NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd_, OBJID_CLIENT, CHILDID_SELF);
     for (const ElementRef& ref : changes.renamed)
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, childId(ref));
-    if (changes.focus.kind != ElementRef::None)
+    if (changes.focusMoved && boardHasKeys())
         NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, childId(changes.focus));
+    if (changes.speak.empty()) return;
+    said_ = changes.speak; // the alert after the nodes
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, hwnd_, OBJID_CLIENT, static_cast<LONG>(nodes.size() + 1));
 }
 
 } // namespace pirandella

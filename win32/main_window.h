@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/game.h"
+#include "ui/front_end.h"
 #include "view/accessible_view.h"
 #include "view/painting.h"
 #include "win32/pictures.h"
@@ -17,10 +18,10 @@ class BoardAccessible;
 // Windows scales from; the monitor's own DPI is the display scale over that.
 ScreenMetrics MeasureScreen();
 
-class MainWindow {
+class MainWindow : public Platform {
   public:
     MainWindow(HINSTANCE instance, Game game);
-    ~MainWindow();
+    ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -31,31 +32,37 @@ class MainWindow {
     // Whether the board has the keys (the window is active and its menu bar is not open).
     bool boardHasKeys() const;
     // A press of an element as a click on it: what the screen reader's default action does.
-    void click(ElementRef ref);
+    void click(ElementRef ref) { front_.click(ref); }
+    // What the game last said, for the screen reader; empty before it has said anything.
+    const std::string& said() const { return said_; }
+
+    // What the core asks of the platform.
+    void showCaption(MenuId id, const std::string& caption) override;
+    void runTimer(bool running, int intervalMs) override;
+    TextSize measureText(const std::string& utf8, const std::string& fontName,
+                         float points) override;
+    void repaint() override;
+    void tellScreenReader(const std::string& announcement) override;
+    void openMenuBar() override;
 
   private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT on(UINT message, WPARAM wParam, LPARAM lParam);
     void paint(HDC dc);
-    void handle(void (*handler)(Game&));
-    void key(WPARAM virtualKey, bool system);
-    void reflect();
-    void fitLabelToCaption();
-    void announceChanges();
+    bool key(WPARAM virtualKey);
     // The window's outer size for the client area at the current DPI, and the chrome around it.
     SIZE outerSize() const;
     void measureChrome();
 
     Game game_;
+    FrontEnd front_{game_, *this};
     Pictures pictures_;
     HWND hwnd_ = nullptr;
     HMENU menu_ = nullptr;
     int dpi_ = 96;
-    bool timerRunning_ = false;
     bool menuOpen_ = false;
-    std::string fittedCaption_;
-    ElementRef pressed_;
     AccessibleWatch watch_;
+    std::string said_;
     BoardAccessible* accessible_ = nullptr;
     // The back buffer, kept between paints.
     HDC bufferDc_ = nullptr;

@@ -1,5 +1,6 @@
 #include "win32/pictures.h"
 
+#include "view/pointer_shape.h"
 #include "win32/resources.h"
 #include "win32/text.h"
 
@@ -50,55 +51,36 @@ PixelImage DecodeJpeg(std::string_view bytes) {
     return image;
 }
 
-// Maps a point of the arrow pointing down to the arrow pointing the given way.
-OutlinePoint Turn(Pointer p, OutlinePoint q) {
-    switch (p) {
-    case Pointer::ArrowUp:
-        return {q.x, 14 - q.y};
-    case Pointer::ArrowRight:
-        return {q.y, q.x};
-    case Pointer::ArrowLeft:
-        return {14 - q.y, q.x};
-    default:
-        return q;
-    }
-}
-
-// A line one pixel of the design wide through the centres of the points, square at its ends,
-// as rectangles that the non-zero rule joins into one shape.
-Outline Stroke(Pointer p, const std::vector<OutlinePoint>& line, double scale) {
+// A closed line one pixel of the design wide through the centres of its points, square at its
+// ends, as rectangles that the non-zero rule joins into one shape.
+Outline Stroke(const PointerLine& line, double scale) {
     Outline o;
     o.fill = Outline::Fill::NonZero;
     const double h = 0.5;
-    for (std::size_t i = 0; i + 1 < line.size(); ++i) {
-        const OutlinePoint a = Turn(p, line[i]), b = Turn(p, line[i + 1]);
+    for (std::size_t i = 0; i + 1 < line.points.size(); ++i) {
+        const OutlinePoint a = line.points[i], b = line.points[i + 1];
         const double len = std::hypot(b.x - a.x, b.y - a.y);
+        if (len == 0) continue;
         const double dx = (b.x - a.x) / len * h, dy = (b.y - a.y) / len * h;
         const OutlinePoint corners[4] = {{a.x - dx - dy, a.y - dy + dx},
                                          {b.x + dx - dy, b.y + dy + dx},
                                          {b.x + dx + dy, b.y + dy - dx},
                                          {a.x - dx + dy, a.y - dy - dx}};
-        o.steps.push_back(Outline::Step::Move);
-        o.points.push_back({(corners[0].x + 0.5) * scale, (corners[0].y + 0.5) * scale});
-        for (int k = 1; k < 4; ++k) {
-            o.steps.push_back(Outline::Step::Line);
+        for (int k = 0; k < 4; ++k) {
+            o.steps.push_back(k == 0 ? Outline::Step::Move : Outline::Step::Line);
             o.points.push_back({(corners[k].x + 0.5) * scale, (corners[k].y + 0.5) * scale});
         }
     }
     return o;
 }
 
-// A hollow block arrow in a 16 x 16 cell: a black outline with a light grey inner line.
+// The pointer's lines, the outline first, at the window's scale.
 PixelImage DrawPointer(Pointer p, double scale) {
-    static const std::vector<OutlinePoint> outer{{5, 0},  {9, 0}, {9, 7}, {13, 7},
-                                                 {7, 13}, {1, 7}, {5, 7}, {5, 0}};
-    static const std::vector<OutlinePoint> inner{{6, 1},  {8, 1}, {8, 8}, {11, 8},
-                                                 {7, 12}, {3, 8}, {6, 8}, {6, 1}};
-    const int side = static_cast<int>(std::lround(16 * scale));
+    const int side = static_cast<int>(std::lround(pointerSize * scale));
     PixelImage image{side, side, std::vector<std::uint32_t>(static_cast<std::size_t>(side) * side)};
     PixelSurface s = image.surface();
-    BlendMask(s, FillCoverage(Stroke(p, outer, scale), 0, 0, 1, s.rect()), {0, 0, 0});
-    BlendMask(s, FillCoverage(Stroke(p, inner, scale), 0, 0, 1, s.rect()), {200, 200, 200});
+    for (const PointerLine& line : PointerLines(p))
+        BlendMask(s, FillCoverage(Stroke(line, scale), 0, 0, 1, s.rect()), line.colour);
     return image;
 }
 
@@ -140,11 +122,6 @@ HCURSOR MakeCursor(const PixelImage& picture, POINT hotSpot) {
 }
 
 } // namespace
-
-POINT PointerTip(Pointer p) {
-    const OutlinePoint tip = Turn(p, {7, 13});
-    return {static_cast<LONG>(tip.x), static_cast<LONG>(tip.y)};
-}
 
 Pictures::~Pictures() {
     for (const auto& [key, font] : fonts_) DeleteObject(font);
@@ -208,10 +185,8 @@ HCURSOR Pictures::cursor(Pointer p, int dpi) {
     const auto key = std::pair(p, dpi);
     if (auto found = cursors_.find(key); found != cursors_.end()) return found->second;
     const double scale = dpi / 96.0;
-    const POINT tip = PointerTip(p);
-    // The tip's device pixel at this DPI.
-    const POINT hot{static_cast<LONG>((tip.x + 0.5) * scale),
-                    static_cast<LONG>((tip.y + 0.5) * scale)};
+    const OutlinePoint tip = PointerTipAt(p, scale); // the hot spot
+    const POINT hot{static_cast<LONG>(tip.x), static_cast<LONG>(tip.y)};
     return cursors_.emplace(key, MakeCursor(DrawPointer(p, scale), hot)).first->second;
 }
 

@@ -48,7 +48,4 @@ class Pictures {
     std::map<std::pair<Pointer, int>, HCURSOR> cursors_;
 };
 
-// The tip of an arrow pointer, in pixels of its 16 x 16 picture.
-POINT PointerTip(Pointer p);
-
 } // namespace pirandella

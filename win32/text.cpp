@@ -11,7 +11,7 @@ std::wstring Widen(const std::string& utf8) {
     return wide;
 }
 
-SIZE TextSize(HDC dc, HFONT font, const std::wstring& text) {
+SIZE LineSize(HDC dc, HFONT font, const std::wstring& text) {
     const HGDIOBJ old = SelectObject(dc, font);
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -23,7 +23,7 @@ SIZE TextSize(HDC dc, HFONT font, const std::wstring& text) {
 }
 
 CoverageMask TextCoverage(HDC dc, HFONT font, const std::wstring& text) {
-    SIZE size = TextSize(dc, font, text);
+    SIZE size = LineSize(dc, font, text);
     // Room for letters that reach past their advance (an italic's overhang, a final "f").
     size.cx += size.cy / 2;
     CoverageMask mask{{0, 0, static_cast<int>(size.cx), static_cast<int>(size.cy)}, {}};

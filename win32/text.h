@@ -12,7 +12,7 @@ namespace pirandella {
 
 std::wstring Widen(const std::string& utf8);
 // The text's advance width and line height in the font's pixels.
-SIZE TextSize(HDC dc, HFONT font, const std::wstring& text);
+SIZE LineSize(HDC dc, HFONT font, const std::wstring& text);
 // The text drawn from its line box's top-left corner, which the mask's box starts at (0, 0).
 CoverageMask TextCoverage(HDC dc, HFONT font, const std::wstring& text);
 

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the browser version and measures it in headless Chromium: size gzipped, the whole first
+# load, the first paint and the playback's tick spacing (median of 11 first visits; RUNS=n for
+# another count). Prints one table.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/common.sh
+source scripts/web_common.sh
+ensure_packages "${web_packages[@]}" "${web_test_packages[@]}"
+build_web build-web >/dev/null
+step "Installing playwright-core from web/package-lock.json"
+npm ci --prefix web --no-audit --no-fund
+step "Measuring in headless Chromium"
+node bench/web_bench.mjs

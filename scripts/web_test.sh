@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The browser version's tests, run by the test command: the core tests compiled to WebAssembly
+# under Node, and one test of the page in headless Chromium at device pixel ratio 1 and 2. On a
+# fresh Debian 12 this takes about three minutes on two cores, most of it installing Emscripten
+# and Chromium.
+source "$(dirname "$0")/common.sh"
+source scripts/web_common.sh
+ensure_packages "${web_packages[@]}" "${web_test_packages[@]}"
+build_web build-web -DPIRANDELLA_WEB_TESTS=ON
+step "Running the core tests under Node"
+ctest --test-dir build-web --output-on-failure --parallel "$(nproc)"
+step "Installing playwright-core from web/package-lock.json"
+npm ci --prefix web --no-audit --no-fund
+step "Running the browser test in headless Chromium (screenshots in build-web/screenshots/)"
+node --test web/tests/

@@ -1,0 +1,58 @@
+// What every front end does the same way: each event goes to its handler, and the window is then
+// brought in line with the model: the menu captions, the timer, the message line's size, the
+// picture and the screen reader. The platform supplies only what it alone can do.
+#pragma once
+
+#include "engine/game.h"
+#include "ui/keyboard.h"
+
+#include <array>
+
+namespace pirandella {
+
+class Platform {
+  public:
+    struct TextSize {
+        double width = 0, height = 0; // pixels of the layout
+    };
+    virtual ~Platform() = default;
+    virtual void showCaption(MenuId id, const std::string& caption) = 0;
+    virtual void runTimer(bool running, int intervalMs) = 0;
+    // A line of text in the named font: its advance and its line height.
+    virtual TextSize measureText(const std::string& utf8, const std::string& fontName,
+                                 float points) = 0;
+    virtual void repaint() = 0;
+    // What changed, and what the event has to say (empty when nothing).
+    virtual void tellScreenReader(const std::string& announcement) = 0;
+    virtual void openMenuBar() = 0; // the keys go to the menu bar, its first command chosen
+};
+
+class FrontEnd {
+  public:
+    FrontEnd(Game& game, Platform& platform) : game_(game), platform_(platform) {}
+
+    void click(ElementRef ref);
+    void menu(MenuId id);
+    void tick();
+    bool key(Key key); // false when the key does nothing here
+    // A click is a press and a release of the mouse on the same element.
+    void press(ElementRef ref) { pressed_ = ref; }
+    void release(ElementRef ref);
+    // Brings the window in line with the model; runs after each event.
+    void reflect(const std::string& announcement = {});
+
+  private:
+    void fitLabel();
+    // After a click or a key on an arrow: the report of the line it turned, if it turned one and
+    // the puzzle goes on.
+    std::string moveReport(int arrow, int movesBefore) const;
+
+    Game& game_;
+    Platform& platform_;
+    std::array<std::string, 4> captions_; // as last shown
+    bool timerRunning_ = false;
+    std::string fitted_; // the caption the message line was last sized to
+    ElementRef pressed_;
+};
+
+} // namespace pirandella

@@ -1,0 +1,26 @@
+// The arrow cells' mouse pointers: a hollow block arrow in a 16 x 16 cell, a black outline with a
+// light grey line inside, pointing the way the cell's line turns. Every front end draws it at the
+// screen's own scale from these lines, through pixel centres, one pixel wide.
+#pragma once
+
+#include "view/painting.h"
+
+#include <array>
+
+namespace pirandella {
+
+inline constexpr int pointerSize = 16; // pixels of the layout
+
+struct PointerLine {
+    std::array<OutlinePoint, 8> points; // a closed polyline, in pixels from the cell's corner
+    Colour colour;
+};
+
+// The outline first, then the inner line.
+std::array<PointerLine, 2> PointerLines(Pointer p);
+// The pixel at the arrow's tip: the pointer's hot spot.
+OutlinePoint PointerTip(Pointer p);
+// The tip's device pixel in a pointer drawn at a display scale.
+OutlinePoint PointerTipAt(Pointer p, double devicePixelRatio);
+
+} // namespace pirandella

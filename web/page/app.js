@@ -1,0 +1,297 @@
+// The browser's front end: one game in WebAssembly, its board painted on a canvas at the device
+// pixel ratio, its four commands as the menu bar's buttons, its timer, its keys and what a screen
+// reader finds. The game's own front end turns each event into the handler's call and then asks
+// this page, its platform, to show what changed: captions, timer, text sizes, the picture and the
+// screen reader's nodes.
+import { BoardCanvas, fontCss, outlinePaths } from './board_canvas.js';
+import { arrowCursors } from './pointers.js';
+import { ScreenReaderView, parseNodes } from './screen_reader.js';
+
+const Letters = 0;
+const Page = 1;
+const instructions = 228; // the instructions page, Image2(28), as the binding numbers elements
+// KeyboardEvent.key to the core's Key: the keys that play on the board, then the shortcuts,
+// which run their menu commands wherever the keys are.
+const keys = {
+  ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, ' ': 5, Escape: 6, F10: 7,
+};
+const shortcuts = { 'Control+z': 8, 'Control+n': 9, F1: 10, F2: 11 };
+
+function keyOf(e) {
+  if (e.altKey || e.metaKey) return undefined;
+  if (e.ctrlKey) return shortcuts[`Control+${e.key.toLowerCase()}`];
+  return shortcuts[e.key] ?? keys[e.key];
+}
+
+// What the page loaded itself, for the service worker to keep.
+const loaded = new Set();
+
+async function fetchBytes(url) {
+  loaded.add(url);
+  const response = await fetch(url);
+  if (!response.ok) throw new Error(`pirandella: ${url} could not be loaded (${response.status})`);
+  return new Uint8Array(await response.arrayBuffer());
+}
+
+function loadImage(url) {
+  loaded.add(url);
+  const image = new Image();
+  image.src = url;
+  return image.decode().then(() => image);
+}
+
+async function loadFont() {
+  const face = new FontFace('pirandella serif', 'url(serif.woff2)');
+  document.fonts.add(await face.load());
+}
+
+class WebGame {
+  constructor(module) {
+    const m = module;
+    this.m = module;
+    const now = new Date();
+    this.handle = module._web_create(now.getTime() / 1000, now.getHours(), now.getMinutes(),
+      now.getSeconds(), screen.width, screen.height);
+    this.canvas = document.getElementById('canvas');
+    this.board = document.getElementById('board');
+    this.menu = [...document.querySelectorAll('#menubar button')];
+    this.outlines = [[], null];
+    this.photos = [null, null];
+    this.painter = new BoardCanvas(this.canvas, this.photos, this.outlines);
+    this.reader = new ScreenReaderView(document.getElementById('overlay'), this.board,
+      (element) => m._web_click(this.handle, element));
+    this.cursors = arrowCursors(this.canvas, (p) => this.text(m._web_pointer_shape(this.handle, p)));
+    this.timer = 0;
+    this.devicePixels = null; // the canvas's size in device pixels, when the browser tells it
+    module.platform = this.platform();
+  }
+
+  // What the game's front end asks of the page.
+  platform() {
+    return {
+      showCaption: (id, caption) => {
+        this.menu[id].textContent = caption;
+        this.placeWindow(); // the menu bar may have widened
+      },
+      runTimer: (running, interval) => {
+        clearInterval(this.timer);
+        this.timer = running ? setInterval(() => this.m._web_tick(this.handle), interval) : 0;
+      },
+      // The message line's caption, measured in the font it is drawn with.
+      measureText: (text, font, points) => {
+        const ctx = this.canvas.getContext('2d');
+        ctx.font = fontCss(font, points, 1);
+        const metrics = ctx.measureText(text);
+        return {
+          width: metrics.width,
+          height: metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent,
+        };
+      },
+      repaint: () => this.paint(),
+      tellScreenReader: () => this.tellScreenReader(),
+      openMenuBar: () => this.menu[0].focus(),
+    };
+  }
+
+  text(pointer) {
+    return this.m.UTF8ToString(pointer);
+  }
+
+  // Reads an outline file into the game and builds the page's paths from the same outlines.
+  loadOutlines(set, bytes) {
+    const m = this.m;
+    const at = m._malloc(bytes.length);
+    m.HEAPU8.set(bytes, at);
+    const count = m._web_load_outlines(this.handle, set, at, bytes.length);
+    m._free(at);
+    const outlines = [];
+    for (let i = 0; i < count; i++) {
+      const info = (what) => m._web_outline(this.handle, set, i, what);
+      const steps = m.HEAPU8.subarray(info(2), info(2) + info(1));
+      const pointCount = [...steps].reduce((n, s) => n + (s === 2 ? 3 : 1), 0);
+      const points = m.HEAPF64.subarray(info(3) / 8, info(3) / 8 + 2 * pointCount);
+      outlines.push({ path: outlinePaths(steps, points), rule: info(0) === 0 ? 'evenodd' : 'nonzero' });
+    }
+    this.outlines[set] = outlines;
+  }
+
+  ratio() {
+    return window.devicePixelRatio || 1;
+  }
+
+  tellScreenReader() {
+    const boardHasKeys = document.activeElement === this.board ? 1 : 0;
+    const told = parseNodes(this.text(this.m._web_accessible_nodes(this.handle, boardHasKeys)));
+    if (this.outlines[Page] === null && told.nodes.some((n) => n.element === instructions))
+      this.loadPage();
+    this.reader.update(told);
+  }
+
+  // The instructions page's outlines are large, so they come only when the page is first shown.
+  loadPage() {
+    this.outlines[Page] = [];
+    fetchBytes('instructions.outlines').then((bytes) => {
+      this.loadOutlines(Page, bytes);
+      this.paint();
+    }, (error) => {
+      this.outlines[Page] = null; // tried again when the page is shown again
+      console.warn(error.message);
+    });
+  }
+
+  photo(index) {
+    if (this.photos[index] || this.photos[index] === false) return;
+    this.photos[index] = false; // on its way
+    loadImage(index ? 'background@2x.jpg' : 'background.jpg').then((image) => {
+      this.photos[index] = image;
+      this.paint();
+    });
+  }
+
+  // The canvas holds the board at the device's own pixels, so that frames fall on whole device
+  // pixels. Browsers place elements on whole CSS pixels, and at a ratio such as 1.25 only every
+  // fourth CSS pixel is a whole device pixel: the canvas is a whole number of fours wide and high
+  // and stands on a multiple of four (placeWindow), so it is never resampled at 1, 1.25, 1.5,
+  // 1.75 or 2.
+  paint() {
+    const ratio = this.ratio();
+    const m = this.m;
+    const width = Math.ceil(m._web_board_size(this.handle, 0) / 4) * 4;
+    const height = Math.ceil(m._web_board_size(this.handle, 1) / 4) * 4;
+    // The browser's exact count where it agrees with the ratio (emulated screens may not).
+    let [deviceWidth, deviceHeight] = [Math.round(width * ratio), Math.round(height * ratio)];
+    const exact = this.devicePixels;
+    if (exact && Math.abs(exact[0] - deviceWidth) <= 1 && Math.abs(exact[1] - deviceHeight) <= 1)
+      [deviceWidth, deviceHeight] = exact;
+    if (this.canvas.width !== deviceWidth || this.canvas.height !== deviceHeight) {
+      this.canvas.width = deviceWidth;
+      this.canvas.height = deviceHeight;
+    }
+    for (const el of [this.canvas, this.board]) {
+      if (el.style.width !== `${width}px`) el.style.width = `${width}px`;
+      if (el.style.height !== `${height}px`) el.style.height = `${height}px`;
+    }
+    this.photo(ratio > 1 ? 1 : 0);
+    const at = m._web_paint(this.handle, ratio, width, height) / 8;
+    const numbers = m.HEAPF64.subarray(at, at + m._web_paint_length(this.handle));
+    this.painter.replay(numbers, (i) => this.text(m._web_paint_text(this.handle, i)), ratio);
+  }
+
+  // The window in the middle of the page and the board in the middle of the window, each on a
+  // multiple of four CSS pixels.
+  placeWindow() {
+    const middle = (room) => `${Math.max(0, Math.floor(room / 8) * 4)}px`;
+    const frame = document.getElementById('window');
+    const inFrame = middle(frame.offsetWidth - this.board.offsetWidth);
+    if (this.board.style.marginLeft !== inFrame) this.board.style.marginLeft = inFrame;
+    const left = middle(document.documentElement.clientWidth - frame.offsetWidth);
+    if (frame.style.left !== left) frame.style.left = left;
+  }
+
+  // The element under a pointer event, from the canvas's device pixels.
+  elementAt(event) {
+    const rect = this.canvas.getBoundingClientRect();
+    const x = (event.clientX - rect.left) * (this.canvas.width / rect.width);
+    const y = (event.clientY - rect.top) * (this.canvas.height / rect.height);
+    return this.m._web_element_at(this.handle, this.ratio(), x, y);
+  }
+
+  listen() {
+    const m = this.m;
+    this.canvas.addEventListener('pointerdown', (e) => {
+      if (e.button === 0) m._web_press(this.handle, this.elementAt(e));
+    });
+    this.canvas.addEventListener('pointerup', (e) => {
+      if (e.button === 0) m._web_release(this.handle, this.elementAt(e));
+    });
+    this.canvas.addEventListener('pointermove', (e) => {
+      const cursor = this.cursors[m._web_pointer(this.handle, this.elementAt(e))];
+      if (this.canvas.style.cursor !== cursor) this.canvas.style.cursor = cursor;
+    });
+    document.addEventListener('keydown', (e) => this.onKey(e));
+    // Whether the board has the keys decides the screen reader's focus.
+    this.board.addEventListener('focus', () => this.tellScreenReader());
+    this.board.addEventListener('blur', () => this.tellScreenReader());
+    this.listenToMenu();
+    this.followDevicePixels();
+    this.placeWindow();
+    window.addEventListener('resize', () => this.placeWindow());
+  }
+
+  // The board takes every key that plays; elsewhere F10 opens the menu bar and the shortcuts
+  // run their commands.
+  onKey(e) {
+    const key = keyOf(e);
+    if (key === undefined) return;
+    if (document.activeElement === this.board || key >= shortcuts['Control+z']) {
+      if (this.m._web_key(this.handle, key)) e.preventDefault();
+    } else if (key === keys.F10) {
+      this.menu[0].focus();
+      e.preventDefault();
+    }
+  }
+
+  // The menu bar: a click runs the command; from the keyboard ← → choose one, Enter runs it and
+  // Escape goes back to the board, as does running a command.
+  listenToMenu() {
+    this.menu.forEach((button, id) => {
+      button.addEventListener('click', () => {
+        const fromKeys = document.activeElement === button;
+        this.m._web_menu(this.handle, id);
+        if (fromKeys) this.board.focus({ preventScroll: true });
+      });
+      button.addEventListener('keydown', (e) => {
+        const step = { ArrowLeft: -1, ArrowRight: 1 }[e.key];
+        if (step) {
+          this.menu[(id + step + this.menu.length) % this.menu.length].focus();
+        } else if (e.key === 'Escape' || e.key === 'F10') {
+          this.board.focus({ preventScroll: true });
+        } else {
+          return;
+        }
+        e.preventDefault();
+        e.stopPropagation(); // the board, which has the keys again, does not take this one
+      });
+    });
+  }
+
+  // The exact device pixels of the canvas, at any ratio and as the ratio changes (zoom, another
+  // screen), so the board is drawn for them and never stretched.
+  followDevicePixels() {
+    new ResizeObserver(([entry]) => {
+      const size = entry.devicePixelContentBoxSize?.[0];
+      this.devicePixels = size ? [size.inlineSize, size.blockSize] : null;
+      this.paint();
+    }).observe(this.canvas, { box: 'device-pixel-content-box' });
+  }
+}
+
+async function start() {
+  const dense = (window.devicePixelRatio || 1) > 1;
+  const [module, letters, photo] = await Promise.all([
+    createPirandella(), fetchBytes('letters.outlines'),
+    loadImage(dense ? 'background@2x.jpg' : 'background.jpg'), loadFont(),
+  ]);
+  const game = new WebGame(module);
+  game.photos[dense ? 1 : 0] = photo;
+  game.loadOutlines(Letters, letters);
+  game.listen();
+  game.m._web_start(game.handle);
+  performance.mark('board-painted');
+  game.board.focus({ preventScroll: true }); // the arrow keys play from the start
+  window.pirandellaReady = true;
+  if ('serviceWorker' in navigator) registerServiceWorker();
+}
+
+// Once registered, the service worker keeps what this page loaded, so the game plays offline.
+async function registerServiceWorker() {
+  try {
+    await navigator.serviceWorker.register('sw.js');
+    const ready = await navigator.serviceWorker.ready;
+    ready.active.postMessage({ keep: [...loaded] });
+  } catch (error) {
+    console.warn(`pirandella: no offline play: ${error.message}`);
+  }
+}
+
+start();

@@ -1,0 +1,169 @@
+// The core's drawing interface on a 2D canvas: replays the list of calls that the game recorded
+// while painting the board (see web/paint_list.h), everything in the canvas's device pixels.
+
+const Code = {
+  FillBox: 1, DrawFrame: 2, DrawPhoto: 3, BeginPicture: 4, EndPicture: 5, FillOutline: 6,
+  DrawText: 7, DrawMarker: 8,
+};
+
+export function cssColour(packed) {
+  const r = Math.floor(packed / 0x1000000) & 255;
+  const g = (packed >>> 16) & 255;
+  const b = (packed >>> 8) & 255;
+  const a = (packed & 255) / 255;
+  return `rgba(${r}, ${g}, ${b}, ${a})`;
+}
+
+// The font a caption names; "Times New Roman" is drawn with its metric twin, built in.
+export function fontFamily(name) {
+  return name === 'Times New Roman' ? '"pirandella serif", serif' : `"${name}", serif`;
+}
+
+// A font size in points at 96 CSS pixels to the inch, in the canvas's pixels.
+export function fontCss(name, points, devicePixelRatio) {
+  return `${(points * 96) / 72 * devicePixelRatio}px ${fontFamily(name)}`;
+}
+
+// The outlines as paths: steps are bytes (0 move, 1 line, 2 cubic), points x, y doubles.
+export function outlinePaths(steps, points) {
+  const path = new Path2D();
+  let p = 0;
+  for (const step of steps) {
+    if (step === 0) path.moveTo(points[p], points[p + 1]);
+    else if (step === 1) path.lineTo(points[p], points[p + 1]);
+    else path.bezierCurveTo(points[p], points[p + 1], points[p + 2], points[p + 3],
+      points[p + 4], points[p + 5]);
+    p += step === 2 ? 6 : 2;
+  }
+  return path;
+}
+
+export class BoardCanvas {
+  // photos: [1x, 2x] images or null while loading; outlines: [letters, page], each a list of
+  // { path, rule }.
+  constructor(canvas, photos, outlines) {
+    this.canvas = canvas;
+    this.photos = photos;
+    this.outlines = outlines;
+    this.scratch = []; // one canvas for each picture being drawn
+  }
+
+  replay(numbers, textAt, devicePixelRatio) {
+    const main = this.canvas.getContext('2d');
+    main.setTransform(1, 0, 0, 1, 0, 0);
+    const stack = [{ ctx: main }];
+    let ctx = main;
+    let i = 0;
+    const next = () => numbers[i++];
+    const box = () => [next(), next(), next(), next()];
+    while (i < numbers.length) {
+      switch (next()) {
+        case Code.FillBox: {
+          const [x, y, w, h] = box();
+          ctx.fillStyle = cssColour(next());
+          ctx.fillRect(x, y, w, h);
+          break;
+        }
+        case Code.DrawFrame: {
+          const [x, y, w, h] = box();
+          const t = next();
+          ctx.fillStyle = cssColour(next());
+          ctx.fillRect(x, y, w, t);
+          ctx.fillRect(x, y + h - t, w, t);
+          ctx.fillRect(x, y, t, h);
+          ctx.fillRect(x + w - t, y, t, h);
+          break;
+        }
+        case Code.DrawPhoto: {
+          const photo = this.photos[next()];
+          const [x, y, w, h] = box();
+          const clip = box();
+          if (!photo) break; // still loading: it is painted again when it comes
+          ctx.save();
+          ctx.beginPath();
+          ctx.rect(...clip);
+          ctx.clip();
+          ctx.imageSmoothingQuality = 'high';
+          ctx.drawImage(photo, x, y, w, h);
+          ctx.restore();
+          break;
+        }
+        case Code.BeginPicture: {
+          const [x, y, w, h] = box();
+          ctx = this.pictureContext(stack.length - 1, x, y, w, h);
+          stack.push({ ctx, box: [x, y, w, h] });
+          break;
+        }
+        case Code.EndPicture: {
+          const { ctx: picture, box: [x, y, w, h] } = stack.pop();
+          ctx = stack[stack.length - 1].ctx;
+          ctx.drawImage(picture.canvas, 0, 0, w, h, x, y, w, h);
+          break;
+        }
+        case Code.FillOutline: {
+          const set = next();
+          const outline = this.outlines[set]?.[next()];
+          const colour = next();
+          const [ox, oy, scale] = [next(), next(), next()];
+          const clip = box();
+          if (!outline) break;
+          ctx.save();
+          ctx.beginPath();
+          ctx.rect(...clip);
+          ctx.clip();
+          ctx.translate(ox, oy);
+          ctx.scale(scale, scale);
+          ctx.fillStyle = cssColour(colour);
+          ctx.fill(outline.path, outline.rule);
+          ctx.restore();
+          break;
+        }
+        case Code.DrawText: {
+          const index = next();
+          const colour = next();
+          const [points, x, top] = [next(), next(), next()];
+          const text = textAt(index);
+          ctx.font = fontCss(textAt(index + 1), points, devicePixelRatio);
+          ctx.fillStyle = cssColour(colour);
+          ctx.textBaseline = 'alphabetic';
+          ctx.fillText(text, x, top + ctx.measureText(text).fontBoundingBoxAscent);
+          break;
+        }
+        case Code.DrawMarker:
+          this.drawMarker(ctx, box(), devicePixelRatio);
+          break;
+        default:
+          throw new Error('pirandella: the painting list is damaged');
+      }
+    }
+  }
+
+  // A transparent picture of the box's size, drawn in the canvas's own coordinates.
+  pictureContext(depth, x, y, w, h) {
+    let canvas = this.scratch[depth];
+    if (!canvas) canvas = this.scratch[depth] = document.createElement('canvas');
+    if (canvas.width < w || canvas.height < h) {
+      canvas.width = Math.max(canvas.width, w);
+      canvas.height = Math.max(canvas.height, h);
+    }
+    const ctx = canvas.getContext('2d');
+    ctx.setTransform(1, 0, 0, 1, 0, 0);
+    ctx.clearRect(0, 0, w, h);
+    ctx.setTransform(1, 0, 0, 1, -x, -y);
+    return ctx;
+  }
+
+  // The keyboard's marker: a bright ring inside the arrow cell.
+  drawMarker(ctx, [x, y, w, h], dpr) {
+    const inset = 4.5 * dpr;
+    ctx.save();
+    ctx.beginPath();
+    ctx.roundRect(x + inset, y + inset, w - 2 * inset, h - 2 * inset, 3 * dpr);
+    ctx.fillStyle = 'rgba(255, 214, 0, 0.235)';
+    ctx.fill();
+    ctx.lineWidth = 3 * dpr;
+    ctx.strokeStyle = 'rgb(255, 214, 0)';
+    ctx.stroke();
+    ctx.restore();
+  }
+}

@@ -1,0 +1,171 @@
+// What a screen reader finds on the board, from the core's accessible nodes, laid over the canvas
+// where each thing is drawn: the message line as a live region, the instructions page as text,
+// each visible arrow cell as a button that makes its move, the tiles as a grid of labelled cells.
+// Elements are kept from one look to the next, so a reader's place is not lost.
+
+const Role = { Text: 0, Button: 1, Cell: 2 };
+const Kind = { Image1: 1, Image2: 2, Label1: 3 };
+
+// What to say, then the nodes, as the binding writes them: fields apart by ASCII 31, each node
+// ending in ASCII 30.
+export function parseNodes(text) {
+  const [speak, ...lines] = text.split('\x1e');
+  const nodes = lines.filter(Boolean).map((line) => {
+    const f = line.split('\x1f');
+    const [role, element, x, y, width, height, focused] = f.slice(0, 7).map(Number);
+    return { role, element, x, y, width, height, focused: focused === 1, name: f[7],
+      description: f[8] };
+  });
+  return { speak, nodes };
+}
+
+function place(el, { x, y, width, height }, dx = 0, dy = 0) {
+  const style = `left:${x - dx}px;top:${y - dy}px;width:${width}px;height:${height}px`;
+  if (el.getAttribute('style') !== style) el.setAttribute('style', style);
+}
+
+function setText(el, text) {
+  if (el.textContent !== text) el.textContent = text;
+}
+
+export class ScreenReaderView {
+  // press(element) makes a button's move, as a click on its cell does.
+  constructor(overlay, board, press) {
+    this.overlay = overlay;
+    this.board = board;
+    this.message = this.add('div', 'message');
+    this.message.id = 'message';
+    this.message.setAttribute('aria-live', 'polite');
+    // What an event says that no node shows: a line's letters after a move, the end of a playback.
+    this.speaker = document.createElement('div');
+    this.speaker.className = 'speaker';
+    this.speaker.setAttribute('aria-live', 'polite');
+    board.after(this.speaker);
+    this.page = null;
+    this.buttons = new Map();
+    this.grid = this.add('div', 'grid');
+    this.grid.setAttribute('role', 'grid');
+    this.grid.setAttribute('aria-label', 'Tabellone');
+    this.rows = [];
+    this.press = press;
+  }
+
+  add(tag, className, parent = this.overlay) {
+    const el = document.createElement(tag);
+    el.className = className;
+    parent.append(el);
+    return el;
+  }
+
+  update({ speak, nodes }) {
+    if (speak) {
+      // The same words twice are still news: a trailing space tells them apart.
+      this.speaker.textContent = this.speaker.textContent === speak ? `${speak} ` : speak;
+    }
+    const seen = new Set();
+    let focused = null;
+    const tiles = [];
+    const arrows = [];
+    for (const node of nodes) {
+      const kind = Math.floor(node.element / 100);
+      if (kind === Kind.Label1) {
+        place(this.message, node);
+        setText(this.message, node.name);
+        if (node.focused) focused = this.message.id;
+      } else if (node.role === Role.Text) {
+        this.showPage(node);
+        seen.add('page');
+        if (node.focused) focused = this.page.id;
+      } else if (node.role === Role.Button) {
+        const button = this.button(node.element);
+        place(button, node);
+        setText(button, node.name);
+        if (button.getAttribute('aria-description') !== node.description)
+          button.setAttribute('aria-description', node.description);
+        seen.add(node.element);
+        arrows.push(button);
+        if (node.focused) focused = button.id;
+      } else if (node.role === Role.Cell) {
+        tiles.push(node);
+      }
+    }
+    for (const [element, button] of this.buttons)
+      if (!seen.has(element)) {
+        button.remove();
+        this.buttons.delete(element);
+      }
+    if (this.page && !seen.has('page')) {
+      this.page.remove();
+      this.page = null;
+    }
+    this.updateGrid(tiles);
+    // In the core's order, as the eye meets them: the message line, the page, the arrows, the tiles.
+    const order = [this.message, this.page, ...arrows, this.grid].filter(Boolean);
+    if (order.some((el, i) => this.overlay.children[i] !== el)) this.overlay.append(...order);
+    if (focused) this.board.setAttribute('aria-activedescendant', focused);
+    else this.board.removeAttribute('aria-activedescendant');
+  }
+
+  button(element) {
+    let button = this.buttons.get(element);
+    if (!button) {
+      button = this.add('button', 'arrow');
+      button.type = 'button';
+      button.tabIndex = -1;
+      button.id = `arrow-${element % 100}`;
+      button.addEventListener('click', () => this.press(element));
+      this.buttons.set(element, button);
+    }
+    return button;
+  }
+
+  // The page's heading and paragraphs as text, named by its heading; a press closes it.
+  showPage(node) {
+    if (!this.page) {
+      this.page = this.add('section', 'page');
+      this.page.id = 'page';
+      const [heading, ...paragraphs] = node.name.split('\n\n');
+      const h2 = this.add('h2', '', this.page);
+      h2.id = 'page-heading';
+      h2.textContent = heading;
+      this.page.setAttribute('aria-labelledby', h2.id);
+      for (const p of paragraphs) this.add('p', '', this.page).textContent = p;
+      this.page.addEventListener('click', () => this.press(node.element));
+    }
+    place(this.page, node);
+  }
+
+  // Tiles in rows by their top edge, each row left to right.
+  updateGrid(tiles) {
+    const rows = new Map();
+    for (const t of tiles) {
+      if (!rows.has(t.y)) rows.set(t.y, []);
+      rows.get(t.y).push(t);
+    }
+    const ordered = [...rows.keys()].sort((a, b) => a - b).map((y) =>
+      rows.get(y).sort((a, b) => a.x - b.x));
+    while (this.rows.length > ordered.length) this.rows.pop().el.remove();
+    ordered.forEach((cells, r) => {
+      if (!this.rows[r]) {
+        const el = this.add('div', 'row', this.grid);
+        el.setAttribute('role', 'row');
+        this.rows[r] = { el, cells: [] };
+      }
+      const row = this.rows[r];
+      const left = cells[0].x;
+      const top = cells[0].y;
+      const last = cells[cells.length - 1];
+      place(row.el, { x: left, y: top, width: last.x + last.width - left, height: cells[0].height });
+      while (row.cells.length > cells.length) row.cells.pop().remove();
+      cells.forEach((cell, c) => {
+        if (!row.cells[c]) {
+          const el = this.add('div', 'cell', row.el);
+          el.setAttribute('role', 'gridcell');
+          row.cells[c] = el;
+        }
+        place(row.cells[c], cell, left, top);
+        setText(row.cells[c], cell.name);
+      });
+    });
+  }
+}

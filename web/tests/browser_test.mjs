@@ -1,0 +1,204 @@
+// The web page in a real browser, at device pixel ratio 1 and 2: it loads without a console
+// error, is found by a screen reader's roles and names, plays with the mouse and the keyboard,
+// undoes, shows its instructions, plays back the solution, is solved by clicks alone and, once
+// loaded, plays offline. Screenshots go to build-web/screenshots/.
+import assert from 'node:assert/strict';
+import { mkdirSync } from 'node:fs';
+import { after, before, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+import { launchChromium, openGame, serveSite } from './chromium.mjs';
+
+const shots = fileURLToPath(new URL('../../build-web/screenshots/', import.meta.url));
+let browser;
+let site;
+
+before(async () => {
+  mkdirSync(shots, { recursive: true });
+  browser = await launchChromium();
+  site = await serveSite();
+});
+after(async () => {
+  await browser?.close();
+  site?.server.close();
+});
+
+// The board's letters as the screen reader's grid tells them, row by row.
+function readGrid(page) {
+  return page.evaluate(() => [...document.querySelectorAll('#overlay [role="row"]')].map((row) =>
+    [...row.querySelectorAll('[role="gridcell"]')].map((c) => c.textContent.split(': ')[1][0])
+      .join('')));
+}
+
+async function until(check, ms = 3000) {
+  for (const end = Date.now() + ms; !(await check());) {
+    if (Date.now() > end) throw new Error(`not so after ${ms} ms: ${check}`);
+    await new Promise((done) => setTimeout(done, 20));
+  }
+}
+
+const turnedRight = (s) => s.slice(-1) + s.slice(0, -1);
+const turnedLeft = (s) => s.slice(1) + s[0];
+const column = (grid, c) => grid.map((row) => row[c]).join('');
+
+// The arrow cell's button, by role and name; a click goes where the player clicks, on the canvas.
+async function clickArrow(page, name) {
+  const box = await page.getByRole('button', { name, exact: true }).boundingBox();
+  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
+// What move turned one board into the next, named as its arrow cell is.
+// A row's turn changes that row alone; a column's changes at least two rows.
+function moveBetween(before, after) {
+  const rows = before.flatMap((row, r) => (row === after[r] ? [] : [r]));
+  if (rows.length === 1) {
+    const r = rows[0];
+    return `Riga ${r + 1}, ruota a ${turnedRight(before[r]) === after[r] ? 'destra' : 'sinistra'}`;
+  }
+  for (let c = 0; c < before.length; c++) {
+    const [was, is] = [column(before, c), column(after, c)];
+    if (was !== is) return `Colonna ${c + 1}, ruota ${turnedRight(was) === is ? 'in giù' : 'in su'}`;
+  }
+  throw new Error('no line turned');
+}
+
+// The frame on the left edge of a tile that is not in its place, as the screen shows it: from
+// its first device pixel, as many pure black columns as a frame line is thick at this ratio (one
+// below 1.5), then the tile's white. A board drawn off the device pixel grid, or stretched,
+// shows grey there instead.
+async function leftFrame(page, ratio) {
+  const cell = page.getByRole('gridcell', { name: /^Riga \d, colonna \d: [A-Z]$/ }).first();
+  const box = await cell.boundingBox();
+  const y = box.y + box.height / 4;
+  const png = await page.screenshot({ clip: { x: box.x, y, width: 4, height: 1 } });
+  return page.evaluate(async (data) => {
+    const picture = new Image();
+    picture.src = `data:image/png;base64,${data}`;
+    await picture.decode();
+    const ctx = new OffscreenCanvas(picture.width, 1).getContext('2d');
+    ctx.drawImage(picture, 0, 0);
+    const pixels = ctx.getImageData(0, 0, picture.width, 1).data;
+    return [...Array(picture.width).keys()].map((i) => pixels.slice(4 * i, 4 * i + 3).join(','));
+  }, png.toString('base64'));
+}
+
+function assertSharpFrame(columns, ratio) {
+  const thickness = ratio < 1.5 ? 1 : Math.round(ratio);
+  assert.deepEqual(columns.slice(0, thickness + 1),
+    [...Array(thickness).fill('0,0,0'), '255,255,255'], `at ratio ${ratio}: ${columns}`);
+}
+
+for (const ratio of [1, 2]) {
+  test(`the page plays at device pixel ratio ${ratio}`, async () => {
+    const { context, page, errors } = await openGame(browser, site.url, ratio);
+    assert.equal(await page.title(), 'pirandella');
+    assert.equal(await page.getAttribute('html', 'lang'), 'it');
+    await page.screenshot({ path: `${shots}ratio-${ratio}.png` });
+
+    // Found by role and name: the arrow cells, the tiles, the message line.
+    const start = await readGrid(page);
+    const n = start.length;
+    assert.ok(n >= 5 && n <= 7 && start.every((row) => row.length === n), `board ${start}`);
+    assert.equal(await page.getByRole('gridcell').count(), n * n);
+    assert.equal(await page.locator('#overlay button').count(), 4 * n);
+    await page.getByRole('button', { name: `Colonna ${n}, ruota in su`, exact: true }).waitFor();
+    assert.match(await page.locator('#message[aria-live]').textContent(),
+      new RegExp(`^in orizzontale posiziona ${n} nomi di animali$`));
+
+    assertSharpFrame(await leftFrame(page, ratio), ratio);
+    // The arrow pointer, sharp at ratio 2, its hot spot on the tip.
+    const above = await page.getByRole('button', { name: 'Colonna 1, ruota in giù' }).boundingBox();
+    await page.mouse.move(above.x + 10, above.y + 10);
+    assert.match(await page.locator('#canvas').evaluate((c) => c.style.cursor),
+      /^image-set\(url\("data:image\/svg\+xml,.*\) 1x, url\(.*\) 2x\) 7 13, pointer$/);
+
+    // A click on an arrow cell turns its line; the menu's undo turns it back.
+    await clickArrow(page, 'Riga 1, ruota a destra');
+    assert.equal((await readGrid(page))[0], turnedRight(start[0]));
+    await page.getByRole('button', { name: 'Annulla mossa' }).click();
+    await until(async () => (await readGrid(page))[0] === start[0]);
+    // and tells a screen reader so, with the line's letters.
+    assert.match(await page.locator('.speaker').textContent(),
+      new RegExp(`^Mossa annullata\\. Riga 1: ${[...start[0]].join(', ')}`));
+
+    // Keyboard play: the first key puts the marker on the first arrow, Enter turns its column.
+    await page.locator('#board').focus();
+    await page.keyboard.press('ArrowRight');
+    const marked = await page.getAttribute('#board', 'aria-activedescendant');
+    assert.equal(await page.locator(`#${marked}`).textContent(), 'Colonna 1, ruota in giù');
+    await page.keyboard.press('Enter');
+    assert.equal(column(await readGrid(page), 0), turnedRight(column(start, 0)));
+    await page.keyboard.press('F10');
+    assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Soluzione');
+    await page.keyboard.press('Escape');
+
+    // The instructions: the caption says what the command will do next; the page reads as text.
+    const outlines = page.waitForResponse(/instructions\.outlines$/); // fetched when first shown
+    await page.getByRole('button', { name: 'Istruzioni', exact: true }).click();
+    await page.getByRole('button', { name: 'Esci da Istruzioni' }).waitFor();
+    await page.getByRole('region', { name: 'Istruzioni' }).getByText('ISTRUZIONI').waitFor();
+    await (await outlines).finished();
+    await page.waitForTimeout(100);
+    await page.screenshot({ path: `${shots}instructions-${ratio}.png` });
+    await page.getByRole('button', { name: 'Esci da Istruzioni' }).click();
+    await page.getByRole('button', { name: 'Istruzioni', exact: true }).waitFor();
+
+    // The solution plays back at 120 ms a move until every tile stands in its place.
+    await page.getByRole('button', { name: 'Soluzione' }).click();
+    await page.waitForFunction((count) => document.querySelectorAll(
+      '#overlay [role="gridcell"]').length === count && [...document.querySelectorAll(
+      '#overlay [role="gridcell"]')].every((c) => c.textContent.endsWith(', al posto giusto')),
+    n * n, { timeout: 10000 });
+    await until(async () => (await page.locator('#overlay button').count()) === 0); // no arrows
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+}
+
+test('frames fall on whole device pixels at ratio 1.25 and 1.5', async () => {
+  for (const ratio of [1.25, 1.5]) {
+    const { context, page, errors } = await openGame(browser, site.url, ratio);
+    assertSharpFrame(await leftFrame(page, ratio), ratio);
+    assert.deepEqual(errors, []);
+    await context.close();
+  }
+});
+
+test('a puzzle is solved by clicks alone, and once loaded the game plays offline', async () => {
+  // The solution's playback on one page names the moves that solve the same puzzle on another.
+  const shown = await openGame(browser, site.url, 1);
+  const { context, page, errors } = await openGame(browser, site.url, 1);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  let board = await readGrid(shown.page);
+  assert.deepEqual(await readGrid(page), board);
+  const now = new Date('2026-03-02T10:21:00');
+  await shown.page.clock.install({ time: now });
+  await shown.page.clock.pauseAt(new Date(now.getTime() + 1000)); // its ticks come when told
+  await shown.page.getByRole('button', { name: 'Soluzione' }).click();
+  const moves = [];
+  while (!(await shown.page.locator('#message[aria-live]').textContent()).startsWith('SCHEMA')) {
+    await shown.page.clock.runFor(120);
+    const next = await readGrid(shown.page);
+    if (next.join() === board.join()) break; // the playback has ended
+    moves.push(moveBetween(board, next));
+    board = next;
+  }
+  await shown.context.close();
+  assert.ok(moves.length >= 20, `${moves.length} moves`);
+
+  for (const move of moves) await clickArrow(page, move);
+  assert.equal(await page.locator('#message[aria-live]').textContent(),
+    `SCHEMA RISOLTO con n°${moves.length} mosse`);
+  await page.screenshot({ path: `${shots}solved.png` });
+
+  // Offline: a reload comes from the service worker's copy and plays.
+  await until(() => page.evaluate(async () => (await caches.keys()).length === 1 &&
+    (await caches.match('background.jpg')) !== undefined));
+  await context.setOffline(true);
+  await page.reload();
+  await page.waitForFunction(() => window.pirandellaReady === true);
+  const offline = await readGrid(page);
+  await clickArrow(page, 'Riga 2, ruota a sinistra');
+  assert.equal((await readGrid(page))[1], turnedLeft(offline[1]));
+  assert.deepEqual(errors, []);
+  await context.close();
+});

@@ -1,0 +1,38 @@
+// Debian's Chromium driven headless by playwright-core, and the built site served on a free port:
+// shared by the browser test and the benchmark.
+import { chromium } from 'playwright-core';
+import { fileURLToPath } from 'node:url';
+import { serve } from '../serve.mjs';
+
+export const siteFolder = fileURLToPath(new URL('../../build-web/site', import.meta.url));
+
+// A fresh browser; playwright gives it a new empty profile (its --user-data-dir) every launch.
+export function launchChromium() {
+  return chromium.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+}
+
+export async function serveSite(folder = siteFolder, served = undefined) {
+  const server = await serve(folder, 0, served);
+  return { server, url: `http://localhost:${server.address().port}/` };
+}
+
+// A page of the game at a device pixel ratio, its clock fixed so that the puzzle is known (null:
+// the real clock, and the browser's own timing), with every console error and uncaught exception
+// collected.
+export async function openGame(browser, url, ratio, time = new Date('2026-03-02T10:20:30')) {
+  const context = await browser.newContext({
+    deviceScaleFactor: ratio, viewport: { width: 480, height: 540 }, locale: 'it-IT',
+  });
+  const page = await context.newPage();
+  const errors = [];
+  page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
+  page.on('pageerror', (e) => errors.push(e.message));
+  if (time) await page.clock.setFixedTime(time);
+  await page.goto(url);
+  await page.waitForFunction(() => window.pirandellaReady === true);
+  return { context, page, errors };
+}
