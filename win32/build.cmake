@@ -12,6 +12,10 @@ set(windows_api UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 if(MINGW)
   # One file that needs only what comes with Windows: no libstdc++, libgcc or winpthread DLLs.
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # Only the code that is used goes in.
+  add_compile_options(-ffunction-sections -fdata-sections)
+  target_compile_options(pirandella_core PRIVATE -ffunction-sections -fdata-sections)
+  add_link_options(LINKER:--gc-sections)
   # Checked string functions and the stack protector come from libssp when linked statically.
   link_libraries(ssp)
 endif()
