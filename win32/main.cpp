@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include <ole2.h>
+#include <objbase.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    // OLE decodes the photograph and carries the screen reader's calls.
-    if (FAILED(OleInitialize(nullptr))) return 1;
+    // COM decodes the photograph and carries the screen reader's calls.
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
     int exitCode = 1;
     {
         pirandella::Game game;
@@ -22,6 +22,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
             exitCode = static_cast<int>(message.wParam);
         }
     }
-    OleUninitialize();
+    CoUninitialize();
     return exitCode;
 }
