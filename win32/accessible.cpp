@@ -257,11 +257,13 @@ HRESULT BoardAccessible::accLocation(long* left, long* top, long* width, long* h
             return S_OK;
         }
         if (!found.node()) return E_INVALIDARG;
-        const double dpr = window_->setup().devicePixelRatio;
-        const PixelRect& b = found.node()->bounds;
-        r = {static_cast<LONG>(std::lround(b.x * dpr)), static_cast<LONG>(std::lround(b.y * dpr)),
-             static_cast<LONG>(std::lround((b.x + b.width) * dpr)),
-             static_cast<LONG>(std::lround((b.y + b.height) * dpr))};
+        const PaintSetup at = window_->setup();
+        const double dpr = at.devicePixelRatio;
+        const PixelRect& b = found.node()->bounds; // from the design's corner
+        const double x = at.originX + b.x, y = at.originY + b.y;
+        r = {static_cast<LONG>(std::lround(x * dpr)), static_cast<LONG>(std::lround(y * dpr)),
+             static_cast<LONG>(std::lround((x + b.width) * dpr)),
+             static_cast<LONG>(std::lround((y + b.height) * dpr))};
     }
     MapWindowPoints(window_->handle(), nullptr, reinterpret_cast<POINT*>(&r), 2);
     *left = r.left;

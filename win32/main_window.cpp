@@ -7,6 +7,7 @@
 #include "win32/resources.h"
 #include "win32/text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -107,6 +108,7 @@ MainWindow::MainWindow(HINSTANCE instance, Game game)
     SetWindowPos(hwnd_, nullptr, x == CW_USEDEFAULT ? 0 : x, y == CW_USEDEFAULT ? 0 : y, outer.cx,
                  outer.cy, SWP_NOZORDER | SWP_NOACTIVATE | (x == CW_USEDEFAULT ? SWP_NOMOVE : 0));
     front_.reflect();
+    fitMenuBar();
 }
 
 MainWindow::~MainWindow() {
@@ -117,23 +119,47 @@ MainWindow::~MainWindow() {
     Form_Terminate(game_);
 }
 
+// The design stands in the middle of the client area, which is wider only when the menu bar
+// needs it.
 PaintSetup MainWindow::setup() const {
     PaintSetup at;
     at.devicePixelRatio = dpi_ / baseDpi;
     at.twipsPerPixel = game_.screen.twipsPerPixel();
-    const PixelRect client = ClientBounds(game_.window.form, at.twipsPerPixel);
-    at.designWidth = client.width;
-    at.designHeight = client.height;
-    at.area = {0, 0, static_cast<double>(client.width), static_cast<double>(client.height)};
+    const PixelRect design = ClientBounds(game_.window.form, at.twipsPerPixel);
+    at.designWidth = design.width;
+    at.designHeight = design.height;
+    RECT client{0, 0, 0, 0};
+    if (hwnd_) GetClientRect(hwnd_, &client);
+    const double width = std::max<double>(design.width, client.right / at.devicePixelRatio);
+    at.originX = static_cast<int>((width - design.width) / 2);
+    at.area = {0, 0, width, static_cast<double>(design.height)};
     return at;
 }
 
 SIZE MainWindow::outerSize() const {
     const PaintSetup at = setup();
-    RECT r{0, 0, static_cast<LONG>(std::lround(at.designWidth * at.devicePixelRatio)),
+    const LONG width = static_cast<LONG>(std::lround(at.designWidth * at.devicePixelRatio));
+    RECT r{0, 0, std::max(width, menuWidth_),
            static_cast<LONG>(std::lround(at.designHeight * at.devicePixelRatio))};
     AdjustWindowRectExForDpi(&r, style, TRUE, 0, static_cast<UINT>(dpi_));
     return {r.right - r.left, r.bottom - r.top};
+}
+
+// A large menu font widens the window rather than wrap the menu bar onto a second line, which
+// would cut the board's bottom off.
+void MainWindow::fitMenuBar() {
+    LONG width = 0;
+    for (UINT i = 0; i < 4; ++i) {
+        RECT item{};
+        if (!GetMenuItemRect(hwnd_, menu_, i, &item)) return;
+        width += item.right - item.left;
+    }
+    const LONG needed = width + GetSystemMetricsForDpi(SM_CXEDGE, static_cast<UINT>(dpi_)) * 2;
+    if (needed == menuWidth_) return;
+    menuWidth_ = needed;
+    const SIZE outer = outerSize();
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
 void MainWindow::measureChrome() {
@@ -241,10 +267,12 @@ LRESULT MainWindow::on(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED: {
         // Moved to a monitor of another scale: the same design at that monitor's pixels.
         dpi_ = HIWORD(wParam);
+        menuWidth_ = 0; // measured again in the new size's font
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
         const SIZE outer = outerSize();
         SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, outer.cx, outer.cy,
                      SWP_NOZORDER | SWP_NOACTIVATE);
+        fitMenuBar();
         InvalidateRect(hwnd_, nullptr, FALSE);
         return 0;
     }
@@ -302,7 +330,9 @@ void MainWindow::openMenuBar() {
 void MainWindow::showCaption(MenuId id, const std::string& caption) {
     ModifyMenuW(menu_, firstCommand + id, MF_BYCOMMAND | MF_STRING, firstCommand + id,
                 Widen(caption).c_str());
-    if (hwnd_) DrawMenuBar(hwnd_);
+    if (!hwnd_) return;
+    DrawMenuBar(hwnd_);
+    fitMenuBar();
 }
 
 void MainWindow::runTimer(bool running, int intervalMs) {

@@ -52,6 +52,7 @@ class MainWindow : public Platform {
     bool key(WPARAM virtualKey);
     // The window's outer size for the client area at the current DPI, and the chrome around it.
     SIZE outerSize() const;
+    void fitMenuBar();
     void measureChrome();
 
     Game game_;
@@ -60,6 +61,7 @@ class MainWindow : public Platform {
     HWND hwnd_ = nullptr;
     HMENU menu_ = nullptr;
     int dpi_ = 96;
+    LONG menuWidth_ = 0; // device pixels the menu bar's commands need on one line
     bool menuOpen_ = false;
     AccessibleWatch watch_;
     std::string said_;
