@@ -1,4 +1,5 @@
 #include "win32/main_window.h"
+#include "win32/text.h"
 
 #include <windows.h>
 
@@ -8,7 +9,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     // COM decodes the photograph and carries the screen reader's calls.
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
     int exitCode = 1;
-    {
+    try {
         pirandella::Game game;
         game.screen = pirandella::MeasureScreen();
         pirandella::MainWindow window(instance, std::move(game));
@@ -21,6 +22,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
             }
             exitCode = static_cast<int>(message.wParam);
         }
+    } catch (const pirandella::OutlineError& e) { // a build with a damaged picture
+        MessageBoxW(nullptr, pirandella::Widen(e.what()).c_str(), L"pirandella", MB_ICONERROR);
     }
     CoUninitialize();
     return exitCode;

@@ -82,6 +82,7 @@ ScreenMetrics MeasureScreen() {
 
 MainWindow::MainWindow(HINSTANCE instance, Game game)
     : game_(std::move(game)), pictures_(instance), dpi_(static_cast<int>(GetDpiForSystem())) {
+    pictures_.artwork(); // read first: a damaged outline file stops the game before a window
     RegisterClassOnce(instance, &Procedure);
     menu_ = CreateMenu();
     for (UINT id = 0; id < 4; ++id)
