@@ -22,7 +22,7 @@ esac
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 nsis)
 case "$mode" in
 --test) windows_packages+=(googletest xvfb xauth) ;;
---shoot) windows_packages+=(googletest xvfb xauth imagemagick xdotool x11-utils) ;;
+--shoot) windows_packages+=(googletest xvfb xauth imagemagick xdotool) ;;
 esac
 ensure_packages "${windows_packages[@]}"
 
