@@ -4,6 +4,8 @@
 web_packages=(emscripten cmake make python3-fonttools python3-brotli)
 # What the browser test adds: Chromium to drive (playwright-core comes from npm).
 web_test_packages=(chromium)
+# npm too, where no Node.js of its own brought it.
+command -v npm >/dev/null || web_test_packages+=(npm)
 
 # Debian's Emscripten runs its JavaScript tools with whichever Node comes first on the PATH; they
 # need Debian's own Node modules (acorn) when that is not Debian's Node.
