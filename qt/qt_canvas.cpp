@@ -1,6 +1,7 @@
 #include "qt/qt_canvas.h"
 
 #include <QImage>
+#include <functional>
 
 namespace pirandella {
 
@@ -16,6 +17,7 @@ class QtCanvas final : public Canvas {
         : painter_(painter), pictures_(pictures), dpr_(dpr), inWindow_(inWindow) {}
 
     void fillBox(const BoxF& box, Colour c) override {
+        if (recording_) return record([=, this] { fillBox(box, c); }, box, c, nullptr, 0);
         if (picture_.isActive()) {
             const QPointF corner(corner_);
             picture_.fillRect(QRectF(box.x, box.y, box.width, box.height).translated(-corner),
@@ -45,21 +47,40 @@ class QtCanvas final : public Canvas {
         painter_.restore();
     }
 
+    // A picture's calls are kept, with a key that says what they draw relative to its corner;
+    // it is drawn the first time that key comes, and then taken from the drawn pictures.
     void beginPicture(const DeviceRect& box) override {
-        image_ = QImage(box.width, box.height, QImage::Format_ARGB32_Premultiplied);
-        image_.fill(Qt::transparent);
         corner_ = QPoint(box.x, box.y);
-        picture_.begin(&image_);
+        key_.clear();
+        addToKey(box.width);
+        addToKey(box.height);
+        calls_.clear();
+        recording_ = true;
     }
 
     void endPicture() override {
-        picture_.end();
+        recording_ = false;
+        QImage& image = pictures_.drawn(key_);
+        if (image.isNull()) {
+            image = QImage(*reinterpret_cast<const int*>(key_.data()),
+                           *reinterpret_cast<const int*>(key_.data() + sizeof(int)),
+                           QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            picture_.begin(&image);
+            for (const auto& call : calls_) call();
+            picture_.end();
+        }
         inDevicePixels();
-        painter_.drawImage(corner_, image_);
+        painter_.drawImage(corner_, image);
     }
 
     void fillOutline(const Outline& outline, Colour c, double x, double y, double scale,
                      const DeviceRect& clip) override {
+        if (recording_) {
+            const BoxF at{x, y, scale, 0};
+            return record([=, this, &outline] { fillOutline(outline, c, x, y, scale, clip); }, at,
+                          c, &outline, 1);
+        }
         const bool inPicture = picture_.isActive();
         QPainter& p = target();
         p.save();
@@ -97,6 +118,17 @@ class QtCanvas final : public Canvas {
     }
 
   private:
+    template <typename T> void addToKey(const T& value) {
+        key_.append(reinterpret_cast<const char*>(&value), sizeof value);
+    }
+    void record(std::function<void()> call, BoxF box, Colour c, const Outline* o, int kind) {
+        for (double v : {box.x - corner_.x(), box.y - corner_.y(), box.width, box.height})
+            addToKey(v);
+        addToKey(c); // four bytes, no padding
+        addToKey(o);
+        addToKey(kind);
+        calls_.push_back(std::move(call));
+    }
     // The window's device pixels back to the widget's pixels; exact for the scales in use.
     QRectF inWidget(const BoxF& b) const {
         return {b.x / dpr_ - inWindow_.x(), b.y / dpr_ - inWindow_.y(), b.width / dpr_,
@@ -120,9 +152,11 @@ class QtCanvas final : public Canvas {
     Pictures& pictures_;
     qreal dpr_;
     QPoint inWindow_;
-    QImage image_;
     QPainter picture_;
     QPoint corner_;
+    bool recording_ = false;
+    std::string key_;
+    std::vector<std::function<void()>> calls_;
 };
 
 } // namespace
