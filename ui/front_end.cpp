@@ -14,8 +14,8 @@ void FrontEnd::click(ElementRef ref) {
 }
 
 std::string FrontEnd::moveReport(int arrow, int movesBefore) const {
-    const bool moved = game_.state.moveCount != movesBefore && arrow >= 0 &&
-                       arrow < WindowModel::arrowCount;
+    const bool moved =
+        game_.state.moveCount != movesBefore && arrow >= 0 && arrow < WindowModel::arrowCount;
     return moved && game_.window.image2[arrow].visible ? ArrowLineReport(game_, arrow)
                                                        : std::string();
 }

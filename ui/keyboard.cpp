@@ -32,14 +32,10 @@ KeyResult KeyPress(Game& g, Key key) {
     }
     case Key::F10:
         return KeyResult::OpenMenu;
-    case Key::CtrlZ:
-    case Key::CtrlN:
-    case Key::F2:
-    case Key::F1:
-        return KeyResult::Command;
     default:
         break;
     }
+    if (ShortcutCommand(key)) return KeyResult::Command;
     // While the page is shown it takes Enter, Space and Escape: it covers the arrows.
     if (g.window.image2[WindowModel::instructions].visible) {
         Image2_Click(g, WindowModel::instructions);

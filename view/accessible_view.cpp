@@ -32,18 +32,14 @@ AccessibleNode Node(const Game& g, ElementRef ref) {
     return n;
 }
 
-// Shown and not covered by anything in front of it, such as the page.
-bool InSight(const Game& g, ElementRef ref) {
-    if (!IsVisible(g.window, ref)) return false;
-    const PixelRect r = PixelBounds(g.window, ref, g.screen.twipsPerPixel());
-    return HitTest(g.window, (2 * r.x + r.width - 1) / 2, (2 * r.y + r.height - 1) / 2,
-                   g.screen.twipsPerPixel()) == ref;
+bool Showing(const Game& g, ElementRef ref) {
+    return InSight(g.window, ref, g.screen.twipsPerPixel());
 }
 
 ElementRef FocusOf(const Game& g, bool arrowsShown) {
     const ElementRef page{ElementRef::Image2, WindowModel::instructions};
     if (IsVisible(g.window, page)) return page;
-    if (g.marker >= 0 && InSight(g, {ElementRef::Image2, g.marker}))
+    if (g.marker >= 0 && Showing(g, {ElementRef::Image2, g.marker}))
         return {ElementRef::Image2, g.marker};
     if (!arrowsShown && g.window.label1[0].visible) return {ElementRef::Label1, 0};
     return {};
@@ -60,10 +56,10 @@ std::vector<AccessibleNode> AccessibleNodes(const Game& g, bool boardHasKeys) {
     bool arrowsShown = false;
     for (int i = 0; i < WindowModel::arrowCount; ++i) {
         arrowsShown = arrowsShown || w.image2[i].visible;
-        if (InSight(g, {ElementRef::Image2, i})) refs.push_back({ElementRef::Image2, i});
+        if (Showing(g, {ElementRef::Image2, i})) refs.push_back({ElementRef::Image2, i});
     }
     for (int i = 0; i < WindowModel::tileCount; ++i)
-        if (InSight(g, {ElementRef::Image1, i})) refs.push_back({ElementRef::Image1, i});
+        if (Showing(g, {ElementRef::Image1, i})) refs.push_back({ElementRef::Image1, i});
     const ElementRef focus = boardHasKeys ? FocusOf(g, arrowsShown) : ElementRef{};
     std::vector<AccessibleNode> nodes;
     for (const ElementRef& ref : refs) {

@@ -14,6 +14,10 @@ BoxF Scaled(double x, double y, double width, double height, double dpr) {
 // A letter tile fills what its frame encloses. In its place: a red letter over a pale pink shadow
 // one frame line below and to the right, on the photograph. Elsewhere: a dark grey letter on
 // white, with a grey line along the right column and the bottom row as thick as a frame line.
+BoxF Whole(const DeviceRect& r) {
+    return {double(r.x), double(r.y), double(r.width), double(r.height)};
+}
+
 void PaintTile(Canvas& c, const Outline& letter, bool inPlace, const DeviceRect& box, double dpr) {
     const int line = FrameThickness(dpr);
     c.beginPicture(box);
@@ -21,14 +25,9 @@ void PaintTile(Canvas& c, const Outline& letter, bool inPlace, const DeviceRect&
         c.fillOutline(letter, inPlaceShadow, box.x + line, box.y + line, dpr, box);
         c.fillOutline(letter, inPlaceLetter, box.x, box.y, dpr, box);
     } else {
-        c.fillBox({double(box.x), double(box.y), double(box.width), double(box.height)},
-                  tileGround);
-        c.fillBox(
-            {double(box.x + box.width - line), double(box.y), double(line), double(box.height)},
-            tileEdge);
-        c.fillBox(
-            {double(box.x), double(box.y + box.height - line), double(box.width), double(line)},
-            tileEdge);
+        c.fillBox(Whole(box), tileGround);
+        c.fillBox(Whole({box.x + box.width - line, box.y, line, box.height}), tileEdge);
+        c.fillBox(Whole({box.x, box.y + box.height - line, box.width, line}), tileEdge);
         c.fillOutline(letter, letterColour, box.x, box.y, dpr, box);
     }
     c.endPicture();
@@ -36,7 +35,7 @@ void PaintTile(Canvas& c, const Outline& letter, bool inPlace, const DeviceRect&
 
 void PaintPage(Canvas& c, const std::vector<Outline>& page, const DeviceRect& box, double dpr) {
     c.beginPicture(box);
-    c.fillBox({double(box.x), double(box.y), double(box.width), double(box.height)}, pageGround);
+    c.fillBox(Whole(box), pageGround);
     for (const Outline& o : page) c.fillOutline(o, pageText, box.x, box.y, dpr, box);
     c.endPicture();
 }
@@ -118,11 +117,8 @@ ElementRef ElementAtDevicePixel(const WindowModel& w, const PaintSetup& at, doub
 }
 
 bool MarkerShows(const WindowModel& w, TwipsScale tpp, int marker) {
-    if (marker < 0 || marker >= WindowModel::arrowCount) return false;
-    const ElementRef arrow{ElementRef::Image2, marker};
-    if (!IsVisible(w, arrow)) return false;
-    const PixelRect r = PixelBounds(w, arrow, tpp);
-    return HitTest(w, (2 * r.x + r.width - 1) / 2, (2 * r.y + r.height - 1) / 2, tpp) == arrow;
+    return marker >= 0 && marker < WindowModel::arrowCount &&
+           InSight(w, {ElementRef::Image2, marker}, tpp);
 }
 
 } // namespace pirandella

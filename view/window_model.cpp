@@ -138,4 +138,10 @@ ElementRef HitTest(const WindowModel& w, int px, int py, TwipsScale tpp) {
     return {};
 }
 
+bool InSight(const WindowModel& w, ElementRef ref, TwipsScale tpp) {
+    if (!IsVisible(w, ref)) return false;
+    const PixelRect r = PixelBounds(w, ref, tpp);
+    return HitTest(w, (2 * r.x + r.width - 1) / 2, (2 * r.y + r.height - 1) / 2, tpp) == ref;
+}
+
 } // namespace pirandella

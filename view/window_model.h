@@ -130,5 +130,7 @@ PixelRect ClientBounds(const FormElement& form, TwipsScale tpp);
 
 // The frontmost visible element under a pixel of the client area.
 ElementRef HitTest(const WindowModel& w, int px, int py, TwipsScale tpp);
+// Shown, and the frontmost element at its middle: nothing in front of it, such as the page.
+bool InSight(const WindowModel& w, ElementRef ref, TwipsScale tpp);
 
 } // namespace pirandella
