@@ -5,6 +5,7 @@
 // For looking at a whole game played on the screen; not a test.
 #include "ui/handlers.h"
 #include "view/spoken_names.h"
+#include "win32/tests/board_reader.h"
 
 #include <windows.h>
 
@@ -20,36 +21,7 @@
 namespace {
 
 using namespace pirandella;
-
-struct Node {
-    std::wstring name;
-    RECT screen{};
-};
-
-std::vector<Node> ReadBoard(HWND window) {
-    std::vector<Node> nodes;
-    IAccessible* board = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
-                                          __uuidof(IAccessible), reinterpret_cast<void**>(&board))))
-        return nodes;
-    long count = 0;
-    board->get_accChildCount(&count);
-    for (long i = 1; i <= count; ++i) {
-        VARIANT child{};
-        child.vt = VT_I4;
-        child.lVal = i;
-        Node n;
-        BSTR name = nullptr;
-        if (SUCCEEDED(board->get_accName(child, &name)) && name) n.name = name;
-        SysFreeString(name);
-        long x = 0, y = 0, w = 0, h = 0;
-        board->accLocation(&x, &y, &w, &h, child);
-        n.screen = {x, y, x + w, y + h};
-        nodes.push_back(n);
-    }
-    board->Release();
-    return nodes;
-}
+using namespace pirandella::wintest;
 
 std::wstring Wide(const std::string& utf8) {
     std::wstring out(utf8.size(), L'\0');
@@ -136,9 +108,7 @@ int wmain() {
         const int arrow = ArrowFor(g.window, inverse);
         const std::wstring name = Wide(ArrowName(g.window, arrow));
         board = ReadBoard(window);
-        const Node* target = nullptr;
-        for (const Node& n : board)
-            if (n.name == name) target = &n;
+        const Node* target = Find(board, name);
         if (!target) break; // solved before the last move: the arrows are gone
         ClickAt({(target->screen.left + target->screen.right) / 2,
                  (target->screen.top + target->screen.bottom) / 2});
