@@ -166,7 +166,7 @@ class BoardAccessible : public QAccessibleWidget {
     // Each node that came or went as an event of its own (Qt 6.4 sends a reorder as malformed
     // signals); what is to be said as a notification that shows.
     void announceChanges(const std::string& announcement) {
-        const AccessibleChanges changes = watch_.look(nodes(), announcement);
+        const AccessibleChanges changes = watch_.look(nodes());
         const auto tell = [](QAccessibleInterface* about, QAccessible::Event what) {
             QAccessibleEvent event(about, what);
             QAccessible::updateAccessibility(&event);
@@ -180,12 +180,12 @@ class BoardAccessible : public QAccessibleWidget {
         QAccessibleInterface* focus =
             changes.focus.kind == ElementRef::None ? this : interfaceOf(changes.focus);
         if (changes.focusMoved && board()->hasFocus()) tell(focus, QAccessible::Focus);
-        if (changes.speak.empty()) return;
+        if (announcement.empty()) return;
         if (!spoken_) {
             spoken_ = new SpokenAccessible(board());
             QAccessible::registerAccessibleInterface(spoken_);
         }
-        spoken_->said = changes.speak;
+        spoken_->said = announcement;
         tell(spoken_, QAccessible::ObjectShow);
     }
 

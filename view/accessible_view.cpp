@@ -69,8 +69,7 @@ std::vector<AccessibleNode> AccessibleNodes(const Game& g, bool boardHasKeys) {
     return nodes;
 }
 
-AccessibleChanges AccessibleWatch::look(const std::vector<AccessibleNode>& now,
-                                        const std::string& announcement) {
+AccessibleChanges AccessibleWatch::look(const std::vector<AccessibleNode>& now) {
     AccessibleChanges changes;
     std::map<std::pair<int, int>, std::string> seen;
     for (const AccessibleNode& n : now) {
@@ -90,7 +89,6 @@ AccessibleChanges AccessibleWatch::look(const std::vector<AccessibleNode>& now,
         }
         changes.focusMoved = changes.focus != focus_;
     }
-    changes.speak = announcement;
     seen_ = std::move(seen);
     focus_ = changes.focus;
     looked_ = true;

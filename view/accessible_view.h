@@ -37,14 +37,12 @@ struct AccessibleChanges {
     std::vector<ElementRef> removed, added; // nodes that went, nodes that came
     std::vector<ElementRef> renamed;        // still there, with another name
     bool focusMoved = false;
-    ElementRef focus;  // the focused node; None: the board itself
-    std::string speak; // what the event has to say, beside what the focus says
+    ElementRef focus; // the focused node; None: the board itself
 };
 
 class AccessibleWatch {
   public:
-    AccessibleChanges look(const std::vector<AccessibleNode>& now,
-                           const std::string& announcement = {});
+    AccessibleChanges look(const std::vector<AccessibleNode>& now);
 
   private:
     std::map<std::pair<int, int>, std::string> seen_; // names

@@ -65,7 +65,6 @@ struct WebGame {
     PaintList paint{art};
     PagePlatform platform;
     FrontEnd front{game, platform};
-    AccessibleWatch watch;
     std::string reply; // the last text handed to the page
 };
 
@@ -232,13 +231,13 @@ EMSCRIPTEN_KEEPALIVE int web_board_size(WebGame* w, int what) {
     return what == 0 ? client.width : client.height;
 }
 
-// What a screen reader finds: first what to say now (the last event's announcement, or the
-// focused arrow's new description; often empty), then one node a line, ASCII 30 after each, its
+// What a screen reader finds: first what to say now (the last event's announcement; often
+// empty), then one node a line, ASCII 30 after each, its
 // fields apart by ASCII 31: role (0 text, 1 button, 2 cell), element, x, y, width, height in CSS
 // pixels, focused, name, description.
 EMSCRIPTEN_KEEPALIVE const char* web_accessible_nodes(WebGame* w, int boardHasKeys) {
     const std::vector<AccessibleNode> nodes = AccessibleNodes(w->game, boardHasKeys != 0);
-    std::string out = w->watch.look(nodes, w->platform.pending).speak + '\x1e';
+    std::string out = w->platform.pending + '\x1e';
     w->platform.pending.clear();
     for (const AccessibleNode& n : nodes) {
         for (const int number : {static_cast<int>(n.role), Encode(n.ref), n.bounds.x, n.bounds.y,

@@ -362,7 +362,7 @@ void MainWindow::repaint() {
 void MainWindow::tellScreenReader(const std::string& announcement) {
     if (!hwnd_) return;
     const std::vector<AccessibleNode> nodes = AccessibleNodes(game_, boardHasKeys());
-    const AccessibleChanges changes = watch_.look(nodes, announcement);
+    const AccessibleChanges changes = watch_.look(nodes);
     auto childId = [&](ElementRef ref) -> LONG {
         for (std::size_t i = 0; i < nodes.size(); ++i)
             if (nodes[i].ref == ref) return static_cast<LONG>(i + 1);
@@ -374,8 +374,8 @@ void MainWindow::tellScreenReader(const std::string& announcement) {
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, childId(ref));
     if (changes.focusMoved && boardHasKeys())
         NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, childId(changes.focus));
-    if (changes.speak.empty()) return;
-    said_ = changes.speak; // the alert after the nodes
+    if (announcement.empty()) return;
+    said_ = announcement; // the alert after the nodes
     NotifyWinEvent(EVENT_SYSTEM_ALERT, hwnd_, OBJID_CLIENT, static_cast<LONG>(nodes.size() + 1));
 }
 
