@@ -13,12 +13,13 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     pirandella::Game game;
-    game.screen = pirandella::MeasureScreen();
+    game.view.screen = pirandella::MeasureScreen();
     pirandella::MainWindow window(std::move(game));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     const auto& arrow = window.game().window.image2[10]; // in use at every board size
-    const pirandella::PixelRect r = pirandella::PixelBounds(arrow, window.game().screen.twipsPerPixel());
+    const pirandella::PixelRect r =
+        pirandella::PixelBounds(arrow, window.game().screen.twipsPerPixel());
     const QPoint centre(r.x + r.width / 2, r.y + r.height / 2);
     int painted = 0;
     struct PaintCounter : QObject {

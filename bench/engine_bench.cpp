@@ -1,7 +1,6 @@
-// The game's hot paths without a window: one move with its redraw and solved check, a whole
-// puzzle set-up, and one step of a solution playback.
-#include "engine/game.h"
-#include "ui/handlers.h"
+// The game's hot paths without a window: one move with the window it derives and its solved
+// check, a whole puzzle set-up, and one step of a solution playback.
+#include "ui/session.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,52 +8,53 @@ using namespace pirandella;
 
 namespace {
 
-Game SetUpGame(float sizeDraw) {
-    Game g;
-    g.timeOfDay = [] { return 1.0f; };
-    g.rng.script({sizeDraw});
-    NewPuzzle(g);
-    return g;
+Session SetUpGame(float sizeDraw) {
+    Session s;
+    s.game.timeOfDay = [] { return 1.0f; };
+    s.game.rng.script({sizeDraw});
+    StartGame(s);
+    return s;
 }
 
 void BM_ApplyMove(benchmark::State& state) {
-    Game g = SetUpGame(0.9f); // 7 x 7, the largest board
-    g.state.moveHistory.reserve(1 << 20);
+    Session s = SetUpGame(0.9f); // 7 x 7, the largest board
+    Game& g = s.game;
+    g.moveHistory.reserve(1 << 20);
     int k = 0;
     for (auto _ : state) {
-        SetMove(g.state, 1 + (k & 3), 1 + k % 7); // every direction, on every line
-        ApplyMove(g);
+        // every direction, on every line
+        ApplyMove(g, {static_cast<Direction>(1 + (k & 3)), 1 + k % 7});
         if (++k == 1 << 20) { // keep the history from growing without end
             state.PauseTiming();
-            g.state.moveCount = g.state.scrambleMoves;
+            g.moveCount = g.scrambleMoves;
             k = 0;
             state.ResumeTiming();
         }
-        benchmark::DoNotOptimize(g.window.image1[0].picture);
+        benchmark::DoNotOptimize(WindowOf(s).tiles[0].picture);
     }
 }
 BENCHMARK(BM_ApplyMove);
 
 void BM_NewPuzzle(benchmark::State& state) {
-    Game g = SetUpGame(0.9f);
+    Session s = SetUpGame(0.9f);
     for (auto _ : state) {
-        mnuNS_Click(g);
-        benchmark::DoNotOptimize(g.state.solutionText.data());
+        StartNewPuzzle(s);
+        benchmark::DoNotOptimize(s.game.solutionText.data());
     }
 }
 BENCHMARK(BM_NewPuzzle);
 
 void BM_SolutionPlaybackStep(benchmark::State& state) {
-    Game g = SetUpGame(0.9f);
+    Session s = SetUpGame(0.9f);
     for (auto _ : state) {
-        if (!g.window.timer1.enabled) { // a fresh playback of a thousand moves
+        if (!s.game.replaying) { // a fresh playback of a thousand moves
             state.PauseTiming();
-            mnuNS_Click(g);
-            for (int i = 0; i < 1000; ++i) Image2_Click(g, i % 28);
-            mnuSoluzione_Click(g);
+            StartNewPuzzle(s);
+            for (int i = 0; i < 1000; ++i) ClickArrowCell(s, i % 28);
+            StartSolution(s);
             state.ResumeTiming();
         }
-        Timer1_Timer(g);
+        PlaybackTick(s);
     }
 }
 BENCHMARK(BM_SolutionPlaybackStep);

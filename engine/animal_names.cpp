@@ -27,8 +27,8 @@ const char* const tableB[50] = {
 // Both tables are rebuilt whole on every puzzle, with the same names in the same order. The
 // order is not alphabetical and decides which name a given draw picks.
 void FillAnimalTables(Game& g) {
-    g.state.animalsA.assign(std::begin(tableA), std::end(tableA));
-    g.state.animalsB.assign(std::begin(tableB), std::end(tableB));
+    g.animalsA.assign(std::begin(tableA), std::end(tableA));
+    g.animalsB.assign(std::begin(tableB), std::end(tableB));
 }
 
 } // namespace pirandella

@@ -1,56 +1,93 @@
-// One game: its shared state, the window it shows, its random source and the screen it runs on.
+// One game: the board and its solution, the moves made, the playback and its guards, and the
+// random source and clock it draws from. The rules below act on the game they are given; the
+// window that shows it is derived from it (view/).
 #pragma once
 
-#include "engine/game_state.h"
 #include "engine/random_source.h"
-#include "view/window_model.h"
 
+#include <array>
+#include <compare>
+#include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace pirandella {
 
-// What the screen reports: twips per pixel along each axis and its size in twips.
-struct ScreenMetrics {
-    double twipsPerPixelX = 12, twipsPerPixelY = 12;
-    double widthTwips = 1920 * 12, heightTwips = 1080 * 12;
-    TwipsScale twipsPerPixel() const { return {twipsPerPixelX, twipsPerPixelY}; }
+// A tile's letter, numbered as the tile pictures are: A = 1 to Z = 26; 0 on a cell not in use.
+struct Letter {
+    std::uint8_t number = 0;
+    static constexpr Letter Of(char upper) { return {static_cast<std::uint8_t>(upper - 'A' + 1)}; }
+    constexpr char character() const { return static_cast<char>('A' - 1 + number); }
+    auto operator<=>(const Letter&) const = default;
+};
+
+// Which way a move turns its line; the first two undo each other, as do the last two.
+enum class Direction : std::uint8_t { None, ColumnDown, ColumnUp, RowRight, RowLeft };
+
+// One cell's turn of a whole row or column, with wrap-around. Lines count from 1.
+struct Move {
+    Direction direction = Direction::None;
+    int line = 0;
+    bool turnsColumn() const {
+        return direction == Direction::ColumnDown || direction == Direction::ColumnUp;
+    }
+    Move backward() const; // the same line turned the other way; no move stays none
+    bool operator==(const Move&) const = default;
 };
 
 struct Game {
-    GameState state;
-    WindowModel window = DesignWindow();
+    // Board and solution. Positions are row-major with a stride of N: row r, column j (both
+    // from 1) is position (r - 1) * N + (j - 1).
+    int boardSize = 0;              // N: 5, 6 or 7
+    std::string solutionText;       // the N names joined; character i is position i's solution
+    std::array<Letter, 49> board{}; // the letter at each position; none past N x N
+    std::array<std::string, 8> chosenWords;  // 1..7: the name laid in row k
+    std::array<std::string, 101> candidates; // 1..100: names of length N, in table order
+    std::int16_t candidateCount = 0;
+    std::vector<std::string> animalsA, animalsB; // the two name tables, 0..49
+
+    // Move history: entry 0 never holds a move; entries 1..moveCount are the moves made, the
+    // scramble's first. The table starts with 1001 entries and grows when a game needs more.
+    std::vector<Move> moveHistory = std::vector<Move>(1001);
+    int moveCount = 0;
+    int scrambleMoves = 0;
+    bool scrambling = false; // while the scramble applies its moves: no solved check then
+
+    // Playback and guards
+    bool busy = false;      // a set-up or playback runs: every click and command is refused
+    bool replaying = false; // the playback timer applies recorded moves backwards
+    int replayIndex = 0;
+    int replayStop = 0;
+    bool replayAll = false; // the solution (all moves), not an undo (one)
+    bool solutionShown = false;
+    bool initialized = false; // seeded: the first puzzle has been set up
+
+    // How the puzzle stands: over once solved or its solution played back (no frames, no
+    // arrows until the next puzzle); the player's moves of the last solve, if it was solved.
+    bool ended = false;
+    std::optional<int> solvedWithMoves;
+
     RandomSource rng;
-    ScreenMetrics screen;
     // Seconds since the player's local midnight, read once to seed the generator.
     std::function<float()> timeOfDay = SecondsSinceMidnight;
-    // The arrow cell the keyboard's marker is on; -1 until the keyboard is used.
-    int marker = -1;
 
     static float SecondsSinceMidnight();
     // The same for a moment given as seconds since 1970 and the local clock time that it is.
     static float SecondsOfClock(double epochSeconds, int hour, int minute, int second);
 };
 
-// Sets the move about to be applied: the line goes to moveColumn for directions 1 and 2, to
-// moveRow for 3 and 4, and the other is cleared.
-void SetMove(GameState& s, int dir, int line);
-
-// Puzzle engine procedures; each acts on the one game it is given.
+// The rules; each acts on the one game it is given.
 void FillAnimalTables(Game& g);
 void ChooseWords(Game& g);
-void ApplyMove(Game& g);
+// Counts and records the move (a playback's backward move only overwrites the last entry),
+// turns its line and, for the player's moves, checks whether the puzzle is solved.
+void ApplyMove(Game& g, Move m);
 void Scramble(Game& g);
 void CheckSolved(Game& g);
 void NewPuzzle(Game& g);
-
-// Board view procedures.
-void ScaleToScreen(Game& g);
-void SaveHomePositions(Game& g);
-void ArrangeBoard(Game& g);
-void RestoreHomePositions(Game& g);
-void DrawBoard(Game& g);
-// The platform's frame, title and menu bar around the client area, in pixels: the window's outer
-// size follows, and a window that the scaling centred is centred again on its new outer size.
-void SetWindowChrome(Game& g, int widthPx, int heightPx);
+// The letter in its solution place at a position in use.
+bool InPlace(const Game& g, int position);
 
 } // namespace pirandella

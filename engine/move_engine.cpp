@@ -6,62 +6,55 @@ namespace pirandella {
 
 namespace {
 
-bool IsColumnMove(int dir) {
-    return dir == 1 || dir == 2;
-}
-
-// Rows and columns turn by one cell with wrap-around: 1 down, 2 up, 3 right, 4 left.
-void RotateLine(GameState& s, int line) {
-    const int n = s.boardSize;
-    if (line < 1 || line > n) return; // never produced by the game; keeps a bad line off the table
-    std::array<int*, 7> cell{};
-    for (int k = 0; k < n; ++k) {
-        const int pos = IsColumnMove(s.moveDir) ? k * n + line - 1 : (line - 1) * n + k;
-        cell[k] = &s.board[pos][1];
-    }
-    if (s.moveDir == 1 || s.moveDir == 3) { // towards the last cell
-        const int kept = *cell[n - 1];
+// The line turns by one cell: down and right towards its last cell, up and left towards its
+// first.
+void RotateLine(Game& g, Move m) {
+    const int n = g.boardSize;
+    if (m.line < 1 || m.line > n) return; // never produced by the game; keeps a bad line off
+    std::array<Letter*, 7> cell{};
+    for (int k = 0; k < n; ++k)
+        cell[k] = &g.board[m.turnsColumn() ? k * n + m.line - 1 : (m.line - 1) * n + k];
+    if (m.direction == Direction::ColumnDown || m.direction == Direction::RowRight) {
+        const Letter kept = *cell[n - 1];
         for (int k = n - 1; k >= 1; --k) *cell[k] = *cell[k - 1];
         *cell[0] = kept;
-    } else if (s.moveDir == 2 || s.moveDir == 4) { // towards the first cell
-        const int kept = *cell[0];
+    } else if (m.direction == Direction::ColumnUp || m.direction == Direction::RowLeft) {
+        const Letter kept = *cell[0];
         for (int k = 0; k <= n - 2; ++k) *cell[k] = *cell[k + 1];
         *cell[n - 1] = kept;
     }
 }
 
 // The history grows with the game, so however many moves are made each keeps its entry.
-void Record(GameState& s, int code) {
-    if (s.moveCount >= static_cast<int>(s.moveHistory.size()))
-        s.moveHistory.resize(s.moveCount + 1);
-    s.moveHistory[s.moveCount] = code;
+void Record(Game& g, Move m) {
+    if (g.moveCount >= static_cast<int>(g.moveHistory.size()))
+        g.moveHistory.resize(g.moveCount + 1);
+    g.moveHistory[g.moveCount] = m;
 }
 
 } // namespace
 
-void SetMove(GameState& s, int dir, int line) {
-    const bool column = IsColumnMove(dir);
-    s.moveDir = dir;
-    s.moveColumn = column ? line : 0;
-    s.moveRow = static_cast<std::int16_t>(column ? 0 : line);
+Move Move::backward() const {
+    switch (direction) {
+    case Direction::ColumnDown:
+        return {Direction::ColumnUp, line};
+    case Direction::ColumnUp:
+        return {Direction::ColumnDown, line};
+    case Direction::RowRight:
+        return {Direction::RowLeft, line};
+    case Direction::RowLeft:
+        return {Direction::RowRight, line};
+    default:
+        return *this; // entry 0 holds no move: nothing turns
+    }
 }
 
-void ApplyMove(Game& g) {
-    GameState& s = g.state;
-    if (s.replaying == 0) ++s.moveCount; // a playback adjusts the count itself
-    int line;
-    if (IsColumnMove(s.moveDir)) {
-        line = s.moveColumn;
-        s.moveRow = 0;
-    } else {
-        line = s.moveRow;
-        s.moveColumn = 0;
-    }
-    Record(s, 10 * s.moveDir + line);
-    RotateLine(s, line);
-    DrawBoard(g);
+void ApplyMove(Game& g, Move m) {
+    if (!g.replaying) ++g.moveCount; // a playback adjusts the count itself
+    Record(g, m);
+    RotateLine(g, m);
     // Neither the scramble nor the solution playback may announce a solved board.
-    if (s.solutionShown == 0 && s.scrambling == 0) CheckSolved(g);
+    if (!g.solutionShown && !g.scrambling) CheckSolved(g);
 }
 
 } // namespace pirandella

@@ -27,30 +27,22 @@ float Game::SecondsOfClock(double epochSeconds, int hour, int minute, int second
 }
 
 void NewPuzzle(Game& g) {
-    GameState& s = g.state;
-    WindowModel& w = g.window;
     FillAnimalTables(g);
-    s.solutionShown = 0;
-    if (s.initialized == 0) { // once per run: seed, then scale before home positions are saved
-        s.initialized = 1;
+    g.solutionShown = false;
+    if (!g.initialized) { // once per run
+        g.initialized = true;
         // The clock's bits as they are (std::bit_cast is missing from some standard libraries).
         const float time = g.timeOfDay();
         std::uint32_t bits;
         std::memcpy(&bits, &time, sizeof bits);
         g.rng.seed(bits);
-        ScaleToScreen(g);
     }
-    SaveHomePositions(g);
-    for (ImageElement& tile : w.image1) tile.borderStyle = 1;
-    for (int i = 0; i < WindowModel::arrowCount; ++i) {
-        w.image2[i].borderStyle = 1;
-        w.image2[i].visible = true;
-    }
+    g.board.fill({});
+    g.ended = false; // every tile and arrow framed, the arrows shown
+    g.solvedWithMoves.reset();
     ChooseWords(g);
-    ArrangeBoard(g);
-    DrawBoard(g);
     Scramble(g);
-    s.busy = 0;
+    g.busy = false;
 }
 
 } // namespace pirandella

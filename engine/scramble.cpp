@@ -4,16 +4,14 @@ namespace pirandella {
 
 // Random one-cell turns of whole rows and columns, recorded as the first moves of the history.
 void Scramble(Game& g) {
-    GameState& s = g.state;
-    s.moveCount = 0;
-    s.scrambleMoves = s.boardSize == 7 ? 40 : s.boardSize == 6 ? 30 : 20;
-    s.scrambling = 1;
-    for (int i = 0; i < s.scrambleMoves; ++i) {
-        const int dir = g.rng.draw(4); // direction before line
-        SetMove(s, dir, g.rng.draw(s.boardSize));
-        ApplyMove(g);
+    g.moveCount = 0;
+    g.scrambleMoves = g.boardSize == 7 ? 40 : g.boardSize == 6 ? 30 : 20;
+    g.scrambling = true;
+    for (int i = 0; i < g.scrambleMoves; ++i) {
+        const auto direction = static_cast<Direction>(g.rng.draw(4)); // direction before line
+        ApplyMove(g, {direction, g.rng.draw(g.boardSize)});
     }
-    s.scrambling = 0;
+    g.scrambling = false;
 }
 
 } // namespace pirandella

@@ -7,41 +7,39 @@ namespace pirandella {
 
 namespace {
 
-void CollectCandidates(GameState& s, const std::vector<std::string>& table) {
+void CollectCandidates(Game& g, const std::vector<std::string>& table) {
     for (const std::string& name : table) {
-        if (static_cast<int>(name.size()) != s.boardSize) continue;
+        if (static_cast<int>(name.size()) != g.boardSize) continue;
         std::string upper = name;
         for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        s.candidates[++s.candidateCount] = upper;
+        g.candidates[++g.candidateCount] = upper;
     }
 }
 
-bool AlreadyChosen(const GameState& s, int row, const std::string& name) {
-    return std::find(s.chosenWords.begin() + 1, s.chosenWords.begin() + row, name) !=
-           s.chosenWords.begin() + row;
+bool AlreadyChosen(const Game& g, int row, const std::string& name) {
+    return std::find(g.chosenWords.begin() + 1, g.chosenWords.begin() + row, name) !=
+           g.chosenWords.begin() + row;
 }
 
 } // namespace
 
-// Draws the size, then N different names of N letters, one per row: the solution.
+// Draws the size, then N different names of N letters, one per row: the solution, which the
+// board holds until the scramble.
 void ChooseWords(Game& g) {
-    GameState& s = g.state;
-    s.candidateCount = 0;
-    s.boardSize = 4 + g.rng.draw(3);
-    CollectCandidates(s, s.animalsA);
-    CollectCandidates(s, s.animalsB);
-    g.window.label1[0].caption =
-        "in orizzontale posiziona " + std::to_string(s.boardSize) + " nomi di animali";
-    s.solutionText.clear();
-    for (int row = 1; row <= s.boardSize; ++row) {
+    g.candidateCount = 0;
+    g.boardSize = 4 + g.rng.draw(3);
+    CollectCandidates(g, g.animalsA);
+    CollectCandidates(g, g.animalsB);
+    g.solutionText.clear();
+    for (int row = 1; row <= g.boardSize; ++row) {
         std::string name;
         do {
-            name = s.candidates[g.rng.draw(s.candidateCount)];
-        } while (AlreadyChosen(s, row, name)); // a repeat is discarded and drawn again
-        s.chosenWords[row] = name;
-        s.solutionText += name;
+            name = g.candidates[g.rng.draw(g.candidateCount)];
+        } while (AlreadyChosen(g, row, name)); // a repeat is discarded and drawn again
+        g.chosenWords[row] = name;
+        g.solutionText += name;
     }
-    for (int i = 0; i < s.boardSize * s.boardSize; ++i) s.board[i][1] = s.solutionText[i] - 64;
+    for (int i = 0; i < g.boardSize * g.boardSize; ++i) g.board[i] = Letter::Of(g.solutionText[i]);
 }
 
 } // namespace pirandella

@@ -10,50 +10,47 @@ float SizeDraw(int n) {
     return Pick(n - 4, 3);
 }
 
-Game NewGame(int n, unsigned seed) {
-    Game g;
-    g.timeOfDay = [seed] { return static_cast<float>(seed); };
-    g.rng.script({SizeDraw(n)});
-    NewPuzzle(g);
-    return g;
+Session NewGame(int n, unsigned seed) {
+    Session s;
+    s.game.timeOfDay = [seed] { return static_cast<float>(seed); };
+    s.game.rng.script({SizeDraw(n)});
+    StartGame(s);
+    return s;
 }
 
-Game SolvedGame(int n, const std::vector<int>& candidateIndices) {
+Session SolvedGame(int n, const std::vector<int>& candidateIndices) {
     static const int counts[] = {31, 33, 36};
-    Game g;
+    Session s;
+    Game& g = s.game;
     FillAnimalTables(g);
-    SaveHomePositions(g);
     g.rng.script({SizeDraw(n)});
     for (int k : candidateIndices) g.rng.script({Pick(k, counts[n - 5])});
     ChooseWords(g);
-    ArrangeBoard(g);
-    DrawBoard(g);
-    return g;
+    return s;
 }
 
 std::string Row(const Game& g, int r) {
     std::string s;
-    const int n = g.state.boardSize;
-    for (int j = 0; j < n; ++j) s += static_cast<char>(64 + g.state.board[(r - 1) * n + j][1]);
+    const int n = g.boardSize;
+    for (int j = 0; j < n; ++j) s += g.board[(r - 1) * n + j].character();
     return s;
 }
 
 std::string Column(const Game& g, int c) {
     std::string s;
-    const int n = g.state.boardSize;
-    for (int k = 0; k < n; ++k) s += static_cast<char>(64 + g.state.board[k * n + c - 1][1]);
+    const int n = g.boardSize;
+    for (int k = 0; k < n; ++k) s += g.board[k * n + c - 1].character();
     return s;
 }
 
 std::string Letters(const Game& g) {
     std::string s;
-    for (int r = 1; r <= g.state.boardSize; ++r) s += Row(g, r);
+    for (int r = 1; r <= g.boardSize; ++r) s += Row(g, r);
     return s;
 }
 
-void Move(Game& g, int dir, int line) {
-    SetMove(g.state, dir, line);
-    ApplyMove(g);
+void Turn(Game& g, Direction d, int line) {
+    ApplyMove(g, {d, line});
 }
 
 } // namespace pirandella::testing

@@ -1,13 +1,13 @@
-// What must hold of a game whenever no handler is running.
+// What must hold of a game and the window that shows it whenever no handler is running.
 #pragma once
 
-#include "engine/game.h"
+#include "ui/session.h"
 
 #include <string>
 
 namespace pirandella::testing {
 
 // Empty when every invariant holds, else the first one broken.
-std::string BrokenInvariant(const Game& g);
+std::string BrokenInvariant(const Session& s);
 
 } // namespace pirandella::testing

@@ -92,7 +92,7 @@ TEST(ScreenReader, FollowsTheMarkerHearsEachMoveAndTheEndOfTheSolution) {
     w.activateWindow(); // no window manager gives it the keys
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000));
     QAccessibleInterface* board = Board(w);
-    Game& g = w.game();
+    Session& g = w.session();
     told.clear();
     QAccessible::installUpdateHandler(Listen);
     QTest::keyClick(w.board(), Qt::Key_Down); // the marker, and the focus, on the first arrow
@@ -103,7 +103,7 @@ TEST(ScreenReader, FollowsTheMarkerHearsEachMoveAndTheEndOfTheSolution) {
     EXPECT_EQ(Told(QAccessible::Focus, "Colonna 1"), 1);
     // Where it stands on the screen, in the screen's own pixels, and found there again.
     const qreal dpr = w.devicePixelRatioF();
-    const QPoint centre = w.board()->mapToGlobal(CentreOf(w, g.window.image2[0])) * dpr;
+    const QPoint centre = w.board()->mapToGlobal(CentreOf(w, WindowOf(g).arrows[0])) * dpr;
     EXPECT_TRUE(arrow->rect().contains(centre));
     EXPECT_EQ(arrow->rect().size(), QSize(34, 34) * dpr);
     EXPECT_EQ(board->childAt(centre.x(), centre.y()), arrow);
@@ -111,13 +111,13 @@ TEST(ScreenReader, FollowsTheMarkerHearsEachMoveAndTheEndOfTheSolution) {
     EXPECT_TRUE(board->child(1 + 24)->role() == QAccessible::Cell);
     // A press turns the column, and what it holds now is said.
     arrow->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(g.state.moveCount, 31);
+    EXPECT_EQ(g.game.moveCount, 31);
     EXPECT_EQ(Told(QAccessible::ObjectShow, "Colonna 1: "), 1);
     EXPECT_TRUE(arrow->text(QAccessible::Description).startsWith("Colonna 1: "));
     EXPECT_EQ(board->child(1 + 24)->text(QAccessible::Description), ""); // only arrows have one
     // The solution: the arrows go one by one, the message line takes the focus, and the names
     // of the solution are said.
-    w.menuAction(mnuSoluzione)->trigger();
+    w.menuAction(Command::ShowSolution)->trigger();
     while (w.timer().isActive()) w.tick();
     EXPECT_EQ(Told(QAccessible::ObjectDestroyed), 24);
     EXPECT_EQ(Told(QAccessible::ObjectReorder), 0);
@@ -152,9 +152,9 @@ TEST(ScreenReader, ReadsTheInstructionsAsTextOverWhatTheyCover) {
     EXPECT_TRUE(page->text(QAccessible::Name).startsWith("ISTRUZIONI\n\nCliccando"));
     EXPECT_TRUE(page->text(QAccessible::Name).contains("F10 apre il menu"));
     EXPECT_LT(board->childCount(), 1 + 1 + 20 + 25); // what lies under the page is not there
-    EXPECT_EQ(w.menuAction(mnuIstruzioni)->text(), "Esci da Istruzioni");
+    EXPECT_EQ(w.menuAction(Command::Instructions)->text(), "Esci da Istruzioni");
     page->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); // as a click
     EXPECT_FALSE(w.game().window.image2[28].visible);
-    EXPECT_EQ(w.menuAction(mnuIstruzioni)->text(), "Istruzioni");
+    EXPECT_EQ(w.menuAction(Command::Instructions)->text(), "Istruzioni");
     EXPECT_EQ(board->childCount(), 1 + 20 + 25);
 }

@@ -91,17 +91,17 @@ TEST(OnWayland, KeepsPlayingWhenTheCompositorMaximisesIt) {
     // As a title bar's button or a compositor's shortcut does it: through the platform window.
     w.windowHandle()->setWindowStates(Qt::WindowMaximized);
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->width() > normal.width(); }, 5000));
-    Game& g = w.game();
-    const int count = g.state.moveCount;
+    Session& g = w.session();
+    const int count = g.game.moveCount;
     for (int i = 0; i < 20; ++i) {
         ClickArrow(w, (i * 5) % 28);
         QTest::qWait(10); // each move repainted and committed to the compositor
     }
-    EXPECT_EQ(g.state.moveCount, count + 20);
-    w.menuAction(mnuSoluzione)->trigger();
+    EXPECT_EQ(g.game.moveCount, count + 20);
+    w.menuAction(Command::ShowSolution)->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w.timer().isActive(); }, 20000));
     QTest::qWait(200);
-    EXPECT_EQ(Letters(g), g.state.solutionText);
+    EXPECT_EQ(Letters(g), g.game.solutionText);
     EXPECT_TRUE(w.isVisible());
     EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
 }

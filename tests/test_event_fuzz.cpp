@@ -35,7 +35,7 @@ class Player {
         }
         if (roll < 60) {
             const int index = pick(29);
-            w_.board()->front().click({ElementRef::Image2, index});
+            w_.board()->front().click({ElementRef::Arrow, index});
             return "Image2 click " + std::to_string(index);
         }
         if (roll < 80) {
@@ -55,7 +55,7 @@ class Player {
         int menu = marathon ? 4 + pick(8) : pick(12);
         int id = 0;
         while (menu >= weights[id]) menu -= weights[id++];
-        w_.menuAction(static_cast<MenuId>(id))->trigger();
+        w_.menuAction(static_cast<Command>(id))->trigger();
         return "menu " + w_.game().window.menu[id].name;
     }
 
@@ -71,27 +71,27 @@ TEST(EventFuzz, NoEventSequenceBreaksTheGame) {
     const long long events = EnvNumber("PIRANDELLA_FUZZ_EVENTS", 100000);
     const auto seed = static_cast<unsigned>(EnvNumber("PIRANDELLA_FUZZ_SEED", 20261207));
     Game game;
-    game.screen = MeasureScreen();
+    game.view.screen = MeasureScreen();
     game.timeOfDay = [seed] { return static_cast<float>(seed % 86400); };
     MainWindow w(std::move(game));
-    const Game& g = w.game();
+    const Session& g = w.session();
     Player player(w, seed);
     long long solutions = 0, sizes[8] = {};
     int longest = 0;
     for (long long i = 0; i < events; ++i) {
-        const bool solving = g.state.replayAll == 1;
-        const int puzzle = g.state.boardSize;
+        const bool solving = g.game.replayAll == 1;
+        const int puzzle = g.game.boardSize;
         const std::string event = player.act(i % 100000 < 8000);
         const std::string broken = BrokenInvariant(g);
         ASSERT_EQ(broken, "") << "seed " << seed << ", event " << i << " (" << event << ")";
-        if (solving && g.state.replayAll == 0) {
+        if (solving && g.game.replayAll == 0) {
             ++solutions;
-            ASSERT_EQ(Letters(g), g.state.solutionText)
+            ASSERT_EQ(Letters(g), g.game.solutionText)
                 << "seed " << seed << ", event " << i
                 << ": solution playback ended off the solution";
         }
-        if (puzzle != g.state.boardSize || i == 0) ++sizes[g.state.boardSize];
-        longest = std::max(longest, g.state.moveCount);
+        if (puzzle != g.game.boardSize || i == 0) ++sizes[g.game.boardSize];
+        longest = std::max(longest, g.game.moveCount);
         if (i % 5000 == 0) w.board()->repaint(); // paint now and then, as a player would see it
     }
     if (events >= 100000) { // long enough to have met every kind of puzzle and its end

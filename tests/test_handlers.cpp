@@ -1,5 +1,5 @@
 #include "game_fixtures.h"
-#include "ui/handlers.h"
+#include "ui/session.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@ using namespace pirandella::testing;
 namespace {
 
 // Ticks until the timer stops; returns the number of ticks.
-int RunTimer(Game& g) {
+int RunTimer(Session& g) {
     int ticks = 0;
-    while (g.window.timer1.enabled && ticks < 100000) {
-        Timer1_Timer(g);
+    while (g.game.replaying && ticks < 100000) {
+        PlaybackTick(g);
         ++ticks;
     }
     return ticks;
@@ -26,144 +26,151 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
-Snapshot Take(const Game& g) {
-    return {Letters(g), g.state.moveCount, g.window.image2[28].visible,
-            g.window.menu[mnuIstruzioni].caption};
+Snapshot Take(const Session& g) {
+    return {Letters(g), g.game.moveCount, WindowOf(g).page.visible, WindowOf(g).captions[2]};
 }
 
 } // namespace
 
-TEST(Image2_Click, CountsTheLineAmongTheVisibleArrowsOfTheGroup) {
+TEST(ClickArrowCell, CountsTheLineAmongTheVisibleArrowsOfTheGroup) {
+    using D = Direction;
     const struct {
-        int n, index, dir, column, row;
-    } cases[] = {{7, 10, 4, 0, 4}, {5, 3, 1, 3, 0}, {5, 22, 2, 1, 0}, {6, 19, 3, 0, 6},
-                 {5, 1, 1, 1, 0},  {5, 5, 1, 5, 0}, {6, 0, 1, 1, 0},  {6, 26, 2, 6, 0},
-                 {7, 20, 3, 0, 7}, {5, 8, 4, 0, 1}};
+        int n, index;
+        D direction;
+        int line;
+    } cases[] = {{7, 10, D::RowLeft, 4},   {5, 3, D::ColumnDown, 3}, {5, 22, D::ColumnUp, 1},
+                 {6, 19, D::RowRight, 6},  {5, 1, D::ColumnDown, 1}, {5, 5, D::ColumnDown, 5},
+                 {6, 0, D::ColumnDown, 1}, {6, 26, D::ColumnUp, 6},  {7, 20, D::RowRight, 7},
+                 {5, 8, D::RowLeft, 1}};
     for (const auto& c : cases) {
-        Game g = NewGame(c.n);
-        const int count = g.state.moveCount;
-        Image2_Click(g, c.index);
-        EXPECT_EQ(g.state.moveDir, c.dir) << c.n << " " << c.index;
-        EXPECT_EQ(g.state.moveColumn, c.column) << c.n << " " << c.index;
-        EXPECT_EQ(g.state.moveRow, c.row) << c.n << " " << c.index;
-        EXPECT_EQ(g.state.moveCount, count + 1);
-        EXPECT_EQ(g.state.moveHistory[count + 1], 10 * c.dir + c.column + c.row);
+        Session g = NewGame(c.n);
+        const int count = g.game.moveCount;
+        ClickArrowCell(g, c.index);
+        EXPECT_EQ(g.game.moveCount, count + 1);
+        EXPECT_EQ(g.game.moveHistory[count + 1], (pirandella::Move{c.direction, c.line}))
+            << c.n << " " << c.index;
     }
 }
 
-TEST(Image2_Click, IgnoresHiddenArrowsAndBusyGamesAndClosesThePage) {
-    Game g = NewGame(5);
+TEST(ClickArrowCell, IgnoresHiddenArrowsAndBusyGamesAndTheClickClosesThePage) {
+    Session g = NewGame(5);
     const Snapshot start = Take(g);
-    Image2_Click(g, 0); // hidden for 5 x 5
-    Image2_Click(g, 27);
-    Image2_Click(g, 28); // the page is hidden
-    Image2_Click(g, -1);
-    Image2_Click(g, 29);
+    ClickArrowCell(g, 0); // hidden for 5 x 5
+    ClickArrowCell(g, 27);
+    ClickPage(g); // the page is hidden
+    ClickArrowCell(g, -1);
+    ClickArrowCell(g, 29);
     EXPECT_EQ(Take(g), start);
-    g.state.busy = 1;
-    Image2_Click(g, 3);
+    g.game.busy = true;
+    ClickArrowCell(g, 3);
     EXPECT_EQ(Take(g), start);
-    g.state.busy = 0;
+    g.game.busy = false;
 
-    mnuIstruzioni_Click(g);
-    EXPECT_EQ(g.window.menu[mnuIstruzioni].caption, "Esci da Istruzioni");
-    Image2_Click(g, 26); // not under the page: the move is made
-    EXPECT_EQ(g.state.moveCount, start.moveCount + 1);
-    Image2_Click(g, 28);
-    EXPECT_FALSE(g.window.image2[28].visible);
-    EXPECT_EQ(g.window.menu[mnuIstruzioni].caption, "Istruzioni");
-    EXPECT_EQ(g.state.moveCount, start.moveCount + 1);
+    ToggleInstructions(g);
+    EXPECT_EQ(WindowOf(g).captions[2], "Esci da Istruzioni");
+    ClickArrowCell(g, 26); // not under the page: the move is made
+    EXPECT_EQ(g.game.moveCount, start.moveCount + 1);
+    ClickPage(g);
+    EXPECT_FALSE(WindowOf(g).page.visible);
+    EXPECT_EQ(WindowOf(g).captions[2], "Istruzioni");
+    EXPECT_EQ(g.game.moveCount, start.moveCount + 1);
 }
 
 TEST(Menus, InstructionsToggleAndSurviveANewPuzzle) {
-    Game g = NewGame(6);
-    mnuIstruzioni_Click(g);
-    EXPECT_TRUE(g.window.image2[28].visible);
-    mnuIstruzioni_Click(g);
-    EXPECT_FALSE(g.window.image2[28].visible);
-    EXPECT_EQ(g.window.menu[mnuIstruzioni].caption, "Istruzioni");
-    mnuIstruzioni_Click(g);
-    mnuNS_Click(g);
-    EXPECT_TRUE(g.window.image2[28].visible);
-    EXPECT_EQ(g.window.menu[mnuIstruzioni].caption, "Esci da Istruzioni");
-    EXPECT_EQ(g.state.busy, 0);
+    Session g = NewGame(6);
+    ToggleInstructions(g);
+    EXPECT_TRUE(WindowOf(g).page.visible);
+    ToggleInstructions(g);
+    EXPECT_FALSE(WindowOf(g).page.visible);
+    EXPECT_EQ(WindowOf(g).captions[2], "Istruzioni");
+    ToggleInstructions(g);
+    StartNewPuzzle(g);
+    EXPECT_TRUE(WindowOf(g).page.visible);
+    EXPECT_EQ(WindowOf(g).captions[2], "Esci da Istruzioni");
+    EXPECT_FALSE(g.game.busy);
 }
 
 TEST(Undo, TakesBackThePlayersMovesOneTickEachAndNeverTheScramble) {
-    Game g = NewGame(7);
-    mnuAnnullaMossa_Click(g); // nothing of the player's to take back
-    EXPECT_FALSE(g.window.timer1.enabled);
-    EXPECT_EQ(g.state.busy, 0);
+    Session g = NewGame(7);
+    StartUndo(g); // nothing of the player's to take back
+    EXPECT_FALSE(g.game.replaying);
+    EXPECT_FALSE(g.game.busy);
 
     std::vector<std::string> boards{Letters(g)};
     for (int index : {3, 10, 17, 24, 3}) {
-        Image2_Click(g, index);
+        ClickArrowCell(g, index);
         boards.push_back(Letters(g));
     }
     for (int k = 5; k >= 1; --k) {
-        mnuAnnullaMossa_Click(g);
-        EXPECT_EQ(g.state.busy, 1);
-        mnuAnnullaMossa_Click(g); // a second undo while one is pending is ignored
-        Image2_Click(g, 5);
+        StartUndo(g);
+        EXPECT_TRUE(g.game.busy);
+        StartUndo(g); // a second undo while one is pending is ignored
+        ClickArrowCell(g, 5);
         EXPECT_EQ(RunTimer(g), 1);
         EXPECT_EQ(Letters(g), boards[k - 1]);
-        EXPECT_EQ(g.state.moveCount, 40 + k - 1);
-        EXPECT_EQ(g.state.busy, 0);
-        EXPECT_EQ(g.state.replaying, 0);
+        EXPECT_EQ(g.game.moveCount, 40 + k - 1);
+        EXPECT_FALSE(g.game.busy);
+        EXPECT_FALSE(g.game.replaying);
     }
-    mnuAnnullaMossa_Click(g);
-    EXPECT_FALSE(g.window.timer1.enabled);
+    StartUndo(g);
+    EXPECT_FALSE(g.game.replaying);
 }
 
 TEST(Solution, PlaysEveryMoveBackAndEndsWithoutFramesOrMessage) {
-    Game g = NewGame(5);
-    const std::string task = g.window.label1[0].caption;
-    mnuSoluzione_Click(g);
+    Session g = NewGame(5);
+    const std::string task = WindowOf(g).message.caption;
+    StartSolution(g);
     const Snapshot during = Take(g);
     // While it runs, clicks and menu choices change nothing.
-    Timer1_Timer(g);
+    PlaybackTick(g);
     const Snapshot afterTick = Take(g);
-    Image2_Click(g, 3);
-    mnuNS_Click(g);
-    mnuIstruzioni_Click(g);
-    mnuAnnullaMossa_Click(g);
-    mnuSoluzione_Click(g);
+    ClickArrowCell(g, 3);
+    StartNewPuzzle(g);
+    ToggleInstructions(g);
+    StartUndo(g);
+    StartSolution(g);
     EXPECT_EQ(Take(g), afterTick);
     EXPECT_NE(afterTick, during);
     EXPECT_EQ(1 + RunTimer(g), 22);
-    EXPECT_EQ(Letters(g), g.state.solutionText);
-    EXPECT_EQ(g.window.label1[0].caption, task);
-    EXPECT_EQ(g.state.moveCount, 0);
-    EXPECT_EQ(g.state.solutionShown, 1);
-    EXPECT_EQ(g.state.busy + g.state.replaying + g.state.replayAll, 0);
-    for (const ImageElement& tile : g.window.image1) EXPECT_EQ(tile.borderStyle, 0);
-    for (int i = 0; i < 28; ++i) EXPECT_FALSE(g.window.image2[i].visible);
+    EXPECT_EQ(Letters(g), g.game.solutionText);
+    EXPECT_EQ(WindowOf(g).message.caption, task);
+    EXPECT_EQ(g.game.moveCount, 0);
+    EXPECT_TRUE(g.game.solutionShown);
+    EXPECT_EQ(g.game.busy + g.game.replaying + g.game.replayAll, 0);
+    for (const ImageElement& tile : WindowOf(g).tiles) EXPECT_FALSE(tile.framed);
+    for (int i = 0; i < 28; ++i) EXPECT_FALSE(WindowOf(g).arrows[i].visible);
 
-    mnuSoluzione_Click(g); // again: an idle tick and the closing tick
+    StartSolution(g); // again: an idle tick and the closing tick
     EXPECT_EQ(RunTimer(g), 2);
-    EXPECT_EQ(Letters(g), g.state.solutionText);
-    EXPECT_EQ(g.state.moveHistory[0], 0);
+    EXPECT_EQ(Letters(g), g.game.solutionText);
+    EXPECT_EQ(g.game.moveHistory[0], pirandella::Move{});
 
-    mnuNS_Click(g); // a new puzzle brings frames and arrows back
-    EXPECT_EQ(g.state.solutionShown, 0);
-    EXPECT_EQ(g.window.image1[24].borderStyle, 1);
-    EXPECT_EQ(g.window.image2[g.state.boardSize == 7 ? 0 : 1].visible, true);
+    StartNewPuzzle(g); // a new puzzle brings frames and arrows back
+    EXPECT_FALSE(g.game.solutionShown);
+    EXPECT_TRUE(WindowOf(g).tiles[24].framed);
+    EXPECT_TRUE(WindowOf(g).arrows[g.game.boardSize == 7 ? 0 : 1].visible);
 }
 
 TEST(Undo, AfterASolvedBoardUnsolvesItButLeavesTheEndDisplay) {
-    Game h = NewGame(6); // solved by playing the scramble backwards by hand
-    std::vector<int> moves(h.state.moveHistory.begin() + 1,
-                           h.state.moveHistory.begin() + 1 + h.state.moveCount);
+    Session h = NewGame(6); // solved by playing the scramble backwards by hand
+    using D = Direction;
+    const std::vector<pirandella::Move> moves(h.game.moveHistory.begin() + 1,
+                                              h.game.moveHistory.begin() + 1 + h.game.moveCount);
     for (auto it = moves.rbegin(); it != moves.rend(); ++it) {
-        const int dir = *it / 10, line = *it % 10;
-        Move(h, dir == 1 ? 2 : dir == 2 ? 1 : dir == 3 ? 4 : 3, line);
+        const D d = it->direction;
+        Turn(h.game,
+             d == D::ColumnDown ? D::ColumnUp
+             : d == D::ColumnUp ? D::ColumnDown
+             : d == D::RowRight ? D::RowLeft
+                                : D::RowRight,
+             it->line);
     }
-    ASSERT_EQ(h.window.label1[0].caption, "SCHEMA RISOLTO con n°30 mosse");
-    const std::string message = h.window.label1[0].caption;
-    mnuAnnullaMossa_Click(h);
+    ASSERT_EQ(WindowOf(h).message.caption, "SCHEMA RISOLTO con n°30 mosse");
+    const std::string message = WindowOf(h).message.caption;
+    StartUndo(h);
     RunTimer(h);
-    EXPECT_NE(Letters(h), h.state.solutionText);
-    EXPECT_EQ(h.window.label1[0].caption, message);
-    for (int i = 0; i < 28; ++i) EXPECT_FALSE(h.window.image2[i].visible);
-    EXPECT_EQ(h.state.moveCount, h.state.scrambleMoves + 29);
+    EXPECT_NE(Letters(h), h.game.solutionText);
+    EXPECT_EQ(WindowOf(h).message.caption, message);
+    for (int i = 0; i < 28; ++i) EXPECT_FALSE(WindowOf(h).arrows[i].visible);
+    EXPECT_EQ(h.game.moveCount, h.game.scrambleMoves + 29);
 }

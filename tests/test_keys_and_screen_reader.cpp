@@ -1,8 +1,6 @@
 // Keyboard play and the screen reader's view, as every front end shares them.
 #include "game_fixtures.h"
 #include "ui/front_end.h"
-#include "ui/handlers.h"
-#include "ui/keyboard.h"
 #include "view/accessible_view.h"
 #include "view/spoken_names.h"
 
@@ -13,29 +11,29 @@ using namespace pirandella::testing;
 
 TEST(Keys, TheFirstKeyMarksTheFirstArrowEnterTurnsItsLineEscapeClosesThePage) {
     for (const auto& [n, first] : {std::pair{5, 1}, {6, 0}, {7, 0}}) {
-        Game g = NewGame(n);
+        Session g = NewGame(n);
         EXPECT_EQ(KeyPress(g, Key::Enter), KeyResult::Unused) << n; // nothing marked yet
         EXPECT_EQ(KeyPress(g, Key::Down), KeyResult::MarkerMoved);
-        EXPECT_EQ(g.marker, first) << n;
-        Game expected = g;
-        Move(expected, 1, 1); // the first column turns down
+        EXPECT_EQ(g.view.marker, first) << n;
+        Session expected = g;
+        Turn(expected.game, Direction::ColumnDown, 1); // the first column turns down
         EXPECT_EQ(KeyPress(g, Key::Enter), KeyResult::Clicked);
         EXPECT_EQ(KeyPress(g, Key::Space), KeyResult::Clicked);
-        Move(expected, 1, 1);
+        Turn(expected.game, Direction::ColumnDown, 1);
         EXPECT_EQ(Letters(g), Letters(expected)) << n;
-        EXPECT_EQ(g.state.moveCount, expected.state.moveCount);
+        EXPECT_EQ(g.game.moveCount, expected.game.moveCount);
     }
-    Game g = NewGame(5);
+    Session g = NewGame(5);
     KeyPress(g, Key::Right);
     EXPECT_EQ(KeyPress(g, Key::Escape), KeyResult::Unused);
-    mnuIstruzioni_Click(g);
+    ToggleInstructions(g);
     const std::string letters = Letters(g);
     EXPECT_EQ(KeyPress(g, Key::Escape), KeyResult::Clicked); // closes the page, turns nothing
-    EXPECT_FALSE(g.window.image2[WindowModel::instructions].visible);
-    EXPECT_EQ(g.window.menu[mnuIstruzioni].caption, "Istruzioni");
-    mnuIstruzioni_Click(g);
+    EXPECT_FALSE(WindowOf(g).page.visible);
+    EXPECT_EQ(WindowOf(g).captions[2], "Istruzioni");
+    ToggleInstructions(g);
     EXPECT_EQ(KeyPress(g, Key::Enter), KeyResult::Clicked);
-    EXPECT_FALSE(g.window.image2[WindowModel::instructions].visible);
+    EXPECT_FALSE(WindowOf(g).page.visible);
     EXPECT_EQ(Letters(g), letters);
     EXPECT_EQ(KeyPress(g, Key::F10), KeyResult::OpenMenu);
 }
@@ -46,7 +44,7 @@ namespace {
 struct Recorder : Platform {
     std::vector<std::string> said;
     bool timer = false;
-    void showCaption(MenuId, const std::string&) override {}
+    void showCaption(Command, const std::string&) override {}
     void runTimer(bool running, int) override { timer = running; }
     TextSize measureText(const std::string&, const std::string&, float) override { return {}; }
     void repaint() override {}
@@ -59,15 +57,15 @@ struct Recorder : Platform {
 } // namespace
 
 TEST(ScreenReaderView, ListsWhatIsInSightAndTellsWhatChanged) {
-    Game g = SolvedGame(5, {1, 2, 3, 4, 5});
+    Session g = SolvedGame(5, {1, 2, 3, 4, 5});
     std::string column1; // the first letters of the five names, top to bottom
     for (int r = 1; r <= 5; ++r)
-        column1 += (r > 1 ? ", " : "") + g.state.chosenWords[r].substr(0, 1);
+        column1 += (r > 1 ? ", " : "") + g.game.chosenWords[r].substr(0, 1);
     AccessibleWatch watch;
-    std::vector<AccessibleNode> nodes = AccessibleNodes(g, true);
+    std::vector<AccessibleNode> nodes = AccessibleNodes(g.game, g.view, true);
     watch.look(nodes);
     ASSERT_EQ(nodes.size(), 1u + 20 + 25); // the message line, the arrows, the tiles
-    EXPECT_EQ(nodes[0].ref, (ElementRef{ElementRef::Label1, 0}));
+    EXPECT_EQ(nodes[0].ref, messageRef);
     EXPECT_EQ(nodes[1].name, "Colonna 1, ruota in giù");
     EXPECT_EQ(nodes[1].description, "Colonna 1: " + column1 + "; 5 al posto giusto");
     EXPECT_EQ(nodes[1].role, AccessibleRole::Button);
@@ -78,72 +76,73 @@ TEST(ScreenReaderView, ListsWhatIsInSightAndTellsWhatChanged) {
     for (const AccessibleNode& n : nodes) EXPECT_FALSE(n.focused); // the board has the focus
 
     KeyPress(g, Key::Down); // the marker, and the focus, on the first arrow
-    AccessibleChanges changes = watch.look(AccessibleNodes(g, true));
+    AccessibleChanges changes = watch.look(AccessibleNodes(g.game, g.view, true));
     EXPECT_TRUE(changes.focusMoved);
-    EXPECT_EQ(changes.focus, (ElementRef{ElementRef::Image2, 1}));
-    EXPECT_EQ(watch.look(AccessibleNodes(g, false)).focus.kind, ElementRef::None); // keys elsewhere
-    watch.look(AccessibleNodes(g, true));
+    EXPECT_EQ(changes.focus, (ElementRef{ElementRef::Arrow, 1}));
+    EXPECT_EQ(watch.look(AccessibleNodes(g.game, g.view, false)).focus.kind,
+              ElementRef::None); // keys elsewhere
+    watch.look(AccessibleNodes(g.game, g.view, true));
     KeyPress(g, Key::Enter); // column 1 turns down: its arrow tells what it holds now
-    changes = watch.look(nodes = AccessibleNodes(g, true));
+    changes = watch.look(nodes = AccessibleNodes(g.game, g.view, true));
     EXPECT_FALSE(changes.focusMoved);
     EXPECT_EQ(nodes[1].description.substr(0, 11), "Colonna 1: ");
     EXPECT_NE(nodes[1].description, "Colonna 1: " + column1 + "; 5 al posto giusto");
     EXPECT_TRUE(changes.added.empty() && changes.removed.empty());
-    for (const ElementRef& ref : changes.renamed) EXPECT_EQ(ref.kind, ElementRef::Image1);
+    for (const ElementRef& ref : changes.renamed) EXPECT_EQ(ref.kind, ElementRef::Tile);
 
-    mnuIstruzioni_Click(g); // the page takes the focus; what it covers is gone
-    changes = watch.look(nodes = AccessibleNodes(g, true));
+    ToggleInstructions(g); // the page takes the focus; what it covers is gone
+    changes = watch.look(nodes = AccessibleNodes(g.game, g.view, true));
     EXPECT_EQ(nodes[1].name.substr(0, 12), "ISTRUZIONI\n\n");
     EXPECT_NE(nodes[1].name.find("Da tastiera"), std::string::npos);
     EXPECT_TRUE(nodes[1].focused && changes.focusMoved);
     EXPECT_FALSE(changes.removed.empty());
     for (const AccessibleNode& n : nodes) { // what lies below the page, under its lower edge
-        const bool board =
-            n.ref.kind != ElementRef::Label1 && n.ref.index != WindowModel::instructions;
+        const bool board = n.ref.kind == ElementRef::Tile || n.ref.kind == ElementRef::Arrow;
         EXPECT_TRUE(!board || n.bounds.y + n.bounds.height / 2 >= 302) << n.name;
     }
-    mnuIstruzioni_Click(g);
-    changes = watch.look(AccessibleNodes(g, true));
-    EXPECT_EQ(changes.focus, (ElementRef{ElementRef::Image2, 1}));
+    ToggleInstructions(g);
+    changes = watch.look(AccessibleNodes(g.game, g.view, true));
+    EXPECT_EQ(changes.focus, (ElementRef{ElementRef::Arrow, 1}));
     EXPECT_EQ(changes.removed.size(), 1u); // the page
 
-    Move(g, 2, 1); // back up: solved, the arrows go, the message line takes the focus
-    changes = watch.look(nodes = AccessibleNodes(g, true));
+    Turn(g.game, Direction::ColumnUp,
+         1); // back up: solved, the arrows go, the message line takes the focus
+    changes = watch.look(nodes = AccessibleNodes(g.game, g.view, true));
     EXPECT_EQ(nodes.size(), 1u + 25);
     EXPECT_EQ(changes.removed.size(), 20u);
-    EXPECT_EQ(changes.focus, (ElementRef{ElementRef::Label1, 0}));
+    EXPECT_EQ(changes.focus, messageRef);
     EXPECT_EQ(nodes[0].name, "SCHEMA RISOLTO con n°2 mosse");
 }
 
 TEST(FrontEnd, ShortcutsRunTheirCommandsAndEachPlaybackSaysHowItEnded) {
-    Game g = NewGame(5);
+    Session g = NewGame(5);
     Recorder platform;
     FrontEnd front(g, platform);
     front.reflect();
     front.key(Key::Down);
     front.key(Key::Enter); // a move says its line
     ASSERT_EQ(platform.said.size(), 1u);
-    EXPECT_EQ(platform.said[0], ArrowLineReport(g, 1));
+    EXPECT_EQ(platform.said[0], ArrowLineReport(g.game, 1));
     EXPECT_EQ(platform.said[0].substr(0, 11), "Colonna 1: ");
     EXPECT_TRUE(front.key(Key::CtrlZ)); // "Annulla mossa"
     EXPECT_TRUE(platform.timer);
     while (platform.timer) front.tick();
     ASSERT_EQ(platform.said.size(), 2u);
-    EXPECT_EQ(platform.said[1], "Mossa annullata. " + ArrowLineReport(g, 1));
-    EXPECT_EQ(g.state.moveCount, g.state.scrambleMoves);
+    EXPECT_EQ(platform.said[1], "Mossa annullata. " + ArrowLineReport(g.game, 1));
+    EXPECT_EQ(g.game.moveCount, g.game.scrambleMoves);
     front.key(Key::F1);
-    EXPECT_TRUE(g.window.image2[WindowModel::instructions].visible);
+    EXPECT_TRUE(WindowOf(g).page.visible);
     front.key(Key::F1);
-    front.menu(mnuSoluzione);
+    front.command(Command::ShowSolution);
     EXPECT_TRUE(front.key(Key::F2)); // refused while the solution plays
     EXPECT_EQ(platform.said.size(), 2u);
     while (platform.timer) front.tick();
-    EXPECT_EQ(platform.said.back(), "Soluzione: " + g.state.chosenWords[1] + ", " +
-                                        g.state.chosenWords[2] + ", " + g.state.chosenWords[3] +
-                                        ", " + g.state.chosenWords[4] + ", " +
-                                        g.state.chosenWords[5]);
-    g.rng.script({SizeDraw(6)});
+    EXPECT_EQ(platform.said.back(), "Soluzione: " + g.game.chosenWords[1] + ", " +
+                                        g.game.chosenWords[2] + ", " + g.game.chosenWords[3] +
+                                        ", " + g.game.chosenWords[4] + ", " +
+                                        g.game.chosenWords[5]);
+    g.game.rng.script({SizeDraw(6)});
     front.key(Key::CtrlN);
     EXPECT_EQ(platform.said.back(), "in orizzontale posiziona 6 nomi di animali");
-    EXPECT_EQ(g.state.boardSize, 6);
+    EXPECT_EQ(g.game.boardSize, 6);
 }

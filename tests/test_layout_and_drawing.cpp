@@ -1,5 +1,5 @@
 #include "game_fixtures.h"
-#include "ui/handlers.h"
+#include "ui/session.h"
 
 #include <gtest/gtest.h>
 
@@ -8,17 +8,17 @@ using namespace pirandella::testing;
 
 namespace {
 
-std::vector<int> VisibleTiles(const Game& g) {
+std::vector<int> VisibleTiles(const Session& g) {
     std::vector<int> v;
     for (int i = 0; i < 49; ++i)
-        if (g.window.image1[i].visible) v.push_back(i);
+        if (WindowOf(g).tiles[i].visible) v.push_back(i);
     return v;
 }
 
-std::vector<int> VisibleArrows(const Game& g) {
+std::vector<int> VisibleArrows(const Session& g) {
     std::vector<int> v;
     for (int i = 0; i < 28; ++i)
-        if (g.window.image2[i].visible) v.push_back(i);
+        if (WindowOf(g).arrows[i].visible) v.push_back(i);
     return v;
 }
 
@@ -34,120 +34,115 @@ const WindowModel design = DesignWindow();
 } // namespace
 
 TEST(ArrangeBoard, FiveByFiveUsesTheInnerGridWithArrowsClosedIn) {
-    Game g = NewGame(5);
+    Session g = NewGame(5);
     EXPECT_EQ(VisibleTiles(g), Range({{8, 12}, {15, 19}, {22, 26}, {29, 33}, {36, 40}}));
     EXPECT_EQ(VisibleArrows(g), Range({{1, 5}, {8, 12}, {15, 19}, {22, 26}}));
-    EXPECT_EQ(g.state.board[0][0], 8);
-    EXPECT_EQ(g.state.board[5][0], 15);
-    EXPECT_EQ(g.state.board[24][0], 40);
-    EXPECT_EQ(g.state.board[25][0], -1);
-    EXPECT_EQ(g.state.lastCellIndex, 24);
+    EXPECT_EQ(TileOfPosition(5, 0), 8); // the k-th tile in use shows position k
+    EXPECT_EQ(TileOfPosition(5, 5), 15);
+    EXPECT_EQ(TileOfPosition(5, 24), 40);
+    EXPECT_EQ(PositionOfTile(5, 40), 24);
+    EXPECT_EQ(PositionOfTile(5, 7), -1);
     for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(g.window.image2[i].top, design.image1[0].top);
-        EXPECT_EQ(g.window.image2[i].left, design.image2[i].left);
-        EXPECT_EQ(g.window.image2[21 + i].top, design.image1[42].top);
-        EXPECT_EQ(g.window.image2[14 + i].left, design.image1[0].left);
-        EXPECT_EQ(g.window.image2[7 + i].left, design.image1[6].left);
-        EXPECT_EQ(g.window.image2[7 + i].top, design.image2[7 + i].top);
+        EXPECT_EQ(WindowOf(g).arrows[i].top, design.tiles[0].top);
+        EXPECT_EQ(WindowOf(g).arrows[i].left, design.arrows[i].left);
+        EXPECT_EQ(WindowOf(g).arrows[21 + i].top, design.tiles[42].top);
+        EXPECT_EQ(WindowOf(g).arrows[14 + i].left, design.tiles[0].left);
+        EXPECT_EQ(WindowOf(g).arrows[7 + i].left, design.tiles[6].left);
+        EXPECT_EQ(WindowOf(g).arrows[7 + i].top, design.arrows[7 + i].top);
     }
 }
 
 TEST(ArrangeBoard, SixBySixDropsTheLastRowAndColumn) {
-    Game g = NewGame(6);
+    Session g = NewGame(6);
     EXPECT_EQ(VisibleTiles(g), Range({{0, 5}, {7, 12}, {14, 19}, {21, 26}, {28, 33}, {35, 40}}));
     EXPECT_EQ(VisibleArrows(g), Range({{0, 5}, {7, 12}, {14, 19}, {21, 26}}));
-    EXPECT_EQ(g.state.board[6][0], 7);
-    EXPECT_EQ(g.state.board[35][0], 40);
+    EXPECT_EQ(TileOfPosition(6, 6), 7);
+    EXPECT_EQ(TileOfPosition(6, 35), 40);
+    EXPECT_EQ(PositionOfTile(6, 7), 6);
+    EXPECT_EQ(PositionOfTile(6, 41), -1);
     for (int i = 0; i <= 5; ++i) {
-        EXPECT_EQ(g.window.image2[i].top, design.image2[i].top);
-        EXPECT_EQ(g.window.image2[14 + i].left, design.image2[14 + i].left);
-        EXPECT_EQ(g.window.image2[7 + i].left, design.image1[41].left);
-        EXPECT_EQ(g.window.image2[21 + i].top, design.image1[42].top);
+        EXPECT_EQ(WindowOf(g).arrows[i].top, design.arrows[i].top);
+        EXPECT_EQ(WindowOf(g).arrows[14 + i].left, design.arrows[14 + i].left);
+        EXPECT_EQ(WindowOf(g).arrows[7 + i].left, design.tiles[41].left);
+        EXPECT_EQ(WindowOf(g).arrows[21 + i].top, design.tiles[42].top);
     }
 }
 
 TEST(ArrangeBoard, AfterSmallerBoardsANewPuzzleRestoresTheDesignPlaces) {
-    Game g = NewGame(5);
-    g.rng.script({SizeDraw(6)});
-    mnuNS_Click(g);
+    Session g = NewGame(5);
+    g.game.rng.script({SizeDraw(6)});
+    StartNewPuzzle(g);
     for (int i = 0; i <= 5; ++i) { // the top and left arrows are back at their design places
-        EXPECT_EQ(g.window.image2[i].top, design.image2[i].top);
-        EXPECT_EQ(g.window.image2[14 + i].left, design.image2[14 + i].left);
+        EXPECT_EQ(WindowOf(g).arrows[i].top, design.arrows[i].top);
+        EXPECT_EQ(WindowOf(g).arrows[14 + i].left, design.arrows[14 + i].left);
     }
     EXPECT_EQ(VisibleTiles(g).front(), 0);
-    g.rng.script({SizeDraw(7)});
-    mnuNS_Click(g);
+    g.game.rng.script({SizeDraw(7)});
+    StartNewPuzzle(g);
     EXPECT_EQ(VisibleTiles(g).size(), 49u);
     EXPECT_EQ(VisibleArrows(g).size(), 28u);
-    for (int k = 0; k < 49; ++k) EXPECT_EQ(g.state.board[k][0], k);
+    for (int k = 0; k < 49; ++k) EXPECT_EQ(TileOfPosition(7, k), k);
     for (int i = 0; i < 28; ++i) {
-        EXPECT_EQ(g.window.image2[i].left, design.image2[i].left);
-        EXPECT_EQ(g.window.image2[i].top, design.image2[i].top);
+        EXPECT_EQ(WindowOf(g).arrows[i].left, design.arrows[i].left);
+        EXPECT_EQ(WindowOf(g).arrows[i].top, design.arrows[i].top);
     }
-    for (int i = 0; i < 28; ++i) EXPECT_EQ(g.state.arrowHome[i][0], design.image2[i].top);
-}
-
-TEST(SaveHomePositions, TwiceInARowStoresTheSameAndEmptiesTheBoard) {
-    Game g = NewGame(6);
-    SaveHomePositions(g);
-    const auto cells = g.state.cellHome;
-    const auto arrows = g.state.arrowHome;
-    SaveHomePositions(g);
-    EXPECT_EQ(g.state.cellHome, cells);
-    EXPECT_EQ(g.state.arrowHome, arrows);
-    for (const auto& row : g.state.board) EXPECT_EQ(row, (std::array<int, 2>{-1, -1}));
 }
 
 TEST(DrawBoard, DrawsLettersInPlaceRedAndOthersWhite) {
-    Game g = SolvedGame(5, {1, 29, 2, 6, 11}); // CORVO TIGRE DAINO GATTO LEONE
-    for (int i = 0; i < 25; ++i)
-        EXPECT_EQ(g.window.image1[g.state.board[i][0]].picture,
-                  (Picture{PictureList::ImageList2, g.state.solutionText[i] - 64}));
-    g.window.image1[0].picture = {PictureList::ImageList3, 5}; // hidden tiles are never drawn
-    Move(g, 3, 1); // OCORV: position i is shown by tile 8 + i along the first row
+    Session g = SolvedGame(5, {1, 29, 2, 6, 11}); // CORVO TIGRE DAINO GATTO LEONE
+    const auto red = [](char c) {
+        return Picture{Picture::LetterInPlace, Letter{std::uint8_t(c - 64)}};
+    };
+    const auto dark = [](char c) {
+        return Picture{Picture::LetterOutOfPlace, Letter{std::uint8_t(c - 64)}};
+    };
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 5; ++c)
+            EXPECT_EQ(WindowOf(g).tiles[8 + 7 * r + c].picture,
+                      red(g.game.solutionText[5 * r + c]));
+    Turn(g.game, Direction::RowRight, 1); // OCORV: position i is shown by tile 8 + i
     const char* row = "OCORV";
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(g.window.image1[8 + i].picture, (Picture{PictureList::ImageList3, row[i] - 64}));
-    EXPECT_EQ(g.window.image1[15].picture, (Picture{PictureList::ImageList2, 'T' - 64}));
-    Move(g, 4, 1);
-    EXPECT_EQ(g.window.image1[8].picture, (Picture{PictureList::ImageList2, 'C' - 64}));
-    EXPECT_EQ(g.window.image1[0].picture, (Picture{PictureList::ImageList3, 5}));
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(WindowOf(g).tiles[8 + i].picture, dark(row[i]));
+    EXPECT_EQ(WindowOf(g).tiles[15].picture, red('T'));
+    Turn(g.game, Direction::RowLeft, 1);
+    EXPECT_EQ(WindowOf(g).tiles[8].picture, red('C'));
+    EXPECT_EQ(WindowOf(g).tiles[0].picture, Picture{}); // a tile not in use shows nothing
 }
 
 TEST(DrawBoard, TreatsEqualLettersAsInterchangeable) {
-    Game g = SolvedGame(5, {6, 1, 2, 3, 4}); // GATTO: two Ts side by side
-    Move(g, 3, 1);                           // OGATT
-    EXPECT_EQ(g.window.image1[11].picture, (Picture{PictureList::ImageList2, 'T' - 64}));
-    EXPECT_EQ(g.window.image1[10].picture, (Picture{PictureList::ImageList3, 'A' - 64}));
+    Session g = SolvedGame(5, {6, 1, 2, 3, 4}); // GATTO: two Ts side by side
+    Turn(g.game, Direction::RowRight, 1);       // OGATT
+    EXPECT_EQ(WindowOf(g).tiles[11].picture, (Picture{Picture::LetterInPlace, Letter::Of('T')}));
+    EXPECT_EQ(WindowOf(g).tiles[10].picture, (Picture{Picture::LetterOutOfPlace, Letter::Of('A')}));
 }
 
 TEST(CheckSolved, OnlyTheExactSolutionEndsThePuzzle) {
-    Game solved = SolvedGame(5, {1, 29, 2, 6, 11});
-    solved.state.moveCount = solved.state.scrambleMoves = 20;
-    const std::string task = solved.window.label1[0].caption;
+    Session solved = SolvedGame(5, {1, 29, 2, 6, 11});
+    solved.game.moveCount = solved.game.scrambleMoves = 20;
+    const std::string task = WindowOf(solved).message.caption;
 
-    Game shifted = solved; // every row spells a name, but not in its own row
-    for (int c = 1; c <= 5; ++c) Move(shifted, 1, c);
-    EXPECT_EQ(Row(shifted, 2), "CORVO");
-    EXPECT_EQ(shifted.window.label1[0].caption, task);
+    Session shifted = solved; // every row spells a name, but not in its own row
+    for (int c = 1; c <= 5; ++c) Turn(shifted.game, Direction::ColumnDown, c);
+    EXPECT_EQ(Row(shifted.game, 2), "CORVO");
+    EXPECT_EQ(WindowOf(shifted).message.caption, task);
     EXPECT_EQ(VisibleArrows(shifted).size(), 20u);
 
-    Game lastOff = solved; // only the last position differs
-    lastOff.state.board[24][1] = 'Z' - 64;
-    CheckSolved(lastOff);
-    EXPECT_EQ(lastOff.window.label1[0].caption, task);
-    EXPECT_EQ(lastOff.window.image1[8].borderStyle, 1);
+    Session lastOff = solved; // only the last position differs
+    lastOff.game.board[24] = Letter::Of('Z');
+    CheckSolved(lastOff.game);
+    EXPECT_EQ(WindowOf(lastOff).message.caption, task);
+    EXPECT_TRUE(WindowOf(lastOff).tiles[8].framed);
 
-    Move(solved, 1, 1); // seven moves, solved by the last
-    for (int k = 0; k < 5; ++k) Move(solved, 3, 1);
-    EXPECT_EQ(solved.window.label1[0].caption, task);
-    Move(solved, 2, 1);
-    EXPECT_EQ(solved.window.label1[0].caption, "SCHEMA RISOLTO con n°7 mosse");
-    for (const ImageElement& tile : solved.window.image1) EXPECT_EQ(tile.borderStyle, 0);
+    Turn(solved.game, Direction::ColumnDown, 1); // seven moves, solved by the last
+    for (int k = 0; k < 5; ++k) Turn(solved.game, Direction::RowRight, 1);
+    EXPECT_EQ(WindowOf(solved).message.caption, task);
+    Turn(solved.game, Direction::ColumnUp, 1);
+    EXPECT_EQ(WindowOf(solved).message.caption, "SCHEMA RISOLTO con n°7 mosse");
+    for (const ImageElement& tile : WindowOf(solved).tiles) EXPECT_FALSE(tile.framed);
     for (int i = 0; i < 28; ++i) {
-        EXPECT_EQ(solved.window.image2[i].borderStyle, 0);
-        EXPECT_FALSE(solved.window.image2[i].visible);
+        EXPECT_FALSE(WindowOf(solved).arrows[i].framed);
+        EXPECT_FALSE(WindowOf(solved).arrows[i].visible);
     }
-    EXPECT_FALSE(solved.window.image2[28].visible); // the instructions page is not touched
-    EXPECT_EQ(solved.window.image2[28].borderStyle, 1);
+    EXPECT_FALSE(WindowOf(solved).page.visible); // the instructions page is not touched
+    EXPECT_TRUE(WindowOf(solved).page.framed);
 }

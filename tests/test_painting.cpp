@@ -1,7 +1,7 @@
 // The window painted through a canvas that records every call: order and geometry in device
 // pixels at every display scale, checked against the design's own numbers.
 #include "game_fixtures.h"
-#include "ui/handlers.h"
+#include "ui/session.h"
 #include "view/painting.h"
 
 #include <gtest/gtest.h>
@@ -114,15 +114,16 @@ DeviceRect Inside(const DeviceRect& r, int t) {
 } // namespace
 
 TEST(Painting, FramesTilesAndPhotographFollowTheDesignAtEveryScale) {
-    Game g = NewGame(7);
+    Session g = NewGame(7);
     const Artwork art = TwoLetters();
     for (const Scale& s : scales) {
         SCOPED_TRACE(s.dpr);
         for (bool inPlace : {false, true}) {
-            g.window.image1[0].picture = {
-                inPlace ? PictureList::ImageList2 : PictureList::ImageList3, 8};
+            WindowModel w = WindowOf(g);
+            w.tiles[0].picture = {inPlace ? Picture::LetterInPlace : Picture::LetterOutOfPlace,
+                                  Letter{8}};
             RecordingCanvas c;
-            PaintWindow(c, g.window, art, At(s.dpr), -1);
+            PaintWindow(c, w, art, At(s.dpr), -1);
             for (const Call& frame : c.named("frame")) EXPECT_EQ(frame.thickness, s.line);
             ASSERT_EQ(c.named("frame").size(), 49u + 28u);
             EXPECT_EQ(c.named("frame")[28].rect, s.tile0); // after the 28 arrows behind the tiles
@@ -154,31 +155,31 @@ TEST(Painting, FramesTilesAndPhotographFollowTheDesignAtEveryScale) {
 }
 
 TEST(Painting, GoesBackToFrontWithTheMarkerLastAndNeverOverThePage) {
-    Game g = NewGame(7);
+    Session g = NewGame(7);
     const Artwork art = TwoLetters();
     const PaintSetup at = At(1.5, 21); // under a menu bar 21 pixels high
     RecordingCanvas c;
-    PaintWindow(c, g.window, art, at, 24);
+    PaintWindow(c, WindowOf(g), art, at, 24);
     ASSERT_GE(c.calls.size(), 3u);
     EXPECT_EQ(c.calls[0].box, (BoxF{0, 0, 610.5, 706.5})); // the surround
     EXPECT_EQ(c.calls[0].colour, surroundColour);
     EXPECT_EQ(c.calls[1].box, (BoxF{0, 31.5, 615, 684}));    // the photograph from the corner,
     EXPECT_EQ(c.calls[1].clip, (BoxF{0, 31.5, 610.5, 675})); // cut to the design
-    const std::string task = "text:" + g.window.label1[0].caption;
+    const std::string task = "text:" + WindowOf(g).message.caption;
     // Arrow 24 lies below the board at pixels 189.., 354..: its marker comes after everything.
     EXPECT_EQ(c.calls.back().what, "marker");
     EXPECT_EQ(c.calls.back().box, (BoxF{283.5, 562.5, 51, 51}));
     EXPECT_EQ(c.calls[c.calls.size() - 2].what, task);
     EXPECT_EQ(c.calls[c.calls.size() - 2].y, 1.5 * (21 + 395));
 
-    mnuIstruzioni_Click(g);
+    ToggleInstructions(g);
     for (int covered : {3, 10, 17}) { // under the page: no marker
         RecordingCanvas under;
-        PaintWindow(under, g.window, art, at, covered);
+        PaintWindow(under, WindowOf(g), art, at, covered);
         EXPECT_TRUE(under.named("marker").empty()) << covered;
     }
     RecordingCanvas page;
-    PaintWindow(page, g.window, art, at, 24);
+    PaintWindow(page, WindowOf(g), art, at, 24);
     EXPECT_EQ(page.calls.back().what, "marker");
     const auto text = std::find_if(page.calls.begin(), page.calls.end(),
                                    [&](const Call& k) { return k.what == task; });
@@ -189,17 +190,17 @@ TEST(Painting, GoesBackToFrontWithTheMarkerLastAndNeverOverThePage) {
 }
 
 TEST(Painting, HitsTheElementUnderEveryDevicePixel) {
-    const Game g = NewGame(7);
+    const Session g = NewGame(7);
     const PaintSetup at = At(2, 21);
     // Tile 24 covers pixels 222..254 down (255 is tile 31's frame line, which lies in front).
     const double x = 2 * 200;
-    EXPECT_EQ(ElementAtDevicePixel(g.window, at, x, 2 * (21 + 222)),
-              (ElementRef{ElementRef::Image1, 24}));
-    EXPECT_EQ(ElementAtDevicePixel(g.window, at, x, 2 * (21 + 254) + 1),
-              (ElementRef{ElementRef::Image1, 24}));
-    EXPECT_EQ(ElementAtDevicePixel(g.window, at, x, 2 * (21 + 255)),
-              (ElementRef{ElementRef::Image1, 31}));
-    EXPECT_EQ(ElementAtDevicePixel(g.window, at, x, 2 * (21 + 222) - 1),
-              (ElementRef{ElementRef::Image1, 17}));
-    EXPECT_EQ(ElementAtDevicePixel(g.window, at, 1, 1).kind, ElementRef::None); // the menu bar
+    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 222)),
+              (ElementRef{ElementRef::Tile, 24}));
+    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 254) + 1),
+              (ElementRef{ElementRef::Tile, 24}));
+    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 255)),
+              (ElementRef{ElementRef::Tile, 31}));
+    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 222) - 1),
+              (ElementRef{ElementRef::Tile, 17}));
+    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, 1, 1).kind, ElementRef::None); // the menu bar
 }

@@ -33,7 +33,7 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
 // What the screen shows at a pixel of the client area.
 QColor ScreenPixel(MainWindow& w, QPoint p) {
     const QPoint global = w.board()->mapToGlobal(p);
-    const QImage shot = w.screen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage();
+    const QImage shot = w.view.screen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage();
     return shot.pixelColor(0, 0);
 }
 
@@ -119,66 +119,66 @@ TEST(MainWindow, ArrowClicksTurnTheirLineForEverySize) {
     for (const auto& c : cases) {
         MainWindow w(GameOfSize(c.n));
         w.show();
-        Game& g = w.game();
+        Session& g = w.session();
         Game expected = g;
         Move(expected, c.dir, c.line);
         ClickArrow(w, c.index);
         EXPECT_EQ(Letters(g), Letters(expected)) << c.n << " " << c.index;
-        EXPECT_EQ(g.state.moveHistory[g.state.moveCount], 10 * c.dir + c.line);
+        EXPECT_EQ(g.game.moveHistory[g.game.moveCount], 10 * c.dir + c.line);
     }
 }
 
 TEST(MainWindow, ClicksReachOnlyTheFrontmostVisibleElement) {
     MainWindow w(GameOfSize(5));
     w.show();
-    Game& g = w.game();
-    const int count = g.state.moveCount;
-    ClickAt(w, CentreOf(w, g.window.image1[24])); // a tile
-    ClickAt(w, CentreOf(w, g.window.image2[0]));  // a hidden arrow
-    ClickAt(w, {70, 400});                        // the label
-    EXPECT_EQ(g.state.moveCount, count);
-    w.menuAction(mnuIstruzioni)->trigger();
-    EXPECT_EQ(w.menuAction(mnuIstruzioni)->text(), "Esci da Istruzioni");
+    Session& g = w.session();
+    const int count = g.game.moveCount;
+    ClickAt(w, CentreOf(w, WindowOf(g).tiles[24])); // a tile
+    ClickAt(w, CentreOf(w, WindowOf(g).arrows[0])); // a hidden arrow
+    ClickAt(w, {70, 400});                          // the label
+    EXPECT_EQ(g.game.moveCount, count);
+    w.menuAction(Command::Instructions)->trigger();
+    EXPECT_EQ(w.menuAction(Command::Instructions)->text(), "Esci da Istruzioni");
     ClickArrow(w, 2); // covered by the page: the page takes the click and closes
-    EXPECT_EQ(g.state.moveCount, count);
-    EXPECT_FALSE(g.window.image2[28].visible);
-    EXPECT_EQ(w.menuAction(mnuIstruzioni)->text(), "Istruzioni");
+    EXPECT_EQ(g.game.moveCount, count);
+    EXPECT_FALSE(WindowOf(g).page.visible);
+    EXPECT_EQ(w.menuAction(Command::Instructions)->text(), "Istruzioni");
     // A press on one arrow released on another is no click.
-    QTest::mousePress(w.board(), Qt::LeftButton, {}, CentreOf(w, g.window.image2[1]));
-    QTest::mouseRelease(w.board(), Qt::LeftButton, {}, CentreOf(w, g.window.image2[2]));
-    EXPECT_EQ(g.state.moveCount, count);
+    QTest::mousePress(w.board(), Qt::LeftButton, {}, CentreOf(w, WindowOf(g).arrows[1]));
+    QTest::mouseRelease(w.board(), Qt::LeftButton, {}, CentreOf(w, WindowOf(g).arrows[2]));
+    EXPECT_EQ(g.game.moveCount, count);
 }
 
 TEST(MainWindow, TheRealTimerPlaysAnUndoBack) {
     MainWindow w(GameOfSize(6));
     w.show();
-    Game& g = w.game();
+    Session& g = w.session();
     const std::string before = Letters(g);
     ClickArrow(w, 8);
     ASSERT_NE(Letters(g), before);
     QSignalSpy ticks(&w.timer(), &QTimer::timeout);
-    w.menuAction(mnuAnnullaMossa)->trigger();
+    w.menuAction(Command::UndoMove)->trigger();
     EXPECT_TRUE(w.timer().isActive());
     ClickArrow(w, 8); // ignored while the undo is pending
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w.timer().isActive(); }, 2000));
     EXPECT_EQ(ticks.count(), 1);
     EXPECT_EQ(Letters(g), before);
-    EXPECT_EQ(g.state.moveCount, 30);
+    EXPECT_EQ(g.game.moveCount, 30);
 }
 
 TEST(MainWindow, TheScreenShowsEveryMoveAfterItsEvent) {
     MainWindow w(GameOfSize(7));
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    Game& g = w.game();
+    Session& g = w.session();
     // The corner of the top-left tile is white unless its letter is in place.
-    const QPoint corner = CentreOf(w, g.window.image1[0]) - QPoint(14, 14);
-    for (int j = 0; j < 7; ++j) g.state.board[j][1] = g.state.solutionText[j] - 64;
+    const QPoint corner = CentreOf(w, WindowOf(g).tiles[0]) - QPoint(14, 14);
+    for (int j = 0; j < 7; ++j) g.game.board[j][1] = g.game.solutionText[j] - 64;
     bool seen[2] = {};
     for (int i = 0; i < 7; ++i) {
         ClickArrow(w, 14); // row 1 turns right
         QTest::qWait(20);
-        const bool inPlace = g.state.board[0][1] == g.state.solutionText[0] - 64;
+        const bool inPlace = g.game.board[0][1] == g.game.solutionText[0] - 64;
         seen[inPlace] = true;
         EXPECT_EQ(ScreenPixel(w, corner) == QColor(Qt::white), !inPlace) << i;
     }
@@ -192,19 +192,19 @@ TEST(WindowAtAnyDpi, KeepsEveryElementAtItsDesignPixels) {
     if (qgetenv("QT_FONT_DPI") == "120") {
         EXPECT_EQ(tpp.x, 12);
     }
-    const Game& g = w.game();
-    EXPECT_EQ(g.state.scaled, tpp.x == 12 ? 0 : 1);
+    const Session& g = w.session();
+    EXPECT_EQ(g.game.scaled, tpp.x == 12 ? 0 : 1);
     EXPECT_EQ(w.board()->size(), QSize(407, 450));
     const WindowModel design = DesignWindow();
     for (int i = 0; i < 49; ++i)
-        EXPECT_EQ(PixelBounds(g.window.image1[i], tpp), PixelBounds(design.image1[i], {})) << i;
+        EXPECT_EQ(PixelBounds(WindowOf(g).tiles[i], tpp), PixelBounds(design.image1[i], {})) << i;
     for (int i = 0; i < 29; ++i)
-        EXPECT_EQ(PixelBounds(g.window.image2[i], tpp), PixelBounds(design.image2[i], {})) << i;
-    EXPECT_EQ(g.window.label1[0].fontSize,
+        EXPECT_EQ(PixelBounds(WindowOf(g).arrows[i], tpp), PixelBounds(design.image2[i], {})) << i;
+    EXPECT_EQ(WindowOf(g).message.fontSize,
               tpp.y == 12 ? 10.2f : std::floor(10.2f * float(tpp.y / 12)));
     // The window's outer size takes in the menu bar: the client area stays 407 x 450.
-    EXPECT_EQ(ClientBounds(g.window.form, tpp), (PixelRect{0, 0, 407, 450}));
-    EXPECT_EQ(g.window.form.chromeHeight, w.menuBar()->sizeHint().height());
+    EXPECT_EQ(ClientBounds(WindowOf(g).form, tpp), (PixelRect{0, 0, 407, 450}));
+    EXPECT_EQ(WindowOf(g).form.chromeHeight, w.menuBar()->sizeHint().height());
 }
 
 TEST(MainWindow, ShowsEachArrowsPointerOverIt) {
@@ -222,26 +222,26 @@ TEST(MainWindow, ShowsEachArrowsPointerOverIt) {
 TEST(MainWindow, PlaysTheSolutionTickByTickWhileIgnoringThePlayer) {
     MainWindow w(GameOfSize(5));
     w.show();
-    const Game& g = w.game();
-    const std::string task = g.window.label1[0].caption;
-    w.menuAction(mnuSoluzione)->trigger();
+    const Session& g = w.session();
+    const std::string task = WindowOf(g).message.caption;
+    w.menuAction(Command::ShowSolution)->trigger();
     int ticks = 0;
     while (w.timer().isActive() && ticks < 100) {
         const std::string before = Letters(g);
-        const int count = g.state.moveCount;
+        const int count = g.game.moveCount;
         ClickArrow(w, 3);
-        w.menuAction(mnuNS)->trigger();
-        w.menuAction(mnuAnnullaMossa)->trigger();
+        w.menuAction(Command::NewPuzzle)->trigger();
+        w.menuAction(Command::UndoMove)->trigger();
         EXPECT_EQ(Letters(g), before);
-        EXPECT_EQ(g.state.moveCount, count);
+        EXPECT_EQ(g.game.moveCount, count);
         w.tick();
         ++ticks;
     }
     EXPECT_EQ(ticks, 22);
-    EXPECT_EQ(Letters(g), g.state.solutionText);
-    EXPECT_EQ(g.window.label1[0].caption, task);
-    for (int i = 0; i < 28; ++i) EXPECT_FALSE(g.window.image2[i].visible);
-    EXPECT_EQ(w.menuAction(mnuIstruzioni)->text(), "Istruzioni");
+    EXPECT_EQ(Letters(g), g.game.solutionText);
+    EXPECT_EQ(WindowOf(g).message.caption, task);
+    for (int i = 0; i < 28; ++i) EXPECT_FALSE(WindowOf(g).arrows[i].visible);
+    EXPECT_EQ(w.menuAction(Command::Instructions)->text(), "Istruzioni");
 }
 
 TEST(MainWindow, KeepsTheDesignInTheMiddleOfALargerWindow) {
@@ -278,7 +278,7 @@ TEST(MainWindow, ShowsEveryMenuCommandWhateverTheMenuFont) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     ASSERT_GT(w.menuBar()->sizeHint().width(), 407); // wider than the design
     for (bool page : {false, true}) { // and at the longest captions, "Esci da Istruzioni"
-        if (page) w.menuAction(mnuIstruzioni)->trigger();
+        if (page) w.menuAction(Command::Instructions)->trigger();
         QApplication::processEvents();
         for (QAction* a : w.menuBar()->actions())
             EXPECT_LE(w.menuBar()->actionGeometry(a).right(), w.menuBar()->width())
@@ -287,7 +287,7 @@ TEST(MainWindow, ShowsEveryMenuCommandWhateverTheMenuFont) {
             EXPECT_FALSE(more->isVisible()); // no overflow button
     }
     QApplication::setFont(usual);
-    w.menuAction(mnuIstruzioni)->trigger();
+    w.menuAction(Command::Instructions)->trigger();
     EXPECT_EQ(w.board()->origin().x(), (w.board()->width() - 407) / 2);
     ClickArrow(w, 2);
     EXPECT_EQ(w.game().state.moveCount, 21);
@@ -298,7 +298,7 @@ TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000)); // focused at start
-    Game& g = w.game();
+    Session& g = w.session();
     const QImage unmarked = w.board()->grab().toImage();
     EXPECT_EQ(w.game().marker, -1);
     // Right: the marker appears on the first arrow above the board, then moves to the second.
@@ -311,7 +311,7 @@ TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
     Move(expected, 1, 2); // column 2 turns down, by the keypad's Enter
     Press(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(Letters(g), Letters(expected));
-    EXPECT_EQ(g.state.moveCount, 21);
+    EXPECT_EQ(g.game.moveCount, 21);
     // Round the corner: past the last arrow above comes the first on the right.
     for (int k = 0; k < 4; ++k) Press(Qt::Key_Right);
     EXPECT_EQ(w.game().marker, 8);
@@ -325,20 +325,20 @@ TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
     // F10 opens the menu bar; Right three times reaches "Annulla mossa", Enter runs it.
     Press(Qt::Key_F10);
     ASSERT_TRUE(w.menuBar()->hasFocus());
-    EXPECT_EQ(w.menuBar()->activeAction(), w.menuAction(mnuSoluzione));
+    EXPECT_EQ(w.menuBar()->activeAction(), w.menuAction(Command::ShowSolution));
     const QImage menuChosen = w.menuBar()->grab().toImage();
     for (int k = 0; k < 3; ++k) Press(Qt::Key_Right);
-    EXPECT_EQ(w.menuBar()->activeAction(), w.menuAction(mnuAnnullaMossa));
+    EXPECT_EQ(w.menuBar()->activeAction(), w.menuAction(Command::UndoMove));
     EXPECT_NE(w.menuBar()->grab().toImage(), menuChosen); // the highlight moved with it
     Press(Qt::Key_Return);
     EXPECT_TRUE(w.timer().isActive());
     while (w.timer().isActive()) w.tick();
-    EXPECT_EQ(g.state.moveCount, 20);
+    EXPECT_EQ(g.game.moveCount, 20);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000)); // back to the board
     // The instructions from the menu, closed with Escape on the board.
-    w.menuAction(mnuIstruzioni)->trigger();
+    w.menuAction(Command::Instructions)->trigger();
     Press(Qt::Key_Escape);
-    EXPECT_FALSE(g.window.image2[28].visible);
+    EXPECT_FALSE(WindowOf(g).page.visible);
     // F10, Enter: the solution. Keys on the board change nothing while it plays.
     Press(Qt::Key_F10);
     Press(Qt::Key_Return);
@@ -348,7 +348,7 @@ TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
     Press(Qt::Key_Return);
     EXPECT_EQ(Letters(g), during);
     while (w.timer().isActive()) w.tick();
-    EXPECT_EQ(Letters(g), g.state.solutionText);
+    EXPECT_EQ(Letters(g), g.game.solutionText);
     // The arrows are gone, and the marker with them: the window looks as the design says.
     Press(Qt::Key_Right);
     EXPECT_EQ(w.game().marker, -1);
@@ -359,7 +359,7 @@ TEST(Keyboard, SolvesAWholePuzzleToTheSolvedMessage) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000));
-    Game& g = w.game();
+    Session& g = w.session();
     // Each side's key that takes the marker on round the ring.
     const auto onward = [](int arrow) {
         return arrow < 7    ? Qt::Key_Right
@@ -367,8 +367,8 @@ TEST(Keyboard, SolvesAWholePuzzleToTheSolvedMessage) {
                : arrow < 21 ? Qt::Key_Up
                             : Qt::Key_Left;
     };
-    const std::vector<int> scramble(g.state.moveHistory.begin() + 1,
-                                    g.state.moveHistory.begin() + 1 + g.state.moveCount);
+    const std::vector<int> scramble(g.game.moveHistory.begin() + 1,
+                                    g.game.moveHistory.begin() + 1 + g.game.moveCount);
     int keys = 0;
     for (auto move = scramble.rbegin(); move != scramble.rend(); ++move) {
         // The move that takes this one back, and the arrow that makes it (6 x 6: groups from 0).
@@ -381,8 +381,8 @@ TEST(Keyboard, SolvesAWholePuzzleToTheSolvedMessage) {
         ASSERT_EQ(w.game().marker, arrow);
         Press(Qt::Key_Return), ++keys;
     }
-    EXPECT_EQ(Letters(g), g.state.solutionText);
-    EXPECT_EQ(g.window.label1[0].caption, "SCHEMA RISOLTO con n°30 mosse");
-    EXPECT_EQ(w.game().marker >= 0 && g.window.image2[w.game().marker].visible, false);
+    EXPECT_EQ(Letters(g), g.game.solutionText);
+    EXPECT_EQ(WindowOf(g).message.caption, "SCHEMA RISOLTO con n°30 mosse");
+    EXPECT_EQ(w.game().marker >= 0 && WindowOf(g).arrows[w.game().marker].visible, false);
     EXPECT_LT(keys, 30 * 26);
 }

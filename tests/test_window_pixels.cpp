@@ -104,15 +104,15 @@ TEST(WindowAtAnyScale, FillsEachFrameWithItsPictureDrawnForTheDevice) {
     MainWindow w(GameOfSize(7));
     Shown(w);
     const Shot s = Grab(w);
-    const Game& g = w.game();
+    const Session& g = w.session();
     const QColor grey(161, 161, 161);
     std::map<std::pair<int, int>, QImage> seen; // list and letter: the tile as first seen
     int alike = 0;
     for (int i = 0; i < 49; ++i) {
-        const ImageElement& tile = g.window.image1[i];
+        const ImageElement& tile = WindowOf(g).tiles[i];
         const DeviceRect in = OnScreen(s, w, tile, true);
         const QImage onScreen = Cut(s, in);
-        if (tile.picture.list != PictureList::ImageList3) continue;
+        if (tile.picture.list != Picture::LetterOutOfPlace) continue;
         // White, with a grey edge as thick as a frame line along the right and the bottom.
         EXPECT_EQ(onScreen.pixelColor(0, 0), QColor(Qt::white)) << "tile " << i;
         for (int k = 1; k <= s.line() + 1; ++k) {
@@ -134,7 +134,7 @@ TEST(WindowAtAnyScale, FillsEachFrameWithItsPictureDrawnForTheDevice) {
 TEST(WindowAtAnyScale, PaintsBackToFrontOverTheBackground) {
     MainWindow w(GameOfSize(7));
     Shown(w);
-    Game& g = w.game();
+    Session& g = w.session();
     const Shot plain = Grab(w);
     Pictures pictures;
     // Where no element stands, the photograph shows at its own size from the corner.
@@ -148,7 +148,7 @@ TEST(WindowAtAnyScale, PaintsBackToFrontOverTheBackground) {
                 << p.x() << "," << p.y();
     }
     // The message line: white letters within the box it is sized to, nothing of it beyond.
-    const LabelElement& label = g.window.label1[0];
+    const LabelElement& label = WindowOf(g).message;
     const QFontMetrics metrics(pictures.font(label.fontName, label.fontSize));
     const PixelRect box = PixelBounds(label, w.game().screen.twipsPerPixel());
     EXPECT_EQ(box.width, metrics.horizontalAdvance(QString::fromStdString(label.caption)));
@@ -161,9 +161,9 @@ TEST(WindowAtAnyScale, PaintsBackToFrontOverTheBackground) {
     EXPECT_GT(white, 40);
 
     // The instructions page lies in front of the tiles and arrows it covers.
-    w.menuAction(mnuIstruzioni)->trigger();
+    w.menuAction(Command::Instructions)->trigger();
     const Shot shown = Grab(w);
-    const DeviceRect page = OnScreen(shown, w, g.window.image2[28], true);
+    const DeviceRect page = OnScreen(shown, w, WindowOf(g).page, true);
     const QImage onScreen = Cut(shown, page);
     EXPECT_EQ(onScreen.pixelColor(2, 2), QColor(Qt::white));
     int ink = 0; // black text on white, where the tiles were

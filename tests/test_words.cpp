@@ -1,5 +1,5 @@
 #include "game_fixtures.h"
-#include "ui/handlers.h"
+#include "ui/session.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -10,9 +10,8 @@ using namespace pirandella::testing;
 namespace {
 
 std::vector<std::string> CandidatesOf(int n) {
-    Game g = SolvedGame(n, std::vector<int>{1, 2, 3, 4, 5, 6, 7}); // n of these are used
-    return {g.state.candidates.begin() + 1,
-            g.state.candidates.begin() + 1 + g.state.candidateCount};
+    Session g = SolvedGame(n, std::vector<int>{1, 2, 3, 4, 5, 6, 7}); // n of these are used
+    return {g.game.candidates.begin() + 1, g.game.candidates.begin() + 1 + g.game.candidateCount};
 }
 
 } // namespace
@@ -20,12 +19,12 @@ std::vector<std::string> CandidatesOf(int n) {
 TEST(AnimalTables, HoldHundredDistinctNamesOfFiveToSevenPlainLetters) {
     Game g;
     FillAnimalTables(g);
-    ASSERT_EQ(g.state.animalsA.size(), 50u);
-    ASSERT_EQ(g.state.animalsB.size(), 50u);
+    ASSERT_EQ(g.animalsA.size(), 50u);
+    ASSERT_EQ(g.animalsB.size(), 50u);
     std::set<std::string> all;
     int byLength[2][8] = {};
     for (int t = 0; t < 2; ++t)
-        for (const std::string& name : t == 0 ? g.state.animalsA : g.state.animalsB) {
+        for (const std::string& name : t == 0 ? g.animalsA : g.animalsB) {
             all.insert(name);
             ++byLength[t][name.size()];
             for (char c : name) {
@@ -39,20 +38,20 @@ TEST(AnimalTables, HoldHundredDistinctNamesOfFiveToSevenPlainLetters) {
     EXPECT_EQ((std::vector{byLength[1][5], byLength[1][6], byLength[1][7]}),
               (std::vector{14, 18, 18}));
     // The order is the tables' own, not alphabetical.
-    EXPECT_EQ(g.state.animalsA[27], "GRONGO");
-    EXPECT_EQ(g.state.animalsA[28], "GRILLO");
-    EXPECT_EQ(g.state.animalsA[34], "VESPA");
-    EXPECT_EQ(g.state.animalsB[18], "VISONE");
-    EXPECT_EQ(g.state.animalsB[49], "TUCANO");
+    EXPECT_EQ(g.animalsA[27], "GRONGO");
+    EXPECT_EQ(g.animalsA[28], "GRILLO");
+    EXPECT_EQ(g.animalsA[34], "VESPA");
+    EXPECT_EQ(g.animalsB[18], "VISONE");
+    EXPECT_EQ(g.animalsB[49], "TUCANO");
 }
 
 TEST(AnimalTables, AreRebuiltUnchangedByEveryPuzzle) {
-    Game g = NewGame(6);
-    const auto a = g.state.animalsA, b = g.state.animalsB;
-    g.state.animalsA[0] = "XXXXX";
-    for (int i = 0; i < 3; ++i) mnuNS_Click(g);
-    EXPECT_EQ(g.state.animalsA, a);
-    EXPECT_EQ(g.state.animalsB, b);
+    Session g = NewGame(6);
+    const auto a = g.game.animalsA, b = g.game.animalsB;
+    g.game.animalsA[0] = "XXXXX";
+    for (int i = 0; i < 3; ++i) StartNewPuzzle(g);
+    EXPECT_EQ(g.game.animalsA, a);
+    EXPECT_EQ(g.game.animalsB, b);
 }
 
 TEST(Candidates, AreTheNamesOfEachLengthInTableOrder) {
@@ -76,23 +75,23 @@ TEST(Candidates, AreTheNamesOfEachLengthInTableOrder) {
 }
 
 TEST(ChooseWords, LaysTheDrawnNamesOneToARowAndShowsTheTask) {
-    Game g = SolvedGame(5, {29, 1, 31, 2, 3}); // TIGRE, CORVO, TROTA, DAINO, DINGO
-    EXPECT_EQ(g.state.boardSize, 5);
-    EXPECT_EQ(g.state.solutionText, "TIGRECORVOTROTADAINODINGO");
-    EXPECT_EQ(g.state.chosenWords[1], "TIGRE");
-    EXPECT_EQ(g.state.chosenWords[5], "DINGO");
-    for (int i = 0; i < 25; ++i) EXPECT_EQ(g.state.board[i][1] + 64, g.state.solutionText[i]);
-    EXPECT_EQ(g.window.label1[0].caption, "in orizzontale posiziona 5 nomi di animali");
+    Session g = SolvedGame(5, {29, 1, 31, 2, 3}); // TIGRE, CORVO, TROTA, DAINO, DINGO
+    EXPECT_EQ(g.game.boardSize, 5);
+    EXPECT_EQ(g.game.solutionText, "TIGRECORVOTROTADAINODINGO");
+    EXPECT_EQ(g.game.chosenWords[1], "TIGRE");
+    EXPECT_EQ(g.game.chosenWords[5], "DINGO");
+    for (int i = 0; i < 25; ++i) EXPECT_EQ(g.game.board[i].character(), g.game.solutionText[i]);
+    EXPECT_EQ(WindowOf(g).message.caption, "in orizzontale posiziona 5 nomi di animali");
 
-    Game seven = SolvedGame(7, {1, 2, 3, 4, 5, 6, 36});
-    EXPECT_EQ(seven.window.label1[0].caption, "in orizzontale posiziona 7 nomi di animali");
-    EXPECT_EQ(seven.state.chosenWords[7], "TACCOLA");
+    Session seven = SolvedGame(7, {1, 2, 3, 4, 5, 6, 36});
+    EXPECT_EQ(WindowOf(seven).message.caption, "in orizzontale posiziona 7 nomi di animali");
+    EXPECT_EQ(seven.game.chosenWords[7], "TACCOLA");
 }
 
 TEST(ChooseWords, DrawsAgainWhenANameIsAlreadyOnTheBoard) {
-    Game g = SolvedGame(5, {29, 29, 29, 1, 1, 2, 3, 4});
-    EXPECT_EQ(g.state.solutionText, "TIGRECORVODAINODINGOFAINA");
-    EXPECT_FALSE(g.rng.scripted()); // every scripted draw was used: the repeats were drawn
+    Session g = SolvedGame(5, {29, 29, 29, 1, 1, 2, 3, 4});
+    EXPECT_EQ(g.game.solutionText, "TIGRECORVODAINODINGOFAINA");
+    EXPECT_FALSE(g.game.rng.scripted()); // every scripted draw was used: the repeats were drawn
 }
 
 TEST(ChooseWords, SizesAreFiveSixOrSevenInRoughlyEqualShares) {
@@ -101,28 +100,24 @@ TEST(ChooseWords, SizesAreFiveSixOrSevenInRoughlyEqualShares) {
     g.rng.seed(7);
     int seen[8] = {};
     for (int i = 0; i < 3000; ++i) {
-        SaveHomePositions(g);
         ChooseWords(g);
-        ASSERT_GE(g.state.boardSize, 5);
-        ASSERT_LE(g.state.boardSize, 7);
-        ++seen[g.state.boardSize];
-        std::set<std::string> rows(g.state.chosenWords.begin() + 1,
-                                   g.state.chosenWords.begin() + 1 + g.state.boardSize);
-        ASSERT_EQ(rows.size(), static_cast<size_t>(g.state.boardSize)) << "a name in two rows";
+        ASSERT_GE(g.boardSize, 5);
+        ASSERT_LE(g.boardSize, 7);
+        ++seen[g.boardSize];
+        std::set<std::string> rows(g.chosenWords.begin() + 1,
+                                   g.chosenWords.begin() + 1 + g.boardSize);
+        ASSERT_EQ(rows.size(), static_cast<size_t>(g.boardSize)) << "a name in two rows";
     }
     for (int n = 5; n <= 7; ++n) EXPECT_NEAR(seen[n], 1000, 120) << n;
 }
 
 TEST(ChooseWords, ASmallerPuzzleLeavesTheRestOfTheBoardEmptyAndOldNamesAlone) {
-    Game g = NewGame(7);
-    const std::string six = g.state.chosenWords[6], seven = g.state.chosenWords[7];
-    g.rng.script({SizeDraw(5)});
-    mnuNS_Click(g);
-    ASSERT_EQ(g.state.boardSize, 5);
-    for (int i = 25; i < 49; ++i) {
-        EXPECT_EQ(g.state.board[i][0], -1);
-        EXPECT_EQ(g.state.board[i][1], -1);
-    }
-    EXPECT_EQ(g.state.chosenWords[6], six);
-    EXPECT_EQ(g.state.chosenWords[7], seven);
+    Session g = NewGame(7);
+    const std::string six = g.game.chosenWords[6], seven = g.game.chosenWords[7];
+    g.game.rng.script({SizeDraw(5)});
+    StartNewPuzzle(g);
+    ASSERT_EQ(g.game.boardSize, 5);
+    for (int i = 25; i < 49; ++i) EXPECT_EQ(g.game.board[i], Letter{});
+    EXPECT_EQ(g.game.chosenWords[6], six);
+    EXPECT_EQ(g.game.chosenWords[7], seven);
 }

@@ -6,7 +6,7 @@ namespace pirandella::testing {
 
 Game GameOfSize(int n) {
     Game g;
-    g.screen = MeasureScreen();
+    g.view.screen = MeasureScreen();
     g.timeOfDay = [] { return 500.0f; };
     g.rng.script({SizeDraw(n)});
     return g;

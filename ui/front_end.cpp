@@ -1,53 +1,54 @@
 #include "ui/front_end.h"
 
-#include "ui/handlers.h"
 #include "view/spoken_names.h"
 
 namespace pirandella {
 
 // A move says what its line holds now.
 void FrontEnd::click(ElementRef ref) {
-    if (ref.kind != ElementRef::Image2) return; // tiles and the label have no click handler
-    const int before = game_.state.moveCount;
-    Image2_Click(game_, ref.index);
+    if (ref.kind == ElementRef::Page) {
+        ClickPage(session_);
+        return reflect();
+    }
+    if (ref.kind != ElementRef::Arrow) return; // tiles and the message line have no click
+    const int before = session_.game.moveCount;
+    ClickArrowCell(session_, ref.index);
     reflect(moveReport(ref.index, before));
 }
 
 std::string FrontEnd::moveReport(int arrow, int movesBefore) const {
-    const bool moved =
-        game_.state.moveCount != movesBefore && arrow >= 0 && arrow < WindowModel::arrowCount;
-    return moved && game_.window.image2[arrow].visible ? ArrowLineReport(game_, arrow)
-                                                       : std::string();
+    const Game& g = session_.game;
+    const bool moved = g.moveCount != movesBefore && arrow >= 0 && arrow < WindowModel::arrowCount;
+    return moved && !g.ended ? ArrowLineReport(g, arrow) : std::string();
 }
 
 // A new puzzle tells its task.
-void FrontEnd::menu(MenuId id) {
-    static void (*const handlers[4])(Game&) = {mnuSoluzione_Click, mnuNS_Click, mnuIstruzioni_Click,
-                                               mnuAnnullaMossa_Click};
-    const bool accepted = game_.state.busy == 0;
-    handlers[id](game_);
-    reflect(accepted && id == mnuNS ? game_.window.label1[0].caption : std::string());
+void FrontEnd::command(Command c) {
+    const bool accepted = !session_.game.busy;
+    RunCommand(session_, c);
+    reflect(accepted && c == Command::NewPuzzle ? MessageText(session_.game) : std::string());
 }
 
 // The end of a playback tells what it did: the line an undo turned back, or the solution.
 void FrontEnd::tick() {
-    const GameState& s = game_.state;
-    const bool playing = s.replaying == 1, undo = s.replayAll == 0;
-    Timer1_Timer(game_);
-    if (!playing || s.replaying == 1) return reflect();
-    reflect(undo ? UndoReport(game_, s.moveHistory[s.moveCount + 1]) : SolutionReport(game_));
+    const Game& g = session_.game;
+    const bool playing = g.replaying, undo = !g.replayAll;
+    PlaybackTick(session_);
+    if (!playing || g.replaying) return reflect();
+    reflect(undo ? UndoReport(g, g.moveHistory[g.moveCount + 1]) : SolutionReport(g));
 }
 
 bool FrontEnd::key(Key key) {
-    if (const std::optional<MenuId> id = ShortcutCommand(key)) {
-        menu(*id);
+    if (const std::optional<Command> c = ShortcutCommand(key)) {
+        command(*c);
         return true;
     }
-    const int before = game_.state.moveCount;
-    const KeyResult result = KeyPress(game_, key);
+    const int before = session_.game.moveCount;
+    const KeyResult result = KeyPress(session_, key);
     if (result == KeyResult::OpenMenu) platform_.openMenuBar();
     if (result == KeyResult::Unused) return false;
-    reflect(result == KeyResult::Clicked ? moveReport(game_.marker, before) : std::string());
+    reflect(result == KeyResult::Clicked ? moveReport(session_.view.marker, before)
+                                         : std::string());
     return true;
 }
 
@@ -59,24 +60,23 @@ void FrontEnd::release(ElementRef ref) {
 
 // The message line sizes itself to its caption, its top-left corner staying where it is; it is
 // measured once per caption, not per event.
-void FrontEnd::fitLabel() {
-    LabelElement& label = game_.window.label1[0];
-    if (label.caption == fitted_) return;
-    fitted_ = label.caption;
+void FrontEnd::fitMessage(const WindowModel& w) {
+    if (w.message.caption == fitted_ && session_.view.messageWidth > 0) return;
+    fitted_ = w.message.caption;
     const Platform::TextSize size =
-        platform_.measureText(label.caption, label.fontName, label.fontSize);
-    label.width = static_cast<float>(size.width * game_.screen.twipsPerPixelX);
-    label.height = static_cast<float>(size.height * game_.screen.twipsPerPixelY);
+        platform_.measureText(w.message.caption, w.message.fontName, w.message.fontSize);
+    session_.view.messageWidth = size.width;
+    session_.view.messageHeight = size.height;
 }
 
 void FrontEnd::reflect(const std::string& announcement) {
-    const WindowModel& w = game_.window;
-    for (int id = 0; id < 4; ++id)
-        if (captions_[id] != w.menu[id].caption)
-            platform_.showCaption(static_cast<MenuId>(id), captions_[id] = w.menu[id].caption);
-    if (w.timer1.enabled != timerRunning_)
-        platform_.runTimer(timerRunning_ = w.timer1.enabled, w.timer1.interval);
-    fitLabel();
+    WindowModel w = WindowOf(session_);
+    fitMessage(w);
+    for (int id = 0; id < commandCount; ++id)
+        if (captions_[id] != w.captions[id])
+            platform_.showCaption(static_cast<Command>(id), captions_[id] = w.captions[id]);
+    if (w.playbackRunning != timerRunning_)
+        platform_.runTimer(timerRunning_ = w.playbackRunning, w.playbackIntervalMs);
     platform_.repaint();
     platform_.tellScreenReader(announcement);
 }

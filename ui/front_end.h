@@ -1,10 +1,10 @@
 // What every front end does the same way: each event goes to its handler, and the window is then
-// brought in line with the model: the menu captions, the timer, the message line's size, the
+// brought in line with the game: the menu captions, the timer, the message line's size, the
 // picture and the screen reader. The platform supplies only what it alone can do.
 #pragma once
 
-#include "engine/game.h"
 #include "ui/keyboard.h"
+#include "ui/session.h"
 
 #include <array>
 
@@ -16,7 +16,7 @@ class Platform {
         double width = 0, height = 0; // pixels of the layout
     };
     virtual ~Platform() = default;
-    virtual void showCaption(MenuId id, const std::string& caption) = 0;
+    virtual void showCaption(Command c, const std::string& caption) = 0;
     virtual void runTimer(bool running, int intervalMs) = 0;
     // A line of text in the named font: its advance and its line height.
     virtual TextSize measureText(const std::string& utf8, const std::string& fontName,
@@ -29,27 +29,27 @@ class Platform {
 
 class FrontEnd {
   public:
-    FrontEnd(Game& game, Platform& platform) : game_(game), platform_(platform) {}
+    FrontEnd(Session& session, Platform& platform) : session_(session), platform_(platform) {}
 
     void click(ElementRef ref);
-    void menu(MenuId id);
+    void command(Command c);
     void tick();
     bool key(Key key); // false when the key does nothing here
     // A click is a press and a release of the mouse on the same element.
     void press(ElementRef ref) { pressed_ = ref; }
     void release(ElementRef ref);
-    // Brings the window in line with the model; runs after each event.
+    // Brings the window in line with the game; runs after each event.
     void reflect(const std::string& announcement = {});
 
   private:
-    void fitLabel();
+    void fitMessage(const WindowModel& w);
     // After a click or a key on an arrow: the report of the line it turned, if it turned one and
     // the puzzle goes on.
     std::string moveReport(int arrow, int movesBefore) const;
 
-    Game& game_;
+    Session& session_;
     Platform& platform_;
-    std::array<std::string, 4> captions_; // as last shown
+    std::array<std::string, commandCount> captions_; // as last shown
     bool timerRunning_ = false;
     std::string fitted_; // the caption the message line was last sized to
     ElementRef pressed_;

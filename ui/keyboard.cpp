@@ -1,25 +1,25 @@
 #include "ui/keyboard.h"
 
-#include "ui/handlers.h"
 #include "view/keyboard_ring.h"
 
 namespace pirandella {
 
-std::optional<MenuId> ShortcutCommand(Key key) {
+std::optional<Command> ShortcutCommand(Key key) {
     switch (key) {
     case Key::CtrlZ:
-        return mnuAnnullaMossa;
+        return Command::UndoMove;
     case Key::CtrlN:
     case Key::F2:
-        return mnuNS;
+        return Command::NewPuzzle;
     case Key::F1:
-        return mnuIstruzioni;
+        return Command::Instructions;
     default:
         return std::nullopt;
     }
 }
 
-KeyResult KeyPress(Game& g, Key key) {
+KeyResult KeyPress(Session& s, Key key) {
+    int& marker = s.view.marker;
     switch (key) {
     case Key::Left:
     case Key::Right:
@@ -27,7 +27,7 @@ KeyResult KeyPress(Game& g, Key key) {
     case Key::Down: {
         static constexpr RingKey ring[4] = {RingKey::Left, RingKey::Right, RingKey::Up,
                                             RingKey::Down};
-        g.marker = MoveInRing(g.window, g.marker, ring[static_cast<int>(key)]);
+        marker = MoveInRing(WindowOf(s), marker, ring[static_cast<int>(key)]);
         return KeyResult::MarkerMoved;
     }
     case Key::F10:
@@ -37,12 +37,12 @@ KeyResult KeyPress(Game& g, Key key) {
     }
     if (ShortcutCommand(key)) return KeyResult::Command;
     // While the page is shown it takes Enter, Space and Escape: it covers the arrows.
-    if (g.window.image2[WindowModel::instructions].visible) {
-        Image2_Click(g, WindowModel::instructions);
+    if (s.view.instructionsShown) {
+        ClickPage(s);
         return KeyResult::Clicked;
     }
-    if (key == Key::Escape || g.marker < 0) return KeyResult::Unused;
-    Image2_Click(g, g.marker);
+    if (key == Key::Escape || marker < 0) return KeyResult::Unused;
+    ClickArrowCell(s, marker);
     return KeyResult::Clicked;
 }
 

@@ -5,7 +5,7 @@
 // Ctrl+N and F2 "Nuovo schema", F1 "Istruzioni". Front ends only name the keys.
 #pragma once
 
-#include "engine/game.h"
+#include "ui/session.h"
 
 #include <optional>
 
@@ -22,8 +22,8 @@ enum class KeyResult {
     Command      // a shortcut: the front end runs its menu command (see ShortcutCommand)
 };
 
-KeyResult KeyPress(Game& g, Key key);
+KeyResult KeyPress(Session& s, Key key);
 // The menu command a shortcut runs.
-std::optional<MenuId> ShortcutCommand(Key key);
+std::optional<Command> ShortcutCommand(Key key);
 
 } // namespace pirandella

@@ -1,36 +1,36 @@
-#include "ui/handlers.h"
+#include "ui/session.h"
 
 namespace pirandella {
 
-// The first puzzle is set up before the window is shown.
-void Form_Initialize(Game& g) {
-    NewPuzzle(g);
+void StartGame(Session& s) {
+    NewPuzzle(s.game);
 }
 
-void Form_Terminate(Game&) {} // nothing is saved
+void RunCommand(Session& s, Command c) {
+    switch (c) {
+    case Command::ShowSolution:
+        return StartSolution(s);
+    case Command::NewPuzzle:
+        return StartNewPuzzle(s);
+    case Command::Instructions:
+        return ToggleInstructions(s);
+    case Command::UndoMove:
+        return StartUndo(s);
+    }
+}
 
-void mnuNS_Click(Game& g) {
-    GameState& s = g.state;
-    if (s.busy == 1) return;
-    s.busy = 1;
-    s.initialized = 1; // no second seeding or scaling
-    RestoreHomePositions(g);
+void StartNewPuzzle(Session& s) {
+    Game& g = s.game;
+    if (g.busy) return;
+    g.busy = true;
+    g.initialized = true; // no second seeding
     NewPuzzle(g);
-    s.busy = 0;
+    g.busy = false;
 }
 
 // The caption names what the command will do next.
-void mnuIstruzioni_Click(Game& g) {
-    if (g.state.busy == 1) return;
-    ImageElement& page = g.window.image2[WindowModel::instructions];
-    std::string& caption = g.window.menu[mnuIstruzioni].caption;
-    if (!page.visible) {
-        page.visible = true;
-        caption = "Esci da Istruzioni";
-    } else {
-        page.visible = false;
-        caption = "Istruzioni";
-    }
+void ToggleInstructions(Session& s) {
+    if (!s.game.busy) s.view.instructionsShown = !s.view.instructionsShown;
 }
 
 } // namespace pirandella

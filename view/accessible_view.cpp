@@ -10,60 +10,54 @@ std::pair<int, int> KeyOf(ElementRef ref) {
     return {static_cast<int>(ref.kind), ref.index};
 }
 
-AccessibleNode Node(const Game& g, ElementRef ref) {
-    const WindowModel& w = g.window;
+AccessibleNode Node(const Game& g, const WindowModel& w, TwipsScale tpp, ElementRef ref) {
     AccessibleNode n;
     n.ref = ref;
-    n.bounds = PixelBounds(w, ref, g.screen.twipsPerPixel());
-    if (ref.kind == ElementRef::Label1) {
-        n.name = w.label1[ref.index].caption;
-    } else if (ref.kind == ElementRef::Image1) {
+    n.bounds = PixelBounds(w, ref, tpp);
+    if (ref.kind == ElementRef::Message) {
+        n.name = w.message.caption;
+    } else if (ref.kind == ElementRef::Tile) {
         n.role = AccessibleRole::Cell;
         n.name = TileName(g, ref.index);
-    } else if (ref.index == WindowModel::instructions) {
+    } else if (ref.kind == ElementRef::Page) {
         n.name = InstructionsText(); // read as text; a press closes it
         n.pressable = n.focusable = true;
     } else {
         n.role = AccessibleRole::Button;
-        n.name = ArrowName(w, ref.index);
+        n.name = ArrowName(g.boardSize, ref.index);
         n.description = ArrowLineReport(g, ref.index);
         n.pressable = n.focusable = true;
     }
     return n;
 }
 
-bool Showing(const Game& g, ElementRef ref) {
-    return InSight(g.window, ref, g.screen.twipsPerPixel());
-}
-
-ElementRef FocusOf(const Game& g, bool arrowsShown) {
-    const ElementRef page{ElementRef::Image2, WindowModel::instructions};
-    if (IsVisible(g.window, page)) return page;
-    if (g.marker >= 0 && Showing(g, {ElementRef::Image2, g.marker}))
-        return {ElementRef::Image2, g.marker};
-    if (!arrowsShown && g.window.label1[0].visible) return {ElementRef::Label1, 0};
+ElementRef FocusOf(const WindowModel& w, TwipsScale tpp, int marker, bool arrowsShown) {
+    if (w.page.visible) return pageRef;
+    if (marker >= 0 && InSight(w, {ElementRef::Arrow, marker}, tpp))
+        return {ElementRef::Arrow, marker};
+    if (!arrowsShown && w.message.visible) return messageRef;
     return {};
 }
 
 } // namespace
 
-std::vector<AccessibleNode> AccessibleNodes(const Game& g, bool boardHasKeys) {
-    const WindowModel& w = g.window;
+std::vector<AccessibleNode> AccessibleNodes(const Game& g, const View& v, bool boardHasKeys) {
+    const WindowModel w = WindowOf(g, v);
+    const TwipsScale tpp = v.screen.twipsPerPixel();
     std::vector<ElementRef> refs;
-    if (w.label1[0].visible) refs.push_back({ElementRef::Label1, 0});
-    if (w.image2[WindowModel::instructions].visible)
-        refs.push_back({ElementRef::Image2, WindowModel::instructions});
+    if (w.message.visible) refs.push_back(messageRef);
+    if (w.page.visible) refs.push_back(pageRef);
     bool arrowsShown = false;
     for (int i = 0; i < WindowModel::arrowCount; ++i) {
-        arrowsShown = arrowsShown || w.image2[i].visible;
-        if (Showing(g, {ElementRef::Image2, i})) refs.push_back({ElementRef::Image2, i});
+        arrowsShown = arrowsShown || w.arrows[i].visible;
+        if (InSight(w, {ElementRef::Arrow, i}, tpp)) refs.push_back({ElementRef::Arrow, i});
     }
     for (int i = 0; i < WindowModel::tileCount; ++i)
-        if (Showing(g, {ElementRef::Image1, i})) refs.push_back({ElementRef::Image1, i});
-    const ElementRef focus = boardHasKeys ? FocusOf(g, arrowsShown) : ElementRef{};
+        if (InSight(w, {ElementRef::Tile, i}, tpp)) refs.push_back({ElementRef::Tile, i});
+    const ElementRef focus = boardHasKeys ? FocusOf(w, tpp, v.marker, arrowsShown) : ElementRef{};
     std::vector<AccessibleNode> nodes;
     for (const ElementRef& ref : refs) {
-        nodes.push_back(Node(g, ref));
+        nodes.push_back(Node(g, w, tpp, ref));
         nodes.back().focused = ref == focus;
     }
     return nodes;

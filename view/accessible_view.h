@@ -5,7 +5,7 @@
 // hidden, or covered by the page, is not there.
 #pragma once
 
-#include "engine/game.h"
+#include "view/window_model.h"
 
 #include <map>
 #include <string>
@@ -30,7 +30,7 @@ struct AccessibleNode {
 // Front to back, as the eye meets them: the message line, the page, the arrows, the tiles.
 // While the board has the keys one node has the focus: the page while it is shown, else the
 // marked arrow, else, once the arrows are gone, the message line.
-std::vector<AccessibleNode> AccessibleNodes(const Game& g, bool boardHasKeys);
+std::vector<AccessibleNode> AccessibleNodes(const Game& g, const View& v, bool boardHasKeys);
 
 // What changed since the last look, for the front end to tell the screen reader.
 struct AccessibleChanges {

@@ -1,75 +1,64 @@
-#include "engine/game.h"
+#include "view/window_model.h"
 
 namespace pirandella {
 
-void SaveHomePositions(Game& g) {
-    GameState& s = g.state;
-    for (int i = 0; i < WindowModel::tileCount; ++i) {
-        s.cellHome[i] = {g.window.image1[i].top, g.window.image1[i].left};
-        s.board[i] = {-1, -1};
-    }
-    for (int i = 0; i < WindowModel::arrowCount; ++i)
-        s.arrowHome[i] = {g.window.image2[i].top, g.window.image2[i].left};
+bool TileInUse(int n, int tile) {
+    const int y = tile / 7, x = tile % 7;
+    if (n == 5) return x >= 1 && x <= 5 && y >= 1 && y <= 5; // the outer ring goes
+    if (n == 6) return x < 6 && y < 6;                       // the last column and row go
+    return tile >= 0 && tile < WindowModel::tileCount;
 }
 
-namespace {
+int TileOfPosition(int n, int position) {
+    const int first = n == 5 ? 8 : 0; // a 5 x 5 board starts one tile in
+    return n == 7 ? position : first + 7 * (position / n) + position % n;
+}
 
-// 5 x 5: the outer ring of the grid goes, and the arrows close in on the smaller board.
-void ArrangeFive(WindowModel& w) {
-    for (int i = 0; i <= 6; ++i) {
-        w.image1[i].visible = false;
-        w.image1[42 + i].visible = false;
-        w.image1[7 * i].visible = false;
-        w.image1[7 * i + 6].visible = false;
-    }
-    for (int i : {0, 6, 7, 13, 14, 20, 21, 27}) w.image2[i].visible = false;
-    for (int i = 1; i <= 5; ++i) {
-        w.image2[i].top = w.image1[0].top;
-        w.image2[21 + i].top = w.image1[42].top;
-        w.image2[14 + i].left = w.image1[0].left;
-        w.image2[7 + i].left = w.image1[6].left;
+int PositionOfTile(int n, int tile) {
+    if (n < 5 || n > 7 || !TileInUse(n, tile)) return -1;
+    const int first = n == 5 ? 8 : 0;
+    return (tile - first) / 7 * n + (tile - first) % 7;
+}
+
+bool ArrowInUse(int n, int arrow) {
+    const int k = arrow % 7;
+    if (n == 5) return k >= 1 && k <= 5;
+    if (n == 6) return k < 6;
+    return true;
+}
+
+int ArrowLine(int n, int arrow) {
+    return arrow % 7 + (n == 5 ? 0 : 1); // a 5 x 5 board leaves each group's first arrow out
+}
+
+Move ArrowMove(int n, int arrow) {
+    static constexpr Direction directionOf[4] = {Direction::ColumnDown, Direction::RowLeft,
+                                                 Direction::RowRight, Direction::ColumnUp};
+    return {directionOf[arrow / 7], ArrowLine(n, arrow)};
+}
+
+void ArrangeBoard(WindowModel& w, int n) {
+    for (int i = 0; i < WindowModel::tileCount; ++i) w.tiles[i].visible = TileInUse(n, i);
+    for (int i = 0; i < WindowModel::arrowCount; ++i) w.arrows[i].visible = ArrowInUse(n, i);
+    if (n == 5) { // the arrows close in on the smaller board
+        for (int i = 1; i <= 5; ++i) {
+            w.arrows[i].top = w.tiles[0].top;
+            w.arrows[21 + i].top = w.tiles[42].top;
+            w.arrows[14 + i].left = w.tiles[0].left;
+            w.arrows[7 + i].left = w.tiles[6].left;
+        }
+    } else if (n == 6) { // right and bottom arrows move in by one cell
+        for (int i = 7; i <= 12; ++i) w.arrows[i].left = w.tiles[41].left;
+        for (int i = 21; i <= 26; ++i) w.arrows[i].top = w.tiles[42].top;
     }
 }
 
-// 6 x 6: the last grid column and row go; right and bottom arrows move in by one cell.
-void ArrangeSix(WindowModel& w) {
-    for (int i = 6; i <= 48; i += 7) w.image1[i].visible = false;
-    for (int i = 42; i <= 48; ++i) w.image1[i].visible = false;
-    for (int i : {6, 27, 13, 20}) w.image2[i].visible = false;
-    for (int i = 7; i <= 12; ++i) w.image2[i].left = w.image1[41].left;
-    for (int i = 21; i <= 26; ++i) w.image2[i].top = w.image1[42].top;
-}
-
-} // namespace
-
-// Fits the 7 x 7 design grid to the board size, then lists the visible tiles in index order:
-// the k-th visible tile shows board cell k.
-void ArrangeBoard(Game& g) {
-    GameState& s = g.state;
-    WindowModel& w = g.window;
-    if (s.boardSize == 5) ArrangeFive(w);
-    if (s.boardSize == 6) ArrangeSix(w);
-    if (s.boardSize == 7)
-        for (ImageElement& tile : w.image1) tile.visible = true;
-    s.lastCellIndex = -1;
-    for (int i = 0; i < WindowModel::tileCount; ++i)
-        if (w.image1[i].visible) s.board[++s.lastCellIndex][0] = i;
-}
-
-void RestoreHomePositions(Game& g) {
-    GameState& s = g.state;
-    for (int i = 0; i < WindowModel::tileCount; ++i) {
-        ImageElement& tile = g.window.image1[i];
-        tile.visible = true;
-        tile.top = s.cellHome[i][0];
-        tile.left = s.cellHome[i][1];
-    }
-    for (int i = 0; i < WindowModel::arrowCount; ++i) {
-        ImageElement& arrow = g.window.image2[i];
-        arrow.visible = true;
-        arrow.top = s.arrowHome[i][0];
-        arrow.left = s.arrowHome[i][1];
-    }
+// A letter in its solution place is drawn red on the background, any other dark on white.
+void DrawBoard(WindowModel& w, const Game& g) {
+    const int n = g.boardSize;
+    for (int i = 0; i < n * n; ++i)
+        w.tiles[TileOfPosition(n, i)].picture = {
+            InPlace(g, i) ? Picture::LetterInPlace : Picture::LetterOutOfPlace, g.board[i]};
 }
 
 } // namespace pirandella

@@ -1,4 +1,4 @@
-#include "engine/game.h"
+#include "view/window_model.h"
 
 #include <cmath>
 
@@ -6,59 +6,55 @@ namespace pirandella {
 
 namespace {
 
-constexpr float designTwips = 12; // per pixel
+// The factors from the design's 12 twips per pixel to the screen's, each axis on its own (the
+// vertical one in single precision, as the layout's numbers are).
+struct Factors {
+    double x;
+    float y;
+};
 
-template <typename Element> void ScaleElement(Element& e, double scaleX, float scaleY) {
-    e.top = e.top * scaleY;
-    e.left = static_cast<float>(e.left * scaleX);
-    e.width = static_cast<float>(e.width * scaleX);
-    e.height = e.height * scaleY;
+Factors FactorsOf(const ScreenMetrics& screen) {
+    return {screen.twipsPerPixelX / designTwipsPerPixel,
+            static_cast<float>(screen.twipsPerPixelY / designTwipsPerPixel)};
 }
 
-// The window's outer size, frame, title and menu bar included, centred on the screen. No bound:
-// a window larger than the screen starts partly off it.
-void CentreWindow(Game& g) {
-    FormElement& form = g.window.form;
-    form.top = static_cast<float>((g.screen.heightTwips - form.height) / 2);
-    form.left = static_cast<float>((g.screen.widthTwips - form.width) / 2);
+template <typename Element> void ScaleElement(Element& e, Factors f) {
+    e.top = e.top * f.y;
+    e.left = static_cast<float>(e.left * f.x);
+    e.width = static_cast<float>(e.width * f.x);
+    e.height = e.height * f.y;
 }
 
 } // namespace
 
-// The window was laid out at 12 twips per pixel; on another screen every place and size is
-// multiplied so that each element keeps its design size in pixels. Runs once per program run.
-void ScaleToScreen(Game& g) {
-    GameState& s = g.state;
-    s.designTwipsPerPixel = static_cast<std::int16_t>(designTwips);
-    s.scaleX = g.screen.twipsPerPixelX / s.designTwipsPerPixel;
-    s.scaleY = static_cast<float>(g.screen.twipsPerPixelY / s.designTwipsPerPixel);
-    if (s.scaleX == 1 && s.scaleY == 1) return;
-    if (s.scaled != 0) return;
-    s.scaled = 1;
-
-    FormElement& form = g.window.form;
-    form.width = static_cast<float>(form.width * s.scaleX);
-    form.height = form.height * s.scaleY;
-    CentreWindow(g);
-
-    for (ImageElement& e : g.window.image1) ScaleElement(e, s.scaleX, s.scaleY);
-    for (ImageElement& e : g.window.image2) ScaleElement(e, s.scaleX, s.scaleY);
-    for (LabelElement& e : g.window.label1) {
-        ScaleElement(e, s.scaleX, s.scaleY);
-        e.fontSize = std::floor(e.fontSize * s.scaleY);
-    }
+bool Scaled(const ScreenMetrics& screen) {
+    const Factors f = FactorsOf(screen);
+    return !(f.x == 1 && f.y == 1);
 }
 
-void SetWindowChrome(Game& g, int widthPx, int heightPx) {
-    const GameState& s = g.state;
-    FormElement& form = g.window.form;
-    form.chromeWidth = widthPx;
-    form.chromeHeight = heightPx;
-    const double factorX = s.scaled == 1 ? s.scaleX : 1;
-    const float factorY = s.scaled == 1 ? s.scaleY : 1;
-    form.width = static_cast<float>((designClientWidth + designTwips * widthPx) * factorX);
-    form.height = (designClientHeight + designTwips * heightPx) * factorY;
-    if (s.scaled == 1) CentreWindow(g);
+void ScaleToScreen(WindowModel& w, const ScreenMetrics& screen) {
+    if (!Scaled(screen)) return;
+    const Factors f = FactorsOf(screen);
+    for (ImageElement& e : w.tiles) ScaleElement(e, f);
+    for (ImageElement& e : w.arrows) ScaleElement(e, f);
+    ScaleElement(w.page, f);
+    ScaleElement(w.message, f);
+    w.message.fontSize = std::floor(w.message.fontSize * f.y);
+}
+
+// The window's outer size, frame, title and menu bar included; on a scaled screen centred on it.
+// No bound: a window larger than the screen starts partly off it.
+void PlaceWindow(WindowModel& w, const ScreenMetrics& screen, int chromeWidth, int chromeHeight) {
+    const bool scaled = Scaled(screen);
+    const Factors f = scaled ? FactorsOf(screen) : Factors{1, 1};
+    FormElement& form = w.form;
+    form.chromeWidth = chromeWidth;
+    form.chromeHeight = chromeHeight;
+    form.width = static_cast<float>((designClientWidth + designTwipsPerPixel * chromeWidth) * f.x);
+    form.height = (designClientHeight + designTwipsPerPixel * chromeHeight) * f.y;
+    if (!scaled) return;
+    form.top = static_cast<float>((screen.heightTwips - form.height) / 2);
+    form.left = static_cast<float>((screen.widthTwips - form.width) / 2);
 }
 
 } // namespace pirandella

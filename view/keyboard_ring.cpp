@@ -35,7 +35,7 @@ std::vector<int> Ring(const WindowModel& w) {
     for (const Side& side : sides)
         for (int k = 0; k < 7; ++k) {
             const int arrow = side.first + side.step * k;
-            if (w.image2[arrow].visible) ring.push_back(arrow);
+            if (w.arrows[arrow].visible) ring.push_back(arrow);
         }
     return ring;
 }
@@ -49,7 +49,7 @@ int MoveInRing(const WindowModel& w, int from, RingKey key) {
     const int size = static_cast<int>(ring.size()), place = static_cast<int>(at - ring.begin());
     if (key == side.forward) return ring[(place + 1) % size];
     if (key == side.back) return ring[(place + size - 1) % size];
-    if (key == side.across && w.image2[Facing(from)].visible) return Facing(from);
+    if (key == side.across && w.arrows[Facing(from)].visible) return Facing(from);
     return from;
 }
 

@@ -43,10 +43,11 @@ void PaintPage(Canvas& c, const std::vector<Outline>& page, const DeviceRect& bo
 void PaintPicture(Canvas& c, const Picture& p, const Artwork& art, const DeviceRect& box,
                   double dpr) {
     if (box.width <= 0 || box.height <= 0) return;
-    const bool tile = p.list == PictureList::ImageList2 || p.list == PictureList::ImageList3;
-    if (tile && p.item >= 1 && p.item <= static_cast<int>(art.letters.size()))
-        PaintTile(c, art.letters[p.item - 1], p.list == PictureList::ImageList2, box, dpr);
-    else if (p.list == PictureList::Instructions)
+    const bool tile = p.kind == Picture::LetterInPlace || p.kind == Picture::LetterOutOfPlace;
+    const int item = p.letter.number;
+    if (tile && item >= 1 && item <= static_cast<int>(art.letters.size()))
+        PaintTile(c, art.letters[item - 1], p.kind == Picture::LetterInPlace, box, dpr);
+    else if (p.kind == Picture::Instructions)
         PaintPage(c, art.page, box, dpr);
 }
 
@@ -59,7 +60,7 @@ void PaintImage(Canvas& c, const ImageElement& e, const Artwork& art, const Pain
     r.y += at.originY;
     const double dpr = at.devicePixelRatio;
     PaintPicture(c, e.picture, art, PictureBox(r, dpr), dpr);
-    if (e.borderStyle == 1) c.drawFrame(FrameBox(r, dpr), FrameThickness(dpr), frameColour);
+    if (e.framed) c.drawFrame(FrameBox(r, dpr), FrameThickness(dpr), frameColour);
 }
 
 void PaintLabel(Canvas& c, const LabelElement& e, const PaintSetup& at) {
@@ -82,24 +83,21 @@ void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const Pain
     // Back to front. (No std::views::reverse: Emscripten's standard library lacks it.)
     const std::vector<ElementRef>& order = StackingOrder();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        const ElementRef& ref = *it;
-        if (ref.kind == ElementRef::Label1)
-            PaintLabel(c, w.label1[ref.index], at);
+        if (it->kind == ElementRef::Message)
+            PaintLabel(c, w.message, at);
         else
-            PaintImage(c,
-                       ref.kind == ElementRef::Image1 ? w.image1[ref.index] : w.image2[ref.index],
-                       art, at);
+            PaintImage(c, *ImageOf(w, *it), art, at);
     }
     if (!MarkerShows(w, at.twipsPerPixel, marker)) return;
-    const PixelRect cell = PixelBounds(w, {ElementRef::Image2, marker}, at.twipsPerPixel);
+    const PixelRect cell = PixelBounds(w.arrows[marker], at.twipsPerPixel);
     c.drawMarker(Scaled(at.originX + cell.x, at.originY + cell.y, cell.width, cell.height, dpr));
 }
 
-PaintSetup CentredSetup(const Game& g, double devicePixelRatio, BoxF area, int designWidth,
-                        int designHeight) {
+PaintSetup CentredSetup(TwipsScale twipsPerPixel, double devicePixelRatio, BoxF area,
+                        int designWidth, int designHeight) {
     PaintSetup at;
     at.devicePixelRatio = devicePixelRatio;
-    at.twipsPerPixel = g.screen.twipsPerPixel();
+    at.twipsPerPixel = twipsPerPixel;
     at.originX =
         static_cast<int>(area.x) + std::max(0, (static_cast<int>(area.width) - designWidth) / 2);
     at.originY =
@@ -118,7 +116,7 @@ ElementRef ElementAtDevicePixel(const WindowModel& w, const PaintSetup& at, doub
 
 bool MarkerShows(const WindowModel& w, TwipsScale tpp, int marker) {
     return marker >= 0 && marker < WindowModel::arrowCount &&
-           InSight(w, {ElementRef::Image2, marker}, tpp);
+           InSight(w, {ElementRef::Arrow, marker}, tpp);
 }
 
 } // namespace pirandella

@@ -4,9 +4,9 @@
 // device pixels at any display scale.
 #pragma once
 
-#include "engine/game.h"
 #include "view/device_pixels.h"
 #include "view/outlines.h"
+#include "view/window_model.h"
 
 #include <cstdint>
 #include <string>
@@ -68,8 +68,8 @@ inline constexpr int photoWidth = 410, photoHeight = 456;
 
 // The design centred in an area of the window (layout pixels from the window's corner), never
 // left of or above the area's corner.
-PaintSetup CentredSetup(const Game& g, double devicePixelRatio, BoxF area, int designWidth,
-                        int designHeight);
+PaintSetup CentredSetup(TwipsScale twipsPerPixel, double devicePixelRatio, BoxF area,
+                        int designWidth, int designHeight);
 
 // Colours of the design.
 inline constexpr Colour surroundColour{10, 22, 8}; // the photograph's darkest green

@@ -2,37 +2,31 @@
 
 namespace pirandella {
 
-std::string ArrowName(const WindowModel& w, int index) {
+std::string ArrowName(int boardSize, int index) {
     static constexpr const char* lines[4] = {"Colonna ", "Riga ", "Riga ", "Colonna "};
     static constexpr const char* turns[4] = {", ruota in giù", ", ruota a sinistra",
                                              ", ruota a destra", ", ruota in su"};
     const int group = index / 7; // above, right, left, below
-    return lines[group] + std::to_string(ArrowLine(w, index)) + turns[group];
+    return lines[group] + std::to_string(ArrowLine(boardSize, index)) + turns[group];
 }
 
 std::string TileName(const Game& g, int tile) {
-    const GameState& s = g.state;
-    const int n = s.boardSize;
-    for (int pos = 0; pos < n * n; ++pos) {
-        if (s.board[pos][0] != tile) continue;
-        const int letter = s.board[pos][1];
-        std::string name = "Riga " + std::to_string(pos / n + 1) + ", colonna " +
-                           std::to_string(pos % n + 1) + ": " + static_cast<char>(64 + letter);
-        if (s.solutionText[pos] - 64 == letter) name += ", al posto giusto";
-        return name;
-    }
-    return {};
+    const int n = g.boardSize, pos = PositionOfTile(n, tile);
+    if (pos < 0) return {};
+    std::string name = "Riga " + std::to_string(pos / n + 1) + ", colonna " +
+                       std::to_string(pos % n + 1) + ": " + g.board[pos].character();
+    if (InPlace(g, pos)) name += ", al posto giusto";
+    return name;
 }
 
 std::string LineReport(const Game& g, bool column, int line) {
-    const GameState& s = g.state;
-    const int n = s.boardSize;
+    const int n = g.boardSize;
     std::string letters;
     int inPlace = 0;
     for (int k = 0; k < n; ++k) {
         const int pos = column ? k * n + line - 1 : (line - 1) * n + k;
-        letters += (k ? ", " : "") + std::string(1, static_cast<char>(64 + s.board[pos][1]));
-        inPlace += s.solutionText[pos] - 64 == s.board[pos][1];
+        letters += (k ? ", " : "") + std::string(1, g.board[pos].character());
+        inPlace += InPlace(g, pos);
     }
     return (column ? "Colonna " : "Riga ") + std::to_string(line) + ": " + letters + "; " +
            std::to_string(inPlace) + " al posto giusto";
@@ -40,19 +34,18 @@ std::string LineReport(const Game& g, bool column, int line) {
 
 std::string ArrowLineReport(const Game& g, int arrow) {
     const int group = arrow / 7; // above, right, left, below
-    return LineReport(g, group == 0 || group == 3, ArrowLine(g.window, arrow));
+    return LineReport(g, group == 0 || group == 3, ArrowLine(g.boardSize, arrow));
 }
 
-std::string UndoReport(const Game& g, int moveCode) {
-    const int dir = moveCode / 10, line = moveCode - 10 * dir;
-    if (dir < 1 || dir > 4 || line < 1 || line > g.state.boardSize) return "Mossa annullata.";
-    return "Mossa annullata. " + LineReport(g, dir <= 2, line);
+std::string UndoReport(const Game& g, Move undone) {
+    if (undone.direction == Direction::None || undone.line < 1 || undone.line > g.boardSize)
+        return "Mossa annullata.";
+    return "Mossa annullata. " + LineReport(g, undone.turnsColumn(), undone.line);
 }
 
 std::string SolutionReport(const Game& g) {
     std::string words;
-    for (int k = 1; k <= g.state.boardSize; ++k)
-        words += (k > 1 ? ", " : "") + g.state.chosenWords[k];
+    for (int k = 1; k <= g.boardSize; ++k) words += (k > 1 ? ", " : "") + g.chosenWords[k];
     return "Soluzione: " + words;
 }
 

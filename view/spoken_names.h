@@ -3,14 +3,14 @@
 // text. The one place these words are chosen.
 #pragma once
 
-#include "engine/game.h"
+#include "view/window_model.h"
 
 #include <string>
 
 namespace pirandella {
 
 // "Colonna 3, ruota in giù", "Riga 2, ruota a sinistra": the line the arrow turns and which way.
-std::string ArrowName(const WindowModel& w, int index);
+std::string ArrowName(int boardSize, int arrow);
 // "Riga 2, colonna 3: T, al posto giusto" for a tile in its solution place, else without the
 // last words. Empty for a tile the board does not use.
 std::string TileName(const Game& g, int tile);
@@ -20,7 +20,7 @@ std::string LineReport(const Game& g, bool column, int line);
 // The report of the line an arrow cell turns.
 std::string ArrowLineReport(const Game& g, int arrow);
 // After an undo: "Mossa annullata. " and the report of the line it turned back.
-std::string UndoReport(const Game& g, int moveCode);
+std::string UndoReport(const Game& g, Move undone);
 // At the end of the solution: "Soluzione: " and the names row by row.
 std::string SolutionReport(const Game& g);
 // The words of the instructions page: its heading, then its paragraphs.

@@ -26,55 +26,64 @@ WindowModel DesignWindow() {
     WindowModel w;
     w.form = {"pirandella", 0, 0, designClientWidth, designClientHeight, 0, 0};
     for (int i = 0; i < WindowModel::tileCount; ++i)
-        w.image1[i] = Cell(gridLeft + pitch * (i % 7), gridTop + pitch * (i / 7));
+        w.tiles[i] = Cell(gridLeft + pitch * (i % 7), gridTop + pitch * (i / 7));
     for (int k = 0; k < 7; ++k) {
-        w.image2[k] = Cell(gridLeft + pitch * k, 1080, Pointer::ArrowDown);
-        w.image2[7 + k] = Cell(3852, gridTop + pitch * k, Pointer::ArrowLeft);
-        w.image2[14 + k] = Cell(684, gridTop + pitch * k, Pointer::ArrowRight);
-        w.image2[21 + k] = Cell(gridLeft + pitch * k, 4248, Pointer::ArrowUp);
+        w.arrows[k] = Cell(gridLeft + pitch * k, 1080, Pointer::ArrowDown);
+        w.arrows[7 + k] = Cell(3852, gridTop + pitch * k, Pointer::ArrowLeft);
+        w.arrows[14 + k] = Cell(684, gridTop + pitch * k, Pointer::ArrowRight);
+        w.arrows[21 + k] = Cell(gridLeft + pitch * k, 4248, Pointer::ArrowUp);
     }
-    ImageElement& page = w.image2[WindowModel::instructions];
-    page = Cell(660, 0);
-    page.width = page.height = 3624;
-    page.visible = false;
-    page.picture = {PictureList::Instructions, 0};
+    w.page = Cell(660, 0);
+    w.page.width = w.page.height = 3624;
+    w.page.visible = false;
+    w.page.picture = {Picture::Instructions, {}};
     // The caption is written at set-up; the label then sizes itself to it.
-    w.label1[0] = {684, 4740, 3552, 228, "", "Times New Roman", 10.2f, true};
-    w.timer1 = {120, false};
-    w.menu = {{{"mnuSoluzione", "Soluzione"},
-               {"mnuNS", "Nuovo schema"},
-               {"mnuIstruzioni", "Istruzioni"},
-               {"mnuAnnullaMossa", "Annulla mossa"}}};
+    w.message = {684, 4740, 3552, 228, "", "Times New Roman", 10.2f, true};
+    for (int id = 0; id < commandCount; ++id) w.captions[id] = CommandCaptions()[id].front();
     return w;
 }
 
-const std::array<std::vector<std::string>, 4>& MenuCaptions() {
-    static const std::array<std::vector<std::string>, 4> captions{
+std::string MessageText(const Game& g) {
+    if (g.solvedWithMoves)
+        return "SCHEMA RISOLTO con n°" + std::to_string(*g.solvedWithMoves) + " mosse";
+    if (g.boardSize == 0) return {};
+    return "in orizzontale posiziona " + std::to_string(g.boardSize) + " nomi di animali";
+}
+
+WindowModel WindowOf(const Game& g, const View& v) {
+    WindowModel w = DesignWindow();
+    PlaceWindow(w, v.screen, v.chromeWidth, v.chromeHeight);
+    ScaleToScreen(w, v.screen);
+    ArrangeBoard(w, g.boardSize);
+    DrawBoard(w, g);
+    // The end of a puzzle: no tile or arrow keeps its frame, and every arrow is hidden.
+    if (g.ended) {
+        for (ImageElement& tile : w.tiles) tile.framed = false;
+        for (ImageElement& arrow : w.arrows) arrow.framed = arrow.visible = false;
+    }
+    w.page.visible = v.instructionsShown;
+    w.captions[static_cast<int>(Command::Instructions)] =
+        CommandCaptions()[static_cast<int>(Command::Instructions)][v.instructionsShown ? 1 : 0];
+    w.message.caption = MessageText(g);
+    if (v.messageWidth > 0) { // the message line sizes itself to its caption
+        w.message.width = static_cast<float>(v.messageWidth * v.screen.twipsPerPixelX);
+        w.message.height = static_cast<float>(v.messageHeight * v.screen.twipsPerPixelY);
+    }
+    w.playbackRunning = g.replaying;
+    return w;
+}
+
+const std::array<std::vector<std::string>, commandCount>& CommandCaptions() {
+    static const std::array<std::vector<std::string>, commandCount> captions{
         {{"Soluzione"}, {"Nuovo schema"}, {"Istruzioni", "Esci da Istruzioni"}, {"Annulla mossa"}}};
     return captions;
 }
 
-int ArrowLine(const WindowModel& w, int index) {
-    int line = 0;
-    for (int i = index / 7 * 7; i <= index; ++i)
-        if (w.image2[i].visible) ++line;
-    return line;
-}
-
-void HideFramesAndArrows(WindowModel& w) {
-    for (ImageElement& tile : w.image1) tile.borderStyle = 0;
-    for (int i = 0; i < WindowModel::arrowCount; ++i) {
-        w.image2[i].borderStyle = 0;
-        w.image2[i].visible = false;
-    }
-}
-
 const std::vector<ElementRef>& StackingOrder() {
     static const std::vector<ElementRef> order = [] {
-        std::vector<ElementRef> v{{ElementRef::Image2, WindowModel::instructions},
-                                  {ElementRef::Label1, 0}};
-        for (int i = WindowModel::tileCount - 1; i >= 0; --i) v.push_back({ElementRef::Image1, i});
-        for (int i = WindowModel::arrowCount - 1; i >= 0; --i) v.push_back({ElementRef::Image2, i});
+        std::vector<ElementRef> v{pageRef, messageRef};
+        for (int i = WindowModel::tileCount - 1; i >= 0; --i) v.push_back({ElementRef::Tile, i});
+        for (int i = WindowModel::arrowCount - 1; i >= 0; --i) v.push_back({ElementRef::Arrow, i});
         return v;
     }();
     return order;
@@ -106,30 +115,32 @@ PixelRect ClientBounds(const FormElement& form, TwipsScale tpp) {
             TwipsToPixels(form.height, tpp.y) - form.chromeHeight};
 }
 
-PixelRect PixelBounds(const WindowModel& w, ElementRef ref, TwipsScale tpp) {
+const ImageElement* ImageOf(const WindowModel& w, ElementRef ref) {
+    const bool inRange =
+        ref.index >= 0 && (ref.kind == ElementRef::Tile ? ref.index < WindowModel::tileCount
+                                                        : ref.index < WindowModel::arrowCount);
     switch (ref.kind) {
-    case ElementRef::Label1:
-        return PixelBounds(w.label1[ref.index], tpp);
-    case ElementRef::Image1:
-        return PixelBounds(w.image1[ref.index], tpp);
-    case ElementRef::Image2:
-        return PixelBounds(w.image2[ref.index], tpp);
+    case ElementRef::Tile:
+        return inRange ? &w.tiles[ref.index] : nullptr;
+    case ElementRef::Arrow:
+        return inRange ? &w.arrows[ref.index] : nullptr;
+    case ElementRef::Page:
+        return &w.page;
     default:
-        return {};
+        return nullptr;
     }
 }
 
+PixelRect PixelBounds(const WindowModel& w, ElementRef ref, TwipsScale tpp) {
+    if (ref.kind == ElementRef::Message) return PixelBounds(w.message, tpp);
+    const ImageElement* e = ImageOf(w, ref);
+    return e ? PixelBounds(*e, tpp) : PixelRect{};
+}
+
 bool IsVisible(const WindowModel& w, ElementRef ref) {
-    switch (ref.kind) {
-    case ElementRef::Label1:
-        return w.label1[ref.index].visible;
-    case ElementRef::Image1:
-        return w.image1[ref.index].visible;
-    case ElementRef::Image2:
-        return w.image2[ref.index].visible;
-    default:
-        return false;
-    }
+    if (ref.kind == ElementRef::Message) return w.message.visible;
+    const ImageElement* e = ImageOf(w, ref);
+    return e && e->visible;
 }
 
 ElementRef HitTest(const WindowModel& w, int px, int py, TwipsScale tpp) {

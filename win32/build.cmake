@@ -14,7 +14,9 @@ if(MINGW)
   add_link_options(-static -static-libgcc -static-libstdc++)
   # Only the code that is used goes in.
   add_compile_options(-ffunction-sections -fdata-sections)
-  target_compile_options(pirandella_core PRIVATE -ffunction-sections -fdata-sections)
+  foreach(layer engine view ui)
+    target_compile_options(pirandella_${layer} PRIVATE -ffunction-sections -fdata-sections)
+  endforeach()
   add_link_options(LINKER:--gc-sections)
   # Checked string functions and the stack protector come from libssp when linked statically.
   link_libraries(ssp)
@@ -31,7 +33,7 @@ add_executable(pirandella WIN32
   ${PROJECT_BINARY_DIR}/win32/pirandella.rc)
 target_compile_definitions(pirandella PRIVATE ${windows_api})
 target_include_directories(pirandella PRIVATE ${PROJECT_SOURCE_DIR})
-target_link_libraries(pirandella PRIVATE pirandella_core oleacc ole32 oleaut32 uuid gdi32 user32)
+target_link_libraries(pirandella PRIVATE pirandella_ui oleacc ole32 oleaut32 uuid gdi32 user32)
 if(MINGW)
   target_link_options(pirandella PRIVATE -municode -s) # wWinMain; no symbols in what ships
 elseif(MSVC)
