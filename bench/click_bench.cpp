@@ -13,13 +13,13 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     pirandella::Game game;
-    game.view.screen = pirandella::MeasureScreen();
+    game.view.view.view.screen = pirandella::MeasureScreen();
     pirandella::MainWindow window(std::move(game));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
-    const auto& arrow = window.game().window.image2[10]; // in use at every board size
+    const auto& arrow = WindowOf(window.session()).arrows[10]; // in use at every board size
     const pirandella::PixelRect r =
-        pirandella::PixelBounds(arrow, window.game().screen.twipsPerPixel());
+        pirandella::PixelBounds(arrow, window.session().view.screen.twipsPerPixel());
     const QPoint centre(r.x + r.width / 2, r.y + r.height / 2);
     int painted = 0;
     struct PaintCounter : QObject {

@@ -7,9 +7,10 @@
 
 namespace pirandella {
 
-BoardWidget::BoardWidget(FrontEnd& front, const Game& game, Pictures& pictures, QSize designSize,
-                         QWidget* parent)
-    : QWidget(parent), front_(front), game_(game), pictures_(pictures), designSize_(designSize) {
+BoardWidget::BoardWidget(FrontEnd& front, const Session& session, Pictures& pictures,
+                         QSize designSize, QWidget* parent)
+    : QWidget(parent), front_(front), session_(session), pictures_(pictures),
+      designSize_(designSize) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);       // the arrow keys play
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted
@@ -22,8 +23,8 @@ BoardWidget::BoardWidget(FrontEnd& front, const Game& game, Pictures& pictures, 
 PaintSetup BoardWidget::paintSetup() const {
     const BoxF area{double(inWindow().x()), double(inWindow().y()), double(width()),
                     double(height())};
-    return CentredSetup(game_, devicePixelRatioF(), area, designSize_.width(),
-                        designSize_.height());
+    return CentredSetup(session_.view.screen.twipsPerPixel(), devicePixelRatioF(), area,
+                        designSize_.width(), designSize_.height());
 }
 
 QPoint BoardWidget::origin() const {
@@ -33,12 +34,12 @@ QPoint BoardWidget::origin() const {
 
 void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintBoard(painter, pictures_, inWindow(), game_, paintSetup());
+    PaintBoard(painter, pictures_, inWindow(), session_, paintSetup());
 }
 
 ElementRef BoardWidget::elementAt(QPointF p) const {
     const QPointF device = (p + QPointF(inWindow())) * devicePixelRatioF();
-    return ElementAtDevicePixel(game_.window, paintSetup(), device.x(), device.y());
+    return ElementAtDevicePixel(WindowOf(session_), paintSetup(), device.x(), device.y());
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* e) {
@@ -61,8 +62,9 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* e) {
     const ElementRef ref = elementAt(e->position());
-    if (ref.kind == ElementRef::Image2 && ref.index < WindowModel::arrowCount)
-        setCursor(pictures_.cursor(game_.window.image2[ref.index].pointer, devicePixelRatioF()));
+    if (ref.kind == ElementRef::Arrow)
+        setCursor(pictures_.cursor(WindowOf(session_).arrows[ref.index].pointer,
+                                   devicePixelRatioF()));
     else
         unsetCursor();
 }

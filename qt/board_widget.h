@@ -17,7 +17,7 @@ class BoardAccessible;
 class BoardWidget : public QWidget {
     Q_OBJECT // named for the accessibility factory
 
-        public : BoardWidget(FrontEnd& front, const Game& game, Pictures& pictures,
+        public : BoardWidget(FrontEnd& front, const Session& session, Pictures& pictures,
                              QSize designSize, QWidget* parent = nullptr);
     FrontEnd& front() { return front_; }
     // The design's top-left corner in the widget.
@@ -27,7 +27,7 @@ class BoardWidget : public QWidget {
     ElementRef elementAt(QPointF p) const;
     // What a screen reader finds on the board now.
     std::vector<AccessibleNode> accessibleNodes() const {
-        return AccessibleNodes(game_, hasFocus());
+        return AccessibleNodes(session_.game, session_.view, hasFocus());
     }
     // The board's accessible interface, once a screen reader has asked for it.
     BoardAccessible* accessible() const { return accessible_; }
@@ -45,7 +45,7 @@ class BoardWidget : public QWidget {
     QPoint inWindow() const { return mapTo(window(), QPoint()); }
 
     FrontEnd& front_;
-    const Game& game_;
+    const Session& session_;
     Pictures& pictures_;
     QSize designSize_;
     BoardAccessible* accessible_ = nullptr;

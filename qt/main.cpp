@@ -29,10 +29,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Wayland desktops find the window's icon and name through its desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pirandella.pirandella"));
-    pirandella::Game game;
-    game.screen = pirandella::MeasureScreen();
+    pirandella::Session session;
+    session.view.screen = pirandella::MeasureScreen();
     try {
-        pirandella::MainWindow window(std::move(game));
+        pirandella::MainWindow window(std::move(session));
         window.show();
         return app.exec();
     } catch (const pirandella::OutlineError& e) { // a build with a damaged picture

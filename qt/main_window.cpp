@@ -1,7 +1,6 @@
 #include "qt/main_window.h"
 
 #include "qt/board_accessible.h"
-#include "ui/handlers.h"
 
 #include <QAccessible>
 #include <QFontMetrics>
@@ -48,24 +47,24 @@ class MenuBarStyle : public QProxyStyle {
 
 } // namespace
 
-MainWindow::MainWindow(Game game) : game_(std::move(game)) {
-    const WindowModel& w = game_.window;
-    for (int id = 0; id < 4; ++id) {
-        actions_[id] = menuBar()->addAction(QString::fromStdString(w.menu[id].caption));
+MainWindow::MainWindow(Session session) : session_(std::move(session)) {
+    for (int id = 0; id < commandCount; ++id) {
+        actions_[id] = menuBar()->addAction(QString::fromStdString(CommandCaptions()[id][0]));
         connect(actions_[id], &QAction::triggered, this, [this, id] {
             if (menuBar()->hasFocus()) board_->setFocus(); // run from the keyboard: back to play
-            front_.menu(static_cast<MenuId>(id));
+            front_.command(static_cast<Command>(id));
         });
     }
     menuBar()->ensurePolished(); // measured in the font it will show
     // The menu bar is part of the window's outer size, which the scaling centres on the screen;
     // a window manager's frame and title follow once the window is shown.
-    SetWindowChrome(game_, 0, menuBar()->sizeHint().height());
-    Form_Initialize(game_); // the first puzzle stands before the window is shown
-    const TwipsScale tpp = game_.screen.twipsPerPixel();
-    const PixelRect client = ClientBounds(w.form, tpp);
+    session_.view.chromeHeight = menuBar()->sizeHint().height();
+    StartGame(session_); // the first puzzle stands before the window is shown
+    const WindowModel w = WindowOf(session_);
+    const PixelRect client = ClientBounds(w.form, session_.view.screen.twipsPerPixel());
     InstallBoardAccessibility();
-    board_ = new BoardWidget(front_, game_, pictures_, QSize(client.width, client.height), this);
+    board_ =
+        new BoardWidget(front_, session_, pictures_, QSize(client.width, client.height), this);
     setCentralWidget(board_);
     board_->setFocus(); // the arrow keys play from the start
     menuBar()->setStyle(new MenuBarStyle(this));
@@ -82,7 +81,7 @@ MainWindow::MainWindow(Game game) : game_(std::move(game)) {
             front_.key(k);
         });
     menuBar()->installEventFilter(this);
-    timer_.setInterval(w.timer1.interval);
+    timer_.setInterval(w.playbackIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
 
     setWindowTitle(QString::fromStdString(w.form.caption));
@@ -102,25 +101,27 @@ MainWindow::MainWindow(Game game) : game_(std::move(game)) {
 // ever goes behind the menu bar's overflow button.
 int MainWindow::widestMenuBar() {
     const QFontMetrics metrics(menuBar()->font());
-    for (int id = 0; id < 4; ++id) {
+    for (int id = 0; id < commandCount; ++id) {
         QString widest;
-        for (const std::string& caption : MenuCaptions()[id]) {
+        for (const std::string& caption : CommandCaptions()[id]) {
             const QString text = QString::fromStdString(caption);
             if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest)) widest = text;
         }
         actions_[id]->setText(widest);
     }
     const int width = menuBar()->sizeHint().width();
-    for (int id = 0; id < 4; ++id)
-        actions_[id]->setText(QString::fromStdString(game_.window.menu[id].caption));
+    const WindowModel w = WindowOf(session_);
+    for (int id = 0; id < commandCount; ++id)
+        actions_[id]->setText(QString::fromStdString(w.captions[id]));
     return width;
 }
 
 void MainWindow::placeAsScaled() {
-    const FormElement& form = game_.window.form;
-    if (game_.state.scaled == 1)
-        move(TwipsToPixels(form.left, game_.screen.twipsPerPixelX),
-             TwipsToPixels(form.top, game_.screen.twipsPerPixelY));
+    const ScreenMetrics& screen = session_.view.screen;
+    const FormElement form = WindowOf(session_).form;
+    if (Scaled(screen))
+        move(TwipsToPixels(form.left, screen.twipsPerPixelX),
+             TwipsToPixels(form.top, screen.twipsPerPixelY));
 }
 
 void MainWindow::holdNormalSize() {
@@ -153,20 +154,19 @@ bool MainWindow::event(QEvent* e) {
 void MainWindow::followFrame() {
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     if (frame.isNull() || windowState() != Qt::WindowNoState) return; // unframed, or not placed
-    const FormElement& form = game_.window.form;
+    View& view = session_.view;
     const int width = frame.left() + frame.right();
     const int height = frame.top() + frame.bottom() + menuBar()->height();
-    if (width == form.chromeWidth && height == form.chromeHeight) return;
-    SetWindowChrome(game_, width, height);
+    if (width == view.chromeWidth && height == view.chromeHeight) return;
+    view.chromeWidth = width;
+    view.chromeHeight = height;
     placeAsScaled();
 }
 
-MainWindow::~MainWindow() {
-    Form_Terminate(game_);
-}
+MainWindow::~MainWindow() = default;
 
-void MainWindow::showCaption(MenuId id, const std::string& caption) {
-    actions_[id]->setText(QString::fromStdString(caption));
+void MainWindow::showCaption(Command c, const std::string& caption) {
+    actions_[static_cast<int>(c)]->setText(QString::fromStdString(caption));
 }
 
 void MainWindow::runTimer(bool running, int intervalMs) {
@@ -192,7 +192,7 @@ void MainWindow::tellScreenReader(const std::string& announcement) {
 // another, Enter runs it and Escape goes back to the board.
 void MainWindow::openMenuBar() {
     menuBar()->setFocus(Qt::MenuBarFocusReason);
-    menuBar()->setActiveAction(actions_[mnuSoluzione]);
+    menuBar()->setActiveAction(actions_[0]);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {

@@ -2,7 +2,6 @@
 // the window model's current state.
 #pragma once
 
-#include "engine/game.h"
 #include "qt/board_widget.h"
 #include "qt/pictures.h"
 
@@ -19,12 +18,12 @@ ScreenMetrics MeasureScreen();
 
 class MainWindow : public QMainWindow, private Platform {
   public:
-    explicit MainWindow(Game game);
+    explicit MainWindow(Session session);
     ~MainWindow() override;
 
-    Game& game() { return game_; }
+    Session& session() { return session_; }
     BoardWidget* board() { return board_; }
-    QAction* menuAction(MenuId id) { return actions_[id]; }
+    QAction* menuAction(Command c) { return actions_[static_cast<int>(c)]; }
     QTimer& timer() { return timer_; }
 
     // One tick of the timer, as the running timer delivers it.
@@ -36,7 +35,7 @@ class MainWindow : public QMainWindow, private Platform {
     void changeEvent(QEvent* e) override;
 
   private:
-    void showCaption(MenuId id, const std::string& caption) override;
+    void showCaption(Command c, const std::string& caption) override;
     void runTimer(bool running, int intervalMs) override;
     TextSize measureText(const std::string& utf8, const std::string& font, float points) override;
     void repaint() override { board_->update(); }
@@ -49,8 +48,8 @@ class MainWindow : public QMainWindow, private Platform {
     void placeAsScaled();
     int widestMenuBar();
 
-    Game game_;
-    FrontEnd front_{game_, *this};
+    Session session_;
+    FrontEnd front_{session_, *this};
     Pictures pictures_;
     BoardWidget* board_ = nullptr;
     std::array<QAction*, 4> actions_{};

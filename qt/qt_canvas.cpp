@@ -161,10 +161,10 @@ class QtCanvas final : public Canvas {
 
 } // namespace
 
-void PaintBoard(QPainter& painter, Pictures& pictures, QPoint inWindow, const Game& game,
+void PaintBoard(QPainter& painter, Pictures& pictures, QPoint inWindow, const Session& session,
                 const PaintSetup& at) {
     QtCanvas canvas(painter, pictures, at.devicePixelRatio, inWindow);
-    PaintWindow(canvas, game.window, pictures.artwork(), at, game.marker);
+    PaintWindow(canvas, WindowOf(session), pictures.artwork(), at, session.view.marker);
 }
 
 } // namespace pirandella

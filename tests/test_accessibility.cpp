@@ -64,14 +64,14 @@ TEST(ScreenReader, FindsTheMessageTheArrowsAndTheTilesOfEverySize) {
         EXPECT_EQ(arrows.back(), QString("Colonna %1, ruota in su").arg(n));
         const QStringList tiles = Names(board, QAccessible::Cell);
         ASSERT_EQ(tiles.size(), n * n);
-        const GameState& s = w.game().state;
+        const Game& s = w.session().game;
         for (int pos : {0, n + 2, n * n - 1}) {
-            const QString expected =
-                QString("Riga %1, colonna %2: %3")
-                    .arg(pos / n + 1)
-                    .arg(pos % n + 1)
-                    .arg(QChar(64 + s.board[pos][1])) +
-                (s.solutionText[pos] - 64 == s.board[pos][1] ? ", al posto giusto" : "");
+            const char letter = s.board[pos].character();
+            const QString expected = QString("Riga %1, colonna %2: %3")
+                                         .arg(pos / n + 1)
+                                         .arg(pos % n + 1)
+                                         .arg(QChar(letter)) +
+                                     (s.solutionText[pos] == letter ? ", al posto giusto" : "");
             EXPECT_EQ(tiles[pos], expected) << n;
         }
     }
@@ -129,7 +129,7 @@ TEST(ScreenReader, FollowsTheMarkerHearsEachMoveAndTheEndOfTheSolution) {
     EXPECT_EQ(board->focusChild()->role(), QAccessible::StaticText);
     // A new puzzle: its arrows come back, and its task is said.
     told.clear();
-    g.rng.script({SizeDraw(5)});
+    g.game.rng.script({SizeDraw(5)});
     QTest::keyClick(w.board(), Qt::Key_F2);
     EXPECT_EQ(Told(QAccessible::ObjectCreated), 20);
     EXPECT_EQ(Told(QAccessible::ObjectDestroyed), 11); // six tiles each way, less the one kept
@@ -154,7 +154,7 @@ TEST(ScreenReader, ReadsTheInstructionsAsTextOverWhatTheyCover) {
     EXPECT_LT(board->childCount(), 1 + 1 + 20 + 25); // what lies under the page is not there
     EXPECT_EQ(w.menuAction(Command::Instructions)->text(), "Esci da Istruzioni");
     page->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); // as a click
-    EXPECT_FALSE(w.game().window.image2[28].visible);
+    EXPECT_FALSE(WindowOf(w.session()).page.visible);
     EXPECT_EQ(w.menuAction(Command::Instructions)->text(), "Istruzioni");
     EXPECT_EQ(board->childCount(), 1 + 20 + 25);
 }

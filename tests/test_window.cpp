@@ -33,7 +33,7 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
 // What the screen shows at a pixel of the client area.
 QColor ScreenPixel(MainWindow& w, QPoint p) {
     const QPoint global = w.board()->mapToGlobal(p);
-    const QImage shot = w.view.screen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage();
+    const QImage shot = w.screen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage();
     return shot.pixelColor(0, 0);
 }
 
@@ -104,27 +104,32 @@ TEST(MainWindow, OpensAsDesigned) {
     QStringList captions;
     for (QAction* a : w.menuBar()->actions()) captions << a->text();
     EXPECT_EQ(captions, QStringList({"Soluzione", "Nuovo schema", "Istruzioni", "Annulla mossa"}));
-    EXPECT_FALSE(w.game().window.image2[28].visible);
+    EXPECT_FALSE(WindowOf(w.session()).page.visible);
     EXPECT_FALSE(w.timer().isActive());
     EXPECT_EQ(w.timer().interval(), 120);
     EXPECT_EQ(w.windowIcon().availableSizes(),
               QList<QSize>({{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
-    EXPECT_EQ(w.game().state.moveCount, 40); // the puzzle was set up before the window showed
+    EXPECT_EQ(w.session().game.moveCount, 40); // the puzzle was set up before the window showed
 }
 
 TEST(MainWindow, ArrowClicksTurnTheirLineForEverySize) {
     const struct {
-        int n, index, dir, line;
-    } cases[] = {{7, 10, 4, 4}, {5, 3, 1, 3}, {5, 22, 2, 1}, {6, 19, 3, 6}};
+        int n, index;
+        Direction direction;
+        int line;
+    } cases[] = {{7, 10, Direction::RowLeft, 4},
+                 {5, 3, Direction::ColumnDown, 3},
+                 {5, 22, Direction::ColumnUp, 1},
+                 {6, 19, Direction::RowRight, 6}};
     for (const auto& c : cases) {
         MainWindow w(GameOfSize(c.n));
         w.show();
         Session& g = w.session();
-        Game expected = g;
-        Move(expected, c.dir, c.line);
+        Session expected = g;
+        Turn(expected.game, c.direction, c.line);
         ClickArrow(w, c.index);
         EXPECT_EQ(Letters(g), Letters(expected)) << c.n << " " << c.index;
-        EXPECT_EQ(g.game.moveHistory[g.game.moveCount], 10 * c.dir + c.line);
+        EXPECT_EQ(g.game.moveHistory[g.game.moveCount], (pirandella::Move{c.direction, c.line}));
     }
 }
 
@@ -173,12 +178,12 @@ TEST(MainWindow, TheScreenShowsEveryMoveAfterItsEvent) {
     Session& g = w.session();
     // The corner of the top-left tile is white unless its letter is in place.
     const QPoint corner = CentreOf(w, WindowOf(g).tiles[0]) - QPoint(14, 14);
-    for (int j = 0; j < 7; ++j) g.game.board[j][1] = g.game.solutionText[j] - 64;
+    for (int j = 0; j < 7; ++j) g.game.board[j] = Letter::Of(g.game.solutionText[j]);
     bool seen[2] = {};
     for (int i = 0; i < 7; ++i) {
         ClickArrow(w, 14); // row 1 turns right
         QTest::qWait(20);
-        const bool inPlace = g.game.board[0][1] == g.game.solutionText[0] - 64;
+        const bool inPlace = g.game.board[0] == Letter::Of(g.game.solutionText[0]);
         seen[inPlace] = true;
         EXPECT_EQ(ScreenPixel(w, corner) == QColor(Qt::white), !inPlace) << i;
     }
@@ -188,18 +193,20 @@ TEST(MainWindow, TheScreenShowsEveryMoveAfterItsEvent) {
 // Runs twice: at the platform's usual 96 dpi and, in its own process, at 120 dpi.
 TEST(WindowAtAnyDpi, KeepsEveryElementAtItsDesignPixels) {
     MainWindow w(GameOfSize(7));
-    const TwipsScale tpp = w.game().screen.twipsPerPixel();
+    const TwipsScale tpp = w.session().view.screen.twipsPerPixel();
     if (qgetenv("QT_FONT_DPI") == "120") {
         EXPECT_EQ(tpp.x, 12);
     }
     const Session& g = w.session();
-    EXPECT_EQ(g.game.scaled, tpp.x == 12 ? 0 : 1);
+    EXPECT_EQ(Scaled(g.view.screen), tpp.x != 12);
     EXPECT_EQ(w.board()->size(), QSize(407, 450));
     const WindowModel design = DesignWindow();
+    const WindowModel shown = WindowOf(g);
     for (int i = 0; i < 49; ++i)
-        EXPECT_EQ(PixelBounds(WindowOf(g).tiles[i], tpp), PixelBounds(design.image1[i], {})) << i;
-    for (int i = 0; i < 29; ++i)
-        EXPECT_EQ(PixelBounds(WindowOf(g).arrows[i], tpp), PixelBounds(design.image2[i], {})) << i;
+        EXPECT_EQ(PixelBounds(shown.tiles[i], tpp), PixelBounds(design.tiles[i], {})) << i;
+    for (int i = 0; i < 28; ++i)
+        EXPECT_EQ(PixelBounds(shown.arrows[i], tpp), PixelBounds(design.arrows[i], {})) << i;
+    EXPECT_EQ(PixelBounds(shown.page, tpp), PixelBounds(design.page, {}));
     EXPECT_EQ(WindowOf(g).message.fontSize,
               tpp.y == 12 ? 10.2f : std::floor(10.2f * float(tpp.y / 12)));
     // The window's outer size takes in the menu bar: the client area stays 407 x 450.
@@ -210,12 +217,12 @@ TEST(WindowAtAnyDpi, KeepsEveryElementAtItsDesignPixels) {
 TEST(MainWindow, ShowsEachArrowsPointerOverIt) {
     MainWindow w(GameOfSize(7));
     w.show();
-    QTest::mouseMove(w.board(), CentreOf(w, w.game().window.image2[3]));
+    QTest::mouseMove(w.board(), CentreOf(w, WindowOf(w.session()).arrows[3]));
     EXPECT_EQ(w.board()->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(w.board()->cursor().hotSpot(), QPoint(7, 13)); // pointing down, above the board
-    QTest::mouseMove(w.board(), CentreOf(w, w.game().window.image2[9]));
+    QTest::mouseMove(w.board(), CentreOf(w, WindowOf(w.session()).arrows[9]));
     EXPECT_EQ(w.board()->cursor().hotSpot(), QPoint(1, 7)); // pointing left, at the right
-    QTest::mouseMove(w.board(), CentreOf(w, w.game().window.image1[24]));
+    QTest::mouseMove(w.board(), CentreOf(w, WindowOf(w.session()).tiles[24]));
     EXPECT_EQ(w.board()->cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -256,9 +263,9 @@ TEST(MainWindow, KeepsTheDesignInTheMiddleOfALargerWindow) {
         const QSize board = w.board()->size();
         EXPECT_EQ(w.board()->origin(),
                   QPoint((board.width() - 407) / 2, (board.height() - 450) / 2));
-        const int count = w.game().state.moveCount;
+        const int count = w.session().game.moveCount;
         ClickArrow(w, 8); // still plays, at the arrow's new place on the screen
-        EXPECT_EQ(w.game().state.moveCount, count + 1);
+        EXPECT_EQ(w.session().game.moveCount, count + 1);
         const QImage shot = w.board()->grab().toImage();
         EXPECT_EQ(shot.pixelColor(1, 1), QColor(10, 22, 8)); // the surround is painted
         w.windowHandle()->setWindowStates(Qt::WindowNoState);
@@ -290,7 +297,7 @@ TEST(MainWindow, ShowsEveryMenuCommandWhateverTheMenuFont) {
     w.menuAction(Command::Instructions)->trigger();
     EXPECT_EQ(w.board()->origin().x(), (w.board()->width() - 407) / 2);
     ClickArrow(w, 2);
-    EXPECT_EQ(w.game().state.moveCount, 21);
+    EXPECT_EQ(w.session().game.moveCount, 21);
 }
 
 TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
@@ -300,23 +307,23 @@ TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000)); // focused at start
     Session& g = w.session();
     const QImage unmarked = w.board()->grab().toImage();
-    EXPECT_EQ(w.game().marker, -1);
+    EXPECT_EQ(w.session().view.marker, -1);
     // Right: the marker appears on the first arrow above the board, then moves to the second.
     Press(Qt::Key_Right);
-    EXPECT_EQ(w.game().marker, 1);
+    EXPECT_EQ(w.session().view.marker, 1);
     EXPECT_NE(w.board()->grab().toImage(), unmarked); // drawn over the window
     Press(Qt::Key_Right);
-    EXPECT_EQ(w.game().marker, 2);
-    Game expected = g;
-    Move(expected, 1, 2); // column 2 turns down, by the keypad's Enter
+    EXPECT_EQ(w.session().view.marker, 2);
+    Session expected = g;
+    Turn(expected.game, Direction::ColumnDown, 2); // column 2 turns down, by the keypad's Enter
     Press(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(Letters(g), Letters(expected));
     EXPECT_EQ(g.game.moveCount, 21);
     // Round the corner: past the last arrow above comes the first on the right.
     for (int k = 0; k < 4; ++k) Press(Qt::Key_Right);
-    EXPECT_EQ(w.game().marker, 8);
+    EXPECT_EQ(w.session().view.marker, 8);
     Press(Qt::Key_Left); // across the board: the same row's arrow on the left
-    EXPECT_EQ(w.game().marker, 15);
+    EXPECT_EQ(w.session().view.marker, 15);
     // F10 then Escape: the keys are back on the board.
     Press(Qt::Key_F10);
     ASSERT_TRUE(w.menuBar()->hasFocus());
@@ -351,7 +358,7 @@ TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
     EXPECT_EQ(Letters(g), g.game.solutionText);
     // The arrows are gone, and the marker with them: the window looks as the design says.
     Press(Qt::Key_Right);
-    EXPECT_EQ(w.game().marker, -1);
+    EXPECT_EQ(w.session().view.marker, -1);
 }
 
 TEST(Keyboard, SolvesAWholePuzzleToTheSolvedMessage) {
@@ -367,22 +374,23 @@ TEST(Keyboard, SolvesAWholePuzzleToTheSolvedMessage) {
                : arrow < 21 ? Qt::Key_Up
                             : Qt::Key_Left;
     };
-    const std::vector<int> scramble(g.game.moveHistory.begin() + 1,
-                                    g.game.moveHistory.begin() + 1 + g.game.moveCount);
+    const std::vector<pirandella::Move> scramble(g.game.moveHistory.begin() + 1,
+                                                 g.game.moveHistory.begin() + 1 + g.game.moveCount);
     int keys = 0;
     for (auto move = scramble.rbegin(); move != scramble.rend(); ++move) {
         // The move that takes this one back, and the arrow that makes it (6 x 6: groups from 0).
-        const int dir = *move / 10, line = *move % 10;
-        static constexpr int groupOf[5] = {0, 3, 0, 1, 2}; // undo 1 with 2 (below), 2 with 1, ...
-        const int arrow = groupOf[dir] * 7 + line - 1;
-        if (w.game().marker < 0) Press(Qt::Key_Right), ++keys;
-        for (int k = 0; k < 30 && w.game().marker != arrow; ++k)
-            Press(onward(w.game().marker)), ++keys;
-        ASSERT_EQ(w.game().marker, arrow);
+        // Down is undone from below, up from above, right from the right, left from the left.
+        static constexpr int groupOf[5] = {0, 3, 0, 1, 2};
+        const int arrow = groupOf[static_cast<int>(move->direction)] * 7 + move->line - 1;
+        if (w.session().view.marker < 0) Press(Qt::Key_Right), ++keys;
+        for (int k = 0; k < 30 && w.session().view.marker != arrow; ++k)
+            Press(onward(w.session().view.marker)), ++keys;
+        ASSERT_EQ(w.session().view.marker, arrow);
         Press(Qt::Key_Return), ++keys;
     }
     EXPECT_EQ(Letters(g), g.game.solutionText);
     EXPECT_EQ(WindowOf(g).message.caption, "SCHEMA RISOLTO con n°30 mosse");
-    EXPECT_EQ(w.game().marker >= 0 && WindowOf(g).arrows[w.game().marker].visible, false);
+    EXPECT_EQ(w.session().view.marker >= 0 && WindowOf(g).arrows[w.session().view.marker].visible,
+              false);
     EXPECT_LT(keys, 30 * 26);
 }

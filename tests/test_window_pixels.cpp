@@ -60,7 +60,7 @@ QImage Cut(const Shot& s, const DeviceRect& r) {
 // An element's box on the screen, from its first pixel to the end of the frame line on its last;
 // inside: what the frame encloses.
 DeviceRect OnScreen(const Shot& s, MainWindow& w, const ImageElement& e, bool inside) {
-    PixelRect r = PixelBounds(e, w.game().screen.twipsPerPixel());
+    PixelRect r = PixelBounds(e, w.session().view.screen.twipsPerPixel());
     r.x += s.design.x();
     r.y += s.design.y();
     const int x = s.device(r.x), y = s.device(r.y), t = inside ? s.line() : 0;
@@ -112,7 +112,7 @@ TEST(WindowAtAnyScale, FillsEachFrameWithItsPictureDrawnForTheDevice) {
         const ImageElement& tile = WindowOf(g).tiles[i];
         const DeviceRect in = OnScreen(s, w, tile, true);
         const QImage onScreen = Cut(s, in);
-        if (tile.picture.list != Picture::LetterOutOfPlace) continue;
+        if (tile.picture.kind != Picture::LetterOutOfPlace) continue;
         // White, with a grey edge as thick as a frame line along the right and the bottom.
         EXPECT_EQ(onScreen.pixelColor(0, 0), QColor(Qt::white)) << "tile " << i;
         for (int k = 1; k <= s.line() + 1; ++k) {
@@ -121,7 +121,7 @@ TEST(WindowAtAnyScale, FillsEachFrameWithItsPictureDrawnForTheDevice) {
             EXPECT_EQ(onScreen.pixelColor(1, y) == grey, k <= s.line()) << i << ", " << k;
         }
         // Equal letters look alike, wherever they stand (same size, same strokes).
-        const auto key = std::pair(static_cast<int>(tile.picture.list), tile.picture.item);
+        const auto key = std::pair(static_cast<int>(tile.picture.kind), tile.picture.letter.number);
         auto [it, fresh] = seen.emplace(key, onScreen);
         if (!fresh && it->second.size() == onScreen.size()) {
             EXPECT_EQ(onScreen, it->second) << "tile " << i;
@@ -150,7 +150,7 @@ TEST(WindowAtAnyScale, PaintsBackToFrontOverTheBackground) {
     // The message line: white letters within the box it is sized to, nothing of it beyond.
     const LabelElement& label = WindowOf(g).message;
     const QFontMetrics metrics(pictures.font(label.fontName, label.fontSize));
-    const PixelRect box = PixelBounds(label, w.game().screen.twipsPerPixel());
+    const PixelRect box = PixelBounds(label, w.session().view.screen.twipsPerPixel());
     EXPECT_EQ(box.width, metrics.horizontalAdvance(QString::fromStdString(label.caption)));
     EXPECT_EQ(box.height, metrics.height());
     int white = 0;

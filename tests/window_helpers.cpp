@@ -4,16 +4,16 @@
 
 namespace pirandella::testing {
 
-Game GameOfSize(int n) {
-    Game g;
-    g.view.screen = MeasureScreen();
-    g.timeOfDay = [] { return 500.0f; };
-    g.rng.script({SizeDraw(n)});
-    return g;
+Session GameOfSize(int n) {
+    Session s;
+    s.view.screen = MeasureScreen();
+    s.game.timeOfDay = [] { return 500.0f; };
+    s.game.rng.script({SizeDraw(n)});
+    return s;
 }
 
 QPoint CentreOf(MainWindow& w, const ImageElement& e) {
-    const PixelRect r = PixelBounds(e, w.game().screen.twipsPerPixel());
+    const PixelRect r = PixelBounds(e, w.session().view.screen.twipsPerPixel());
     return w.board()->origin() + QPoint(r.x + r.width / 2, r.y + r.height / 2);
 }
 
@@ -22,7 +22,7 @@ void ClickAt(MainWindow& w, QPoint p) {
 }
 
 void ClickArrow(MainWindow& w, int index) {
-    ClickAt(w, CentreOf(w, w.game().window.image2[index]));
+    ClickAt(w, CentreOf(w, WindowOf(w.session()).arrows[index]));
 }
 
 } // namespace pirandella::testing

@@ -9,7 +9,7 @@
 namespace pirandella::testing {
 
 // A game on the platform's screen whose first puzzle has size n.
-Game GameOfSize(int n);
+Session GameOfSize(int n);
 // An element's centre in the board widget's pixels.
 QPoint CentreOf(MainWindow& w, const ImageElement& e);
 void ClickAt(MainWindow& w, QPoint p);
