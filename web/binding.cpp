@@ -1,9 +1,7 @@
 // The page's view of one game: plain C functions over a handle, called from JavaScript. Events go
 // to the core's front end, which brings the page in line through the platform below: each of its
 // calls goes to the object the page puts on the module as `platform` (web/page/app.js).
-#include "engine/game.h"
 #include "ui/front_end.h"
-#include "ui/handlers.h"
 #include "view/accessible_view.h"
 #include "view/pointer_shape.h"
 #include "web/paint_list.h"
@@ -38,8 +36,8 @@ constexpr double cssTwipsPerPixel = 1440.0 / 96;
 
 class PagePlatform : public Platform {
   public:
-    void showCaption(MenuId id, const std::string& caption) override {
-        js_show_caption(id, caption.c_str());
+    void showCaption(Command c, const std::string& caption) override {
+        js_show_caption(static_cast<int>(c), caption.c_str());
     }
     void runTimer(bool running, int intervalMs) override { js_run_timer(running, intervalMs); }
     TextSize measureText(const std::string& utf8, const std::string& fontName,
@@ -60,19 +58,19 @@ class PagePlatform : public Platform {
 };
 
 struct WebGame {
-    Game game;
+    Session session;
     Artwork art;
     PaintList paint{art};
     PagePlatform platform;
-    FrontEnd front{game, platform};
+    FrontEnd front{session, platform};
     std::string reply; // the last text handed to the page
 };
 
 // The canvas may be a little larger than the design (the page keeps it to whole device pixels);
 // the design stands in its top-left corner.
-PaintSetup Setup(const Game& g, double devicePixelRatio, double width = 0, double height = 0) {
-    const TwipsScale tpp = g.screen.twipsPerPixel();
-    const PixelRect client = ClientBounds(g.window.form, tpp);
+PaintSetup Setup(const Session& s, double devicePixelRatio, double width = 0, double height = 0) {
+    const TwipsScale tpp = s.view.screen.twipsPerPixel();
+    const PixelRect client = ClientBounds(WindowOf(s).form, tpp);
     PaintSetup at;
     at.devicePixelRatio = devicePixelRatio;
     at.twipsPerPixel = tpp;
@@ -98,28 +96,81 @@ int Encode(ElementRef ref) {
 }
 
 ElementRef Decode(int element) {
-    if (element < 0) return {};
-    return {static_cast<ElementRef::Kind>(element / 100), element % 100};
+    const int kind = element / 100;
+    if (element < 0 || kind < ElementRef::Tile || kind > ElementRef::Message) return {};
+    return {static_cast<ElementRef::Kind>(kind), element % 100};
+}
+
+// The numbers the page shares with the core, as JSON: named here, valued by the core's own types.
+std::string Constants() {
+    std::string json = "{";
+    const auto group = [&json](const char* name,
+                               std::initializer_list<std::pair<const char*, int>> entries) {
+        json += std::string(json.size() > 1 ? "," : "") + '"' + name + "\":{";
+        const char* comma = "";
+        for (const auto& [key, value] : entries) {
+            json += std::string(comma) + '"' + key + "\":" + std::to_string(value);
+            comma = ",";
+        }
+        json += '}';
+    };
+    group("element", {{"page", Encode(pageRef)},
+                      {"message", Encode(messageRef)},
+                      {"tile", ElementRef::Tile},
+                      {"arrow", ElementRef::Arrow},
+                      {"perKind", 100}});
+    group("role", {{"text", static_cast<int>(AccessibleRole::StaticText)},
+                   {"button", static_cast<int>(AccessibleRole::Button)},
+                   {"cell", static_cast<int>(AccessibleRole::Cell)}});
+    group("outlines", {{"letters", 0}, {"page", 1}});
+    group("paint", {{"fillBox", static_cast<int>(PaintCode::FillBox)},
+                    {"drawFrame", static_cast<int>(PaintCode::DrawFrame)},
+                    {"drawPhoto", static_cast<int>(PaintCode::DrawPhoto)},
+                    {"beginPicture", static_cast<int>(PaintCode::BeginPicture)},
+                    {"endPicture", static_cast<int>(PaintCode::EndPicture)},
+                    {"fillOutline", static_cast<int>(PaintCode::FillOutline)},
+                    {"drawText", static_cast<int>(PaintCode::DrawText)},
+                    {"drawMarker", static_cast<int>(PaintCode::DrawMarker)}});
+    group("key", {{"ArrowLeft", static_cast<int>(Key::Left)},
+                  {"ArrowRight", static_cast<int>(Key::Right)},
+                  {"ArrowUp", static_cast<int>(Key::Up)},
+                  {"ArrowDown", static_cast<int>(Key::Down)},
+                  {"Enter", static_cast<int>(Key::Enter)},
+                  {" ", static_cast<int>(Key::Space)},
+                  {"Escape", static_cast<int>(Key::Escape)},
+                  {"F10", static_cast<int>(Key::F10)}});
+    group("shortcut", {{"Control+z", static_cast<int>(Key::CtrlZ)},
+                       {"Control+n", static_cast<int>(Key::CtrlN)},
+                       {"F1", static_cast<int>(Key::F1)},
+                       {"F2", static_cast<int>(Key::F2)}});
+    group("pointer", {{"default", static_cast<int>(Pointer::Default)},
+                      {"last", static_cast<int>(Pointer::ArrowUp)}});
+    return json + '}';
 }
 
 } // namespace
 
 extern "C" {
 
+EMSCRIPTEN_KEEPALIVE const char* web_constants() {
+    static const std::string constants = Constants();
+    return constants.c_str();
+}
+
 // A new game seeded from the player's clock, on a screen of the given size in CSS pixels. Its
 // first puzzle stands; web_start shows it once the page has put its platform on the module.
 EMSCRIPTEN_KEEPALIVE WebGame* web_create(double epochSeconds, int hour, int minute, int second,
                                          double screenWidth, double screenHeight) {
     auto* w = new WebGame;
-    Game& g = w->game;
+    Session& s = w->session;
     const float seed = Game::SecondsOfClock(epochSeconds, hour, minute, second);
-    g.timeOfDay = [seed] { return seed; };
-    g.screen.twipsPerPixelX = g.screen.twipsPerPixelY = cssTwipsPerPixel;
-    g.screen.widthTwips = screenWidth * cssTwipsPerPixel;
-    g.screen.heightTwips = screenHeight * cssTwipsPerPixel;
-    // The page's menu bar stands outside the board, which is all the canvas shows.
-    SetWindowChrome(g, 0, 0);
-    Form_Initialize(g);
+    s.game.timeOfDay = [seed] { return seed; };
+    ScreenMetrics& screen = s.view.screen;
+    screen.twipsPerPixelX = screen.twipsPerPixelY = cssTwipsPerPixel;
+    screen.widthTwips = screenWidth * cssTwipsPerPixel;
+    screen.heightTwips = screenHeight * cssTwipsPerPixel;
+    // The page's menu bar stands outside the board, which is all the canvas shows: no chrome.
+    StartGame(s);
     return w;
 }
 
@@ -156,8 +207,9 @@ EMSCRIPTEN_KEEPALIVE int web_outline(WebGame* w, int set, int index, int what) {
 EMSCRIPTEN_KEEPALIVE const double* web_paint(WebGame* w, double devicePixelRatio, double width,
                                              double height) {
     w->paint.clear();
-    PaintWindow(w->paint, w->game.window, w->art, Setup(w->game, devicePixelRatio, width, height),
-                w->game.marker);
+    const Session& s = w->session;
+    PaintWindow(w->paint, WindowOf(s), w->art, Setup(s, devicePixelRatio, width, height),
+                s.view.marker);
     return w->paint.numbers().data();
 }
 
@@ -171,14 +223,15 @@ EMSCRIPTEN_KEEPALIVE const char* web_paint_text(WebGame* w, int index) {
 
 // The frontmost element under a device pixel of the canvas.
 EMSCRIPTEN_KEEPALIVE int web_element_at(WebGame* w, double devicePixelRatio, double x, double y) {
-    return Encode(ElementAtDevicePixel(w->game.window, Setup(w->game, devicePixelRatio), x, y));
+    const Session& s = w->session;
+    return Encode(ElementAtDevicePixel(WindowOf(s), Setup(s, devicePixelRatio), x, y));
 }
 
 // The pointer an element shows: 0 the default, else one of the arrows.
 EMSCRIPTEN_KEEPALIVE int web_pointer(WebGame* w, int element) {
     const ElementRef ref = Decode(element);
-    if (ref.kind != ElementRef::Image2 || ref.index >= WindowModel::arrowCount) return 0;
-    return static_cast<int>(w->game.window.image2[ref.index].pointer);
+    if (ref.kind != ElementRef::Arrow || ref.index >= WindowModel::arrowCount) return 0;
+    return static_cast<int>(WindowOf(w->session).arrows[ref.index].pointer);
 }
 
 // An arrow pointer's shape in pixels of its 16 x 16 cell: a line "x,y x,y ... r,g,b" for its
@@ -211,8 +264,8 @@ EMSCRIPTEN_KEEPALIVE void web_click(WebGame* w, int element) {
     w->front.click(Decode(element));
 }
 
-EMSCRIPTEN_KEEPALIVE void web_menu(WebGame* w, int id) {
-    if (id >= 0 && id < 4) w->front.menu(static_cast<MenuId>(id));
+EMSCRIPTEN_KEEPALIVE void web_command(WebGame* w, int id) {
+    if (id >= 0 && id < commandCount) w->front.command(static_cast<Command>(id));
 }
 
 EMSCRIPTEN_KEEPALIVE void web_tick(WebGame* w) {
@@ -227,7 +280,8 @@ EMSCRIPTEN_KEEPALIVE int web_key(WebGame* w, int key) {
 
 // The board's size in CSS pixels: what = 0 its width, 1 its height.
 EMSCRIPTEN_KEEPALIVE int web_board_size(WebGame* w, int what) {
-    const PixelRect client = ClientBounds(w->game.window.form, w->game.screen.twipsPerPixel());
+    const Session& s = w->session;
+    const PixelRect client = ClientBounds(WindowOf(s).form, s.view.screen.twipsPerPixel());
     return what == 0 ? client.width : client.height;
 }
 
@@ -236,7 +290,8 @@ EMSCRIPTEN_KEEPALIVE int web_board_size(WebGame* w, int what) {
 // fields apart by ASCII 31: role (0 text, 1 button, 2 cell), element, x, y, width, height in CSS
 // pixels, focused, name, description.
 EMSCRIPTEN_KEEPALIVE const char* web_accessible_nodes(WebGame* w, int boardHasKeys) {
-    const std::vector<AccessibleNode> nodes = AccessibleNodes(w->game, boardHasKeys != 0);
+    const std::vector<AccessibleNode> nodes =
+        AccessibleNodes(w->session.game, w->session.view, boardHasKeys != 0);
     std::string out = w->platform.pending + '\x1e';
     w->platform.pending.clear();
     for (const AccessibleNode& n : nodes) {

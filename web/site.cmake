@@ -3,10 +3,10 @@
 set(site ${CMAKE_BINARY_DIR}/site)
 
 add_executable(pirandella binding.cpp paint_list.cpp)
-target_link_libraries(pirandella PRIVATE web_core)
-set(web_exports web_create web_start web_load_outlines web_outline web_paint
+target_link_libraries(pirandella PRIVATE web_ui)
+set(web_exports web_constants web_create web_start web_load_outlines web_outline web_paint
     web_paint_length web_paint_text web_element_at web_pointer web_pointer_shape web_press
-    web_release web_click web_menu web_tick web_key web_board_size web_accessible_nodes malloc free)
+    web_release web_click web_command web_tick web_key web_board_size web_accessible_nodes malloc free)
 list(TRANSFORM web_exports PREPEND "'_")
 list(TRANSFORM web_exports APPEND "'")
 string(JOIN "," web_exports ${web_exports})
@@ -14,7 +14,9 @@ target_link_options(pirandella PRIVATE -sMODULARIZE=1 -sEXPORT_NAME=createPirand
   -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc -sALLOW_MEMORY_GROWTH=1
   "-sEXPORTED_FUNCTIONS=[${web_exports}]" "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString']")
 target_compile_options(pirandella PRIVATE -Oz)
-target_compile_options(web_core PRIVATE -Oz)
+foreach(layer engine view ui)
+  target_compile_options(web_${layer} PRIVATE -Oz)
+endforeach()
 target_link_options(pirandella PRIVATE -Oz)
 set_target_properties(pirandella PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
 

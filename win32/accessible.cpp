@@ -70,7 +70,8 @@ class NodeLookup {
   public:
     NodeLookup(MainWindow* window, const VARIANT& child) {
         if (!window) return;
-        nodes_ = AccessibleNodes(window->game(), window->boardHasKeys());
+        nodes_ =
+            AccessibleNodes(window->session().game, window->session().view, window->boardHasKeys());
         said_ = window->said();
         const LONG count = static_cast<LONG>(nodes_.size());
         if (child.vt == VT_I4 && child.lVal >= 1 && child.lVal <= count)
@@ -288,7 +289,7 @@ HRESULT BoardAccessible::accHitTest(long x, long y, VARIANT* child) {
     GetClientRect(window_->handle(), &client);
     if (!PtInRect(&client, p)) return S_FALSE;
     const ElementRef at =
-        ElementAtDevicePixel(window_->game().window, window_->setup(), p.x + 0.5, p.y + 0.5);
+        ElementAtDevicePixel(WindowOf(window_->session()), window_->setup(), p.x + 0.5, p.y + 0.5);
     const NodeLookup found(window_, VARIANT{});
     child->vt = VT_I4;
     child->lVal = CHILDID_SELF;

@@ -10,9 +10,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
     int exitCode = 1;
     try {
-        pirandella::Game game;
-        game.screen = pirandella::MeasureScreen();
-        pirandella::MainWindow window(instance, std::move(game));
+        pirandella::Session session;
+        session.view.screen = pirandella::MeasureScreen();
+        pirandella::MainWindow window(instance, std::move(session));
         if (window.handle()) {
             ShowWindow(window.handle(), show);
             MSG message;

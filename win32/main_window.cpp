@@ -1,6 +1,5 @@
 #include "win32/main_window.h"
 
-#include "ui/handlers.h"
 #include "ui/keyboard.h"
 #include "win32/accessible.h"
 #include "win32/dib_canvas.h"
@@ -80,29 +79,29 @@ ScreenMetrics MeasureScreen() {
     return m;
 }
 
-MainWindow::MainWindow(HINSTANCE instance, Game game)
-    : game_(std::move(game)), pictures_(instance), dpi_(static_cast<int>(GetDpiForSystem())) {
+MainWindow::MainWindow(HINSTANCE instance, Session session)
+    : session_(std::move(session)), pictures_(instance), dpi_(static_cast<int>(GetDpiForSystem())) {
     pictures_.artwork(); // read first: a damaged outline file stops the game before a window
     RegisterClassOnce(instance, &Procedure);
     menu_ = CreateMenu();
     for (UINT id = 0; id < 4; ++id)
-        AppendMenuW(menu_, MF_STRING, firstCommand + id,
-                    Widen(game_.window.menu[id].caption).c_str());
-    const WindowModel& w = game_.window;
-    hwnd_ = CreateWindowExW(0, windowClass, Widen(w.form.caption).c_str(), style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu_, instance,
-                            this);
+        AppendMenuW(menu_, MF_STRING, firstCommand + id, Widen(CommandCaptions()[id][0]).c_str());
+    const WindowModel design = DesignWindow();
+    hwnd_ = CreateWindowExW(0, windowClass, Widen(design.form.caption).c_str(), style,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                            menu_, instance, this);
     if (!hwnd_) return;
     dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
     // The frame, title and menu bar are part of the window's outer size, which the scaling
     // centres on the screen; the first puzzle stands before the window is shown.
     measureChrome();
-    Form_Initialize(game_);
+    StartGame(session_);
+    const WindowModel w = WindowOf(session_);
     const SIZE outer = outerSize();
     const double dpr = dpi_ / baseDpi;
-    const TwipsScale tpp = game_.screen.twipsPerPixel();
+    const TwipsScale tpp = session_.view.screen.twipsPerPixel();
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
-    if (game_.state.scaled == 1) {
+    if (Scaled(session_.view.screen)) {
         x = static_cast<int>(std::lround(TwipsToPixels(w.form.left, tpp.x) * dpr));
         y = static_cast<int>(std::lround(TwipsToPixels(w.form.top, tpp.y) * dpr));
     }
@@ -117,7 +116,6 @@ MainWindow::~MainWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
     if (bufferDc_) DeleteDC(bufferDc_);
     if (buffer_) DeleteObject(buffer_);
-    Form_Terminate(game_);
 }
 
 // The design stands in the middle of the client area, which is wider only when the menu bar
@@ -125,8 +123,8 @@ MainWindow::~MainWindow() {
 PaintSetup MainWindow::setup() const {
     PaintSetup at;
     at.devicePixelRatio = dpi_ / baseDpi;
-    at.twipsPerPixel = game_.screen.twipsPerPixel();
-    const PixelRect design = ClientBounds(game_.window.form, at.twipsPerPixel);
+    at.twipsPerPixel = session_.view.screen.twipsPerPixel();
+    const PixelRect design = ClientBounds(WindowOf(session_).form, at.twipsPerPixel);
     at.designWidth = design.width;
     at.designHeight = design.height;
     RECT client{0, 0, 0, 0};
@@ -167,8 +165,8 @@ void MainWindow::measureChrome() {
     RECT r{0, 0, 0, 0};
     AdjustWindowRectExForDpi(&r, style, TRUE, 0, static_cast<UINT>(dpi_));
     const double dpr = dpi_ / baseDpi;
-    SetWindowChrome(game_, static_cast<int>(std::lround((r.right - r.left) / dpr)),
-                    static_cast<int>(std::lround((r.bottom - r.top) / dpr)));
+    session_.view.chromeWidth = static_cast<int>(std::lround((r.right - r.left) / dpr));
+    session_.view.chromeHeight = static_cast<int>(std::lround((r.bottom - r.top) / dpr));
 }
 
 bool MainWindow::boardHasKeys() const {
@@ -208,7 +206,7 @@ LRESULT MainWindow::on(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (HIWORD(wParam) == 0 && LOWORD(wParam) >= firstCommand &&
             LOWORD(wParam) < firstCommand + 4) {
-            front_.menu(static_cast<MenuId>(LOWORD(wParam) - firstCommand));
+            front_.command(static_cast<Command>(LOWORD(wParam) - firstCommand));
             return 0;
         }
         break;
@@ -217,9 +215,9 @@ LRESULT MainWindow::on(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP: {
-        const ElementRef at =
-            ElementAtDevicePixel(game_.window, setup(), static_cast<short>(LOWORD(lParam)) + 0.5,
-                                 static_cast<short>(HIWORD(lParam)) + 0.5);
+        const ElementRef at = ElementAtDevicePixel(WindowOf(session_), setup(),
+                                                   static_cast<short>(LOWORD(lParam)) + 0.5,
+                                                   static_cast<short>(HIWORD(lParam)) + 0.5);
         if (message == WM_LBUTTONDOWN) {
             front_.press(at);
             SetCapture(hwnd_);
@@ -234,10 +232,11 @@ LRESULT MainWindow::on(UINT message, WPARAM wParam, LPARAM lParam) {
             POINT p;
             GetCursorPos(&p);
             ScreenToClient(hwnd_, &p);
-            const ElementRef at = ElementAtDevicePixel(game_.window, setup(), p.x + 0.5, p.y + 0.5);
-            const bool arrow = at.kind == ElementRef::Image2 && at.index < WindowModel::arrowCount;
-            SetCursor(pictures_.cursor(
-                arrow ? game_.window.image2[at.index].pointer : Pointer::Default, dpi_));
+            const WindowModel w = WindowOf(session_);
+            const ElementRef at = ElementAtDevicePixel(w, setup(), p.x + 0.5, p.y + 0.5);
+            const bool arrow = at.kind == ElementRef::Arrow;
+            SetCursor(
+                pictures_.cursor(arrow ? w.arrows[at.index].pointer : Pointer::Default, dpi_));
             return TRUE;
         }
         break;
@@ -308,8 +307,8 @@ void MainWindow::paint(HDC dc) {
     HDC textDc = CreateCompatibleDC(dc);
     DibCanvas canvas({size.cx, size.cy, static_cast<std::uint32_t*>(bufferBits_)}, textDc,
                      pictures_, dpi_);
-    PaintWindow(canvas, game_.window, pictures_.artwork(), setup(),
-                boardHasKeys() ? game_.marker : -1);
+    PaintWindow(canvas, WindowOf(session_), pictures_.artwork(), setup(),
+                boardHasKeys() ? session_.view.marker : -1);
     DeleteDC(textDc);
     const HGDIOBJ old = SelectObject(bufferDc_, buffer_);
     BitBlt(dc, 0, 0, size.cx, size.cy, bufferDc_, 0, 0, SRCCOPY);
@@ -328,9 +327,9 @@ void MainWindow::openMenuBar() {
     PostMessageW(hwnd_, WM_SYSCOMMAND, SC_KEYMENU, 0); // as Alt does: the first command chosen
 }
 
-void MainWindow::showCaption(MenuId id, const std::string& caption) {
-    ModifyMenuW(menu_, firstCommand + id, MF_BYCOMMAND | MF_STRING, firstCommand + id,
-                Widen(caption).c_str());
+void MainWindow::showCaption(Command c, const std::string& caption) {
+    const UINT id = firstCommand + static_cast<UINT>(c);
+    ModifyMenuW(menu_, id, MF_BYCOMMAND | MF_STRING, id, Widen(caption).c_str());
     if (!hwnd_) return;
     DrawMenuBar(hwnd_);
     fitMenuBar();
@@ -361,7 +360,8 @@ void MainWindow::repaint() {
 // node, and what the event has to say, as an alert.
 void MainWindow::tellScreenReader(const std::string& announcement) {
     if (!hwnd_) return;
-    const std::vector<AccessibleNode> nodes = AccessibleNodes(game_, boardHasKeys());
+    const std::vector<AccessibleNode> nodes =
+        AccessibleNodes(session_.game, session_.view, boardHasKeys());
     const AccessibleChanges changes = watch_.look(nodes);
     auto childId = [&](ElementRef ref) -> LONG {
         for (std::size_t i = 0; i < nodes.size(); ++i)

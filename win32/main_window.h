@@ -2,7 +2,6 @@
 // model into a DIB section, and after every event brings the window in line with the model.
 #pragma once
 
-#include "engine/game.h"
 #include "ui/front_end.h"
 #include "view/accessible_view.h"
 #include "view/painting.h"
@@ -20,13 +19,13 @@ ScreenMetrics MeasureScreen();
 
 class MainWindow : public Platform {
   public:
-    MainWindow(HINSTANCE instance, Game game);
+    MainWindow(HINSTANCE instance, Session session);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
     HWND handle() const { return hwnd_; }
-    Game& game() { return game_; }
+    Session& session() { return session_; }
     // Where the window stands: its display scale and the layout's resolution.
     PaintSetup setup() const;
     // Whether the board has the keys (the window is active and its menu bar is not open).
@@ -37,7 +36,7 @@ class MainWindow : public Platform {
     const std::string& said() const { return said_; }
 
     // What the core asks of the platform.
-    void showCaption(MenuId id, const std::string& caption) override;
+    void showCaption(Command c, const std::string& caption) override;
     void runTimer(bool running, int intervalMs) override;
     TextSize measureText(const std::string& utf8, const std::string& fontName,
                          float points) override;
@@ -55,8 +54,8 @@ class MainWindow : public Platform {
     void fitMenuBar();
     void measureChrome();
 
-    Game game_;
-    FrontEnd front_{game_, *this};
+    Session session_;
+    FrontEnd front_{session_, *this};
     Pictures pictures_;
     HWND hwnd_ = nullptr;
     HMENU menu_ = nullptr;

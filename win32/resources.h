@@ -7,5 +7,6 @@
 #define IDR_LETTERS 103
 #define IDR_PAGE 104
 #define IDR_SERIF 105
-// The menu commands: IDM_FIRST_COMMAND + the command's MenuId, as a WM_COMMAND carries them.
+// The menu commands: IDM_FIRST_COMMAND + the command's number in the menu bar, as a WM_COMMAND
+// carries them.
 #define IDM_FIRST_COMMAND 1000

@@ -7,20 +7,13 @@ import { BoardCanvas, fontCss, outlinePaths } from './board_canvas.js';
 import { arrowCursors } from './pointers.js';
 import { ScreenReaderView, parseNodes } from './screen_reader.js';
 
-const Letters = 0;
-const Page = 1;
-const instructions = 228; // the instructions page, Image2(28), as the binding numbers elements
-// KeyboardEvent.key to the core's Key: the keys that play on the board, then the shortcuts,
-// which run their menu commands wherever the keys are.
-const keys = {
-  ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Enter: 4, ' ': 5, Escape: 6, F10: 7,
-};
-const shortcuts = { 'Control+z': 8, 'Control+n': 9, F1: 10, F2: 11 };
-
-function keyOf(e) {
+// KeyboardEvent.key to the core's Key (C.key: the keys that play on the board; C.shortcut: those
+// that run their menu commands wherever the keys are). C holds the numbers the page shares with
+// the core, as the core gives them (web_constants).
+function keyOf(C, e) {
   if (e.altKey || e.metaKey) return undefined;
-  if (e.ctrlKey) return shortcuts[`Control+${e.key.toLowerCase()}`];
-  return shortcuts[e.key] ?? keys[e.key];
+  if (e.ctrlKey) return C.shortcut[`Control+${e.key.toLowerCase()}`];
+  return C.shortcut[e.key] ?? C.key[e.key];
 }
 
 // What the page loaded itself, for the service worker to keep.
@@ -49,6 +42,7 @@ class WebGame {
   constructor(module) {
     const m = module;
     this.m = module;
+    this.C = JSON.parse(module.UTF8ToString(module._web_constants()));
     const now = new Date();
     this.handle = module._web_create(now.getTime() / 1000, now.getHours(), now.getMinutes(),
       now.getSeconds(), screen.width, screen.height);
@@ -57,10 +51,11 @@ class WebGame {
     this.menu = [...document.querySelectorAll('#menubar button')];
     this.outlines = [[], null];
     this.photos = [null, null];
-    this.painter = new BoardCanvas(this.canvas, this.photos, this.outlines);
-    this.reader = new ScreenReaderView(document.getElementById('overlay'), this.board,
+    this.painter = new BoardCanvas(this.C.paint, this.canvas, this.photos, this.outlines);
+    this.reader = new ScreenReaderView(this.C, document.getElementById('overlay'), this.board,
       (element) => m._web_click(this.handle, element));
-    this.cursors = arrowCursors(this.canvas, (p) => this.text(m._web_pointer_shape(this.handle, p)));
+    this.cursors = arrowCursors(this.C.pointer.last, this.canvas,
+      (p) => this.text(m._web_pointer_shape(this.handle, p)));
     this.timer = 0;
     this.devicePixels = null; // the canvas's size in device pixels, when the browser tells it
     module.platform = this.platform();
@@ -122,19 +117,21 @@ class WebGame {
   tellScreenReader() {
     const boardHasKeys = document.activeElement === this.board ? 1 : 0;
     const told = parseNodes(this.text(this.m._web_accessible_nodes(this.handle, boardHasKeys)));
-    if (this.outlines[Page] === null && told.nodes.some((n) => n.element === instructions))
+    const page = this.C.outlines.page;
+    if (this.outlines[page] === null && told.nodes.some((n) => n.element === this.C.element.page))
       this.loadPage();
     this.reader.update(told);
   }
 
   // The instructions page's outlines are large, so they come only when the page is first shown.
   loadPage() {
-    this.outlines[Page] = [];
+    const page = this.C.outlines.page;
+    this.outlines[page] = [];
     fetchBytes('instructions.outlines').then((bytes) => {
-      this.loadOutlines(Page, bytes);
+      this.loadOutlines(page, bytes);
       this.paint();
     }, (error) => {
-      this.outlines[Page] = null; // tried again when the page is shown again
+      this.outlines[page] = null; // tried again when the page is shown again
       console.warn(error.message);
     });
   }
@@ -221,11 +218,12 @@ class WebGame {
   // The board takes every key that plays; elsewhere F10 opens the menu bar and the shortcuts
   // run their commands.
   onKey(e) {
-    const key = keyOf(e);
+    const key = keyOf(this.C, e);
     if (key === undefined) return;
-    if (document.activeElement === this.board || key >= shortcuts['Control+z']) {
+    const shortcut = Object.values(this.C.shortcut).includes(key);
+    if (document.activeElement === this.board || shortcut) {
       if (this.m._web_key(this.handle, key)) e.preventDefault();
-    } else if (key === keys.F10) {
+    } else if (key === this.C.key.F10) {
       this.menu[0].focus();
       e.preventDefault();
     }
@@ -237,7 +235,7 @@ class WebGame {
     this.menu.forEach((button, id) => {
       button.addEventListener('click', () => {
         const fromKeys = document.activeElement === button;
-        this.m._web_menu(this.handle, id);
+        this.m._web_command(this.handle, id);
         if (fromKeys) this.board.focus({ preventScroll: true });
       });
       button.addEventListener('keydown', (e) => {
@@ -274,7 +272,7 @@ async function start() {
   ]);
   const game = new WebGame(module);
   game.photos[dense ? 1 : 0] = photo;
-  game.loadOutlines(Letters, letters);
+  game.loadOutlines(game.C.outlines.letters, letters);
   game.listen();
   game.m._web_start(game.handle);
   performance.mark('board-painted');

@@ -1,11 +1,6 @@
 // The core's drawing interface on a 2D canvas: replays the list of calls that the game recorded
 // while painting the board (see web/paint_list.h), everything in the canvas's device pixels.
 
-const Code = {
-  FillBox: 1, DrawFrame: 2, DrawPhoto: 3, BeginPicture: 4, EndPicture: 5, FillOutline: 6,
-  DrawText: 7, DrawMarker: 8,
-};
-
 export function cssColour(packed) {
   const r = Math.floor(packed / 0x1000000) & 255;
   const g = (packed >>> 16) & 255;
@@ -39,9 +34,10 @@ export function outlinePaths(steps, points) {
 }
 
 export class BoardCanvas {
-  // photos: [1x, 2x] images or null while loading; outlines: [letters, page], each a list of
-  // { path, rule }.
-  constructor(canvas, photos, outlines) {
+  // code: the core's numbers of the calls; photos: [1x, 2x] images or null while loading;
+  // outlines: [letters, page], each a list of { path, rule }.
+  constructor(code, canvas, photos, outlines) {
+    this.code = code;
     this.canvas = canvas;
     this.photos = photos;
     this.outlines = outlines;
@@ -55,16 +51,17 @@ export class BoardCanvas {
     let ctx = main;
     let i = 0;
     const next = () => numbers[i++];
+    const Code = this.code;
     const box = () => [next(), next(), next(), next()];
     while (i < numbers.length) {
       switch (next()) {
-        case Code.FillBox: {
+        case Code.fillBox: {
           const [x, y, w, h] = box();
           ctx.fillStyle = cssColour(next());
           ctx.fillRect(x, y, w, h);
           break;
         }
-        case Code.DrawFrame: {
+        case Code.drawFrame: {
           const [x, y, w, h] = box();
           const t = next();
           ctx.fillStyle = cssColour(next());
@@ -74,7 +71,7 @@ export class BoardCanvas {
           ctx.fillRect(x + w - t, y, t, h);
           break;
         }
-        case Code.DrawPhoto: {
+        case Code.drawPhoto: {
           const photo = this.photos[next()];
           const [x, y, w, h] = box();
           const clip = box();
@@ -88,19 +85,19 @@ export class BoardCanvas {
           ctx.restore();
           break;
         }
-        case Code.BeginPicture: {
+        case Code.beginPicture: {
           const [x, y, w, h] = box();
           ctx = this.pictureContext(stack.length - 1, x, y, w, h);
           stack.push({ ctx, box: [x, y, w, h] });
           break;
         }
-        case Code.EndPicture: {
+        case Code.endPicture: {
           const { ctx: picture, box: [x, y, w, h] } = stack.pop();
           ctx = stack[stack.length - 1].ctx;
           ctx.drawImage(picture.canvas, 0, 0, w, h, x, y, w, h);
           break;
         }
-        case Code.FillOutline: {
+        case Code.fillOutline: {
           const set = next();
           const outline = this.outlines[set]?.[next()];
           const colour = next();
@@ -118,7 +115,7 @@ export class BoardCanvas {
           ctx.restore();
           break;
         }
-        case Code.DrawText: {
+        case Code.drawText: {
           const index = next();
           const colour = next();
           const [points, x, top] = [next(), next(), next()];
@@ -129,7 +126,7 @@ export class BoardCanvas {
           ctx.fillText(text, x, top + ctx.measureText(text).fontBoundingBoxAscent);
           break;
         }
-        case Code.DrawMarker:
+        case Code.drawMarker:
           this.drawMarker(ctx, box(), devicePixelRatio);
           break;
         default:

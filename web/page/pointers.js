@@ -27,11 +27,11 @@ function svg({ lines }, scale) {
 
 const url = (text) => `url("data:image/svg+xml,${encodeURIComponent(text)}")`;
 
-// CSS cursor values by the core's Pointer number (1 to 4 the arrows); 0, the default, is the
+// CSS cursor values by the core's Pointer number (1 to last the arrows); 0, the default, is the
 // page's own arrow. The probe tells whether this browser takes image-set() in a cursor.
-export function arrowCursors(probe, shape) {
+export function arrowCursors(last, probe, shape) {
   const cursors = ['default'];
-  for (let pointer = 1; pointer <= 4; pointer++) {
+  for (let pointer = 1; pointer <= last; pointer++) {
     const arrow = parse(shape(pointer));
     const [x, y] = arrow.tip;
     const sharp = `image-set(${url(svg(arrow, 1))} 1x, ${url(svg(arrow, 2))} 2x) ${x} ${y}, pointer`;

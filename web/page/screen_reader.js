@@ -3,9 +3,6 @@
 // each visible arrow cell as a button that makes its move, the tiles as a grid of labelled cells.
 // Elements are kept from one look to the next, so a reader's place is not lost.
 
-const Role = { Text: 0, Button: 1, Cell: 2 };
-const Kind = { Image1: 1, Image2: 2, Label1: 3 };
-
 // What to say, then the nodes, as the binding writes them: fields apart by ASCII 31, each node
 // ending in ASCII 30.
 export function parseNodes(text) {
@@ -29,8 +26,10 @@ function setText(el, text) {
 }
 
 export class ScreenReaderView {
-  // press(element) makes a button's move, as a click on its cell does.
-  constructor(overlay, board, press) {
+  // C: the numbers shared with the core; press(element) makes a button's move, as a click on its
+  // cell does.
+  constructor(C, overlay, board, press) {
+    this.C = C;
     this.overlay = overlay;
     this.board = board;
     this.message = this.add('div', 'message');
@@ -66,17 +65,17 @@ export class ScreenReaderView {
     let focused = null;
     const tiles = [];
     const arrows = [];
+    const { element: E, role: Role } = this.C;
     for (const node of nodes) {
-      const kind = Math.floor(node.element / 100);
-      if (kind === Kind.Label1) {
+      if (node.element === E.message) {
         place(this.message, node);
         setText(this.message, node.name);
         if (node.focused) focused = this.message.id;
-      } else if (node.role === Role.Text) {
+      } else if (node.role === Role.text) {
         this.showPage(node);
         seen.add('page');
         if (node.focused) focused = this.page.id;
-      } else if (node.role === Role.Button) {
+      } else if (node.role === Role.button) {
         const button = this.button(node.element);
         place(button, node);
         setText(button, node.name);
@@ -85,7 +84,7 @@ export class ScreenReaderView {
         seen.add(node.element);
         arrows.push(button);
         if (node.focused) focused = button.id;
-      } else if (node.role === Role.Cell) {
+      } else if (node.role === Role.cell) {
         tiles.push(node);
       }
     }
@@ -112,7 +111,7 @@ export class ScreenReaderView {
       button = this.add('button', 'arrow');
       button.type = 'button';
       button.tabIndex = -1;
-      button.id = `arrow-${element % 100}`;
+      button.id = `arrow-${element % this.C.element.perKind}`;
       button.addEventListener('click', () => this.press(element));
       this.buttons.set(element, button);
     }

@@ -2,7 +2,6 @@
 // window, reads the board through MSAA, clicks an arrow and sees its column turn on the board and
 // on the screen, takes the move back and plays the solution on the timer, starts a new puzzle and
 // closes the window in the middle of a playback. Exits 0 when all went as it should.
-#include "engine/game_state.h"
 #include "win32/resources.h"
 #include "win32/tests/board_reader.h"
 

@@ -3,7 +3,7 @@
 // started; this program reads the board through the screen reader's view, finds the moment of
 // the last minute that gives that board, takes the scramble from it and clicks its moves back.
 // For looking at a whole game played on the screen; not a test.
-#include "ui/handlers.h"
+#include "ui/session.h"
 #include "view/spoken_names.h"
 #include "win32/tests/board_reader.h"
 
@@ -34,7 +34,7 @@ std::wstring Wide(const std::string& utf8) {
 std::vector<std::wstring> TileNames(const Game& g) {
     std::vector<std::wstring> names;
     for (int i = 0; i < WindowModel::tileCount; ++i)
-        if (g.window.image1[i].visible) names.push_back(Wide(TileName(g, i)));
+        if (TileInUse(g.boardSize, i)) names.push_back(Wide(TileName(g, i)));
     return names;
 }
 
@@ -46,7 +46,7 @@ bool FindPuzzle(const std::vector<std::wstring>& shown, Game& found) {
     for (float t = latest; t > latest - 60; t = std::nextafter(t, 0.0f)) {
         Game g;
         g.timeOfDay = [t] { return t; };
-        Form_Initialize(g);
+        NewPuzzle(g);
         std::vector<std::wstring> names = TileNames(g);
         bool same = names.size() == shown.size();
         for (std::size_t i = 0; same && i < names.size(); ++i)
@@ -59,12 +59,10 @@ bool FindPuzzle(const std::vector<std::wstring>& shown, Game& found) {
     return false;
 }
 
-// The arrow whose click makes the move with this code, 10 x direction + line.
-int ArrowFor(const WindowModel& w, int code) {
-    const int dir = code / 10, line = code % 10;
-    const int group = dir == 1 ? 0 : dir == 2 ? 21 : dir == 3 ? 14 : 7;
-    for (int i = group; i < group + 7; ++i)
-        if (w.image2[i].visible && ArrowLine(w, i) == line) return i;
+// The arrow whose click makes this move.
+int ArrowFor(int boardSize, Move m) {
+    for (int i = 0; i < WindowModel::arrowCount; ++i)
+        if (ArrowInUse(boardSize, i) && ArrowMove(boardSize, i) == m) return i;
     return -1;
 }
 
@@ -101,12 +99,10 @@ int wmain() {
         std::printf("no moment of the last minute gives this board\n");
         return 1;
     }
-    std::printf("the scramble had %d moves; clicking them back\n", g.state.scrambleMoves);
-    for (int k = g.state.scrambleMoves; k >= 1; --k) {
-        const int code = g.state.moveHistory[k];
-        const int inverse = (code / 10 + (code / 10 % 2 ? 1 : -1)) * 10 + code % 10;
-        const int arrow = ArrowFor(g.window, inverse);
-        const std::wstring name = Wide(ArrowName(g.window, arrow));
+    std::printf("the scramble had %d moves; clicking them back\n", g.scrambleMoves);
+    for (int k = g.scrambleMoves; k >= 1; --k) {
+        const int arrow = ArrowFor(g.boardSize, g.moveHistory[k].backward());
+        const std::wstring name = Wide(ArrowName(g.boardSize, arrow));
         board = ReadBoard(window);
         const Node* target = Find(board, name);
         if (!target) break; // solved before the last move: the arrows are gone
