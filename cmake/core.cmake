@@ -24,7 +24,9 @@ set(PIRANDELLA_VIEW_SOURCES
   view/keyboard_ring.cpp
   view/outlines.cpp
   view/painting.cpp
+  view/pixels.cpp
   view/pointer_shape.cpp
+  view/raster_canvas.cpp
   view/spoken_names.cpp
   view/window_model.cpp)
 set(PIRANDELLA_UI_SOURCES

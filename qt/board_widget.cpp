@@ -63,8 +63,8 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
 void BoardWidget::mouseMoveEvent(QMouseEvent* e) {
     const ElementRef ref = elementAt(e->position());
     if (ref.kind == ElementRef::Arrow)
-        setCursor(pictures_.cursor(WindowOf(session_).arrows[ref.index].pointer,
-                                   devicePixelRatioF()));
+        setCursor(
+            pictures_.cursor(WindowOf(session_).arrows[ref.index].pointer, devicePixelRatioF()));
     else
         unsetCursor();
 }

@@ -63,8 +63,7 @@ MainWindow::MainWindow(Session session) : session_(std::move(session)) {
     const WindowModel w = WindowOf(session_);
     const PixelRect client = ClientBounds(w.form, session_.view.screen.twipsPerPixel());
     InstallBoardAccessibility();
-    board_ =
-        new BoardWidget(front_, session_, pictures_, QSize(client.width, client.height), this);
+    board_ = new BoardWidget(front_, session_, pictures_, QSize(client.width, client.height), this);
     setCentralWidget(board_);
     board_->setFocus(); // the arrow keys play from the start
     menuBar()->setStyle(new MenuBarStyle(this));

@@ -1,12 +1,12 @@
 #include "qt/pictures.h"
 
 #include "view/pointer_shape.h"
+#include "view/raster_canvas.h"
 
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <cmath>
 
 namespace pirandella {
@@ -23,23 +23,12 @@ std::vector<Outline> ReadBuiltIn(const char* name) {
                         name);
 }
 
-// The pointer drawn through pixel centres with lines one pixel wide at the given scale.
+// The core's picture of the pointer as Qt's, its pixels in the same order.
 QPixmap DrawPointer(Pointer p, qreal dpr) {
-    const int side = static_cast<int>(std::lround(pointerSize * dpr));
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(dpr, dpr);
-    painter.translate(0.5, 0.5);
-    for (const PointerLine& line : PointerLines(p)) {
-        QPolygonF polyline;
-        for (const OutlinePoint& point : line.points) polyline << QPointF(point.x, point.y);
-        painter.setPen(QPen(QColor(line.colour.r, line.colour.g, line.colour.b), 1.0));
-        painter.drawPolyline(polyline);
-    }
-    painter.end();
-    QPixmap pixmap = QPixmap::fromImage(image);
+    const PixelImage picture = PointerPicture(p, dpr);
+    QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                 picture.height, picture.width * 4, QImage::Format_ARGB32_Premultiplied);
+    QPixmap pixmap = QPixmap::fromImage(image.copy());
     pixmap.setDevicePixelRatio(dpr);
     return pixmap;
 }
@@ -71,9 +60,12 @@ const QPixmap& Pictures::photo(Photo p) {
     return photo;
 }
 
-const QPainterPath& Pictures::path(const Outline& outline) {
-    auto [at, added] = paths_.try_emplace(&outline);
-    if (!added) return at->second;
+const QPainterPath* Pictures::path(OutlineId id) {
+    const Outline* found = artwork_.find(id);
+    if (!found) return nullptr;
+    auto [at, added] = paths_.try_emplace(id);
+    if (!added) return &at->second;
+    const Outline& outline = *found;
     QPainterPath& path = at->second;
     path.setFillRule(outline.fill == Outline::Fill::NonZero ? Qt::WindingFill : Qt::OddEvenFill);
     const std::vector<OutlinePoint>& p = outline.points;
@@ -89,7 +81,7 @@ const QPainterPath& Pictures::path(const Outline& outline) {
         }
         ++i;
     }
-    return path;
+    return &path;
 }
 
 const QCursor& Pictures::cursor(Pointer p, qreal devicePixelRatio) {

@@ -21,10 +21,10 @@ class Pictures {
     Pictures();
     const Artwork& artwork() const { return artwork_; }
     const QPixmap& photo(Photo p);
-    // An outline as Qt fills it, converted once.
-    const QPainterPath& path(const Outline& outline);
-    // A picture of the board drawn once for what it shows, by the key its drawing calls make.
-    QImage& drawn(const std::string& key) { return drawn_[key]; }
+    // An outline as Qt fills it, converted once; nullptr for none.
+    const QPainterPath* path(OutlineId id);
+    // A picture of the board drawn once for what it shows (null until drawn).
+    QImage& drawn(const PictureKey& key) { return drawn_[key]; }
     // An arrow cell's pointer, 16 x 16 pixels at the screen's scale, its hot spot on the tip.
     const QCursor& cursor(Pointer p, qreal devicePixelRatio);
     // The label's named font; "Times New Roman" is drawn with its metric twin Liberation Serif.
@@ -34,9 +34,9 @@ class Pictures {
     const QString& serifFamily();
 
     Artwork artwork_;
-    std::map<Photo, QPixmap> photos_;              // decoded when first needed
-    std::map<const Outline*, QPainterPath> paths_; // of the outlines in artwork_
-    std::map<std::string, QImage> drawn_;
+    std::map<Photo, QPixmap> photos_; // decoded when first needed
+    std::map<OutlineId, QPainterPath> paths_;
+    std::map<PictureKey, QImage> drawn_;
     std::map<std::pair<int, int>, QCursor> cursors_; // pointer, scale
     QString serifFamily_;
 };

@@ -1,7 +1,7 @@
 #include "qt/qt_canvas.h"
 
 #include <QImage>
-#include <functional>
+#include <cmath>
 
 namespace pirandella {
 
@@ -11,30 +11,30 @@ QColor ToQColor(Colour c) {
     return QColor(c.r, c.g, c.b, c.a);
 }
 
+bool Whole(const BoxF& b) {
+    return b.x == std::floor(b.x) && b.y == std::floor(b.y) && b.width == std::floor(b.width) &&
+           b.height == std::floor(b.height);
+}
+
 class QtCanvas final : public Canvas {
   public:
     QtCanvas(QPainter& painter, Pictures& pictures, qreal dpr, QPoint inWindow)
         : painter_(painter), pictures_(pictures), dpr_(dpr), inWindow_(inWindow) {}
 
+    // Boxes on whole device pixels are filled there; the surround's edges may fall between them.
     void fillBox(const BoxF& box, Colour c) override {
-        if (recording_) return record([=, this] { fillBox(box, c); }, box, c, nullptr, 0);
         if (picture_.isActive()) {
-            const QPointF corner(corner_);
-            picture_.fillRect(QRectF(box.x, box.y, box.width, box.height).translated(-corner),
+            picture_.fillRect(
+                QRectF(box.x - corner_.x(), box.y - corner_.y(), box.width, box.height),
+                ToQColor(c));
+        } else if (Whole(box)) {
+            inDevicePixels();
+            painter_.fillRect(QRect(int(box.x), int(box.y), int(box.width), int(box.height)),
                               ToQColor(c));
-            return;
+        } else {
+            inWidgetPixels();
+            painter_.fillRect(inWidget(box), ToQColor(c));
         }
-        inWidgetPixels();
-        painter_.fillRect(inWidget(box), ToQColor(c));
-    }
-
-    void drawFrame(const DeviceRect& box, int t, Colour c) override {
-        QPainter& p = target();
-        const QColor colour = ToQColor(c);
-        p.fillRect(box.x, box.y, box.width, t, colour);
-        p.fillRect(box.x, box.y + box.height - t, box.width, t, colour);
-        p.fillRect(box.x, box.y, t, box.height, colour);
-        p.fillRect(box.x + box.width - t, box.y, t, box.height, colour);
     }
 
     void drawPhoto(Photo photo, const BoxF& box, const BoxF& clip) override {
@@ -47,42 +47,29 @@ class QtCanvas final : public Canvas {
         painter_.restore();
     }
 
-    // A picture's calls are kept, with a key that says what they draw relative to its corner;
-    // it is drawn the first time that key comes, and then taken from the drawn pictures.
-    void beginPicture(const DeviceRect& box) override {
+    // A picture is drawn the first time its key comes, and then taken from the drawn pictures.
+    bool beginPicture(const PictureKey& key, const DeviceRect& box) override {
         corner_ = QPoint(box.x, box.y);
-        key_.clear();
-        addToKey(box.width);
-        addToKey(box.height);
-        calls_.clear();
-        recording_ = true;
+        image_ = &pictures_.drawn(key);
+        if (!image_->isNull()) return false;
+        *image_ = QImage(box.width, box.height, QImage::Format_ARGB32_Premultiplied);
+        image_->fill(Qt::transparent);
+        picture_.begin(image_);
+        return true;
     }
 
     void endPicture() override {
-        recording_ = false;
-        QImage& image = pictures_.drawn(key_);
-        if (image.isNull()) {
-            image = QImage(*reinterpret_cast<const int*>(key_.data()),
-                           *reinterpret_cast<const int*>(key_.data() + sizeof(int)),
-                           QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            picture_.begin(&image);
-            for (const auto& call : calls_) call();
-            picture_.end();
-        }
+        if (picture_.isActive()) picture_.end();
         inDevicePixels();
-        painter_.drawImage(corner_, image);
+        painter_.drawImage(corner_, *image_);
     }
 
-    void fillOutline(const Outline& outline, Colour c, double x, double y, double scale,
+    void fillOutline(OutlineId id, Colour c, double x, double y, double scale,
                      const DeviceRect& clip) override {
-        if (recording_) {
-            const BoxF at{x, y, scale, 0};
-            return record([=, this, &outline] { fillOutline(outline, c, x, y, scale, clip); }, at,
-                          c, &outline, 1);
-        }
+        const QPainterPath* path = pictures_.path(id);
+        if (!path) return;
         const bool inPicture = picture_.isActive();
-        QPainter& p = target();
+        QPainter& p = inPicture ? picture_ : (inDevicePixels(), painter_);
         p.save();
         if (inPicture) // the picture's edges are the clip
             p.translate(-corner_.x(), -corner_.y());
@@ -91,7 +78,7 @@ class QtCanvas final : public Canvas {
         p.setRenderHint(QPainter::Antialiasing);
         p.translate(x, y);
         p.scale(scale, scale);
-        p.fillPath(pictures_.path(outline), ToQColor(c));
+        p.fillPath(*path, ToQColor(c));
         p.restore();
     }
 
@@ -105,30 +92,7 @@ class QtCanvas final : public Canvas {
                           QString::fromStdString(utf8));
     }
 
-    // A bright ring inside the arrow cell.
-    void drawMarker(const BoxF& cell) override {
-        inWidgetPixels();
-        painter_.save();
-        painter_.setRenderHint(QPainter::Antialiasing);
-        const QColor yellow = ToQColor(markerColour);
-        painter_.setPen(QPen(yellow, 3));
-        painter_.setBrush(QColor(yellow.red(), yellow.green(), yellow.blue(), 60));
-        painter_.drawRoundedRect(inWidget(cell).adjusted(4.5, 4.5, -4.5, -4.5), 3, 3);
-        painter_.restore();
-    }
-
   private:
-    template <typename T> void addToKey(const T& value) {
-        key_.append(reinterpret_cast<const char*>(&value), sizeof value);
-    }
-    void record(std::function<void()> call, BoxF box, Colour c, const Outline* o, int kind) {
-        for (double v : {box.x - corner_.x(), box.y - corner_.y(), box.width, box.height})
-            addToKey(v);
-        addToKey(c); // four bytes, no padding
-        addToKey(o);
-        addToKey(kind);
-        calls_.push_back(std::move(call));
-    }
     // The window's device pixels back to the widget's pixels; exact for the scales in use.
     QRectF inWidget(const BoxF& b) const {
         return {b.x / dpr_ - inWindow_.x(), b.y / dpr_ - inWindow_.y(), b.width / dpr_,
@@ -141,22 +105,14 @@ class QtCanvas final : public Canvas {
         painter_.setWorldTransform(t);
     }
     void inWidgetPixels() { painter_.setWorldTransform(QTransform()); }
-    // The picture being drawn, or the window in its device pixels.
-    QPainter& target() {
-        if (picture_.isActive()) return picture_;
-        inDevicePixels();
-        return painter_;
-    }
 
     QPainter& painter_;
     Pictures& pictures_;
     qreal dpr_;
     QPoint inWindow_;
-    QPainter picture_;
+    QPainter picture_; // while a picture is drawn
+    QImage* image_ = nullptr;
     QPoint corner_;
-    bool recording_ = false;
-    std::string key_;
-    std::vector<std::function<void()>> calls_;
 };
 
 } // namespace

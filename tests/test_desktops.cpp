@@ -51,7 +51,7 @@ TEST(OnX11, PointsWithTheArrowsTipAtTheDisplayScale) {
     const qreal dpr = w.devicePixelRatioF();
     const int side = static_cast<int>(std::lround(16 * dpr));
     for (int arrow : {3, 9, 16, 24}) { // down, left, right, up
-        const ImageElement& cell = WindowOf(w.session()).arrows[arrow];
+        const ImageElement cell = WindowOf(w.session()).arrows[arrow];
         QCursor::setPos(w.board()->mapToGlobal(CentreOf(w, cell)));
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {

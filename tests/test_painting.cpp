@@ -13,10 +13,10 @@ namespace {
 
 struct Call {
     std::string what;
-    BoxF box;            // fillBox, photo, marker; the clip of a photo in `clip`
-    DeviceRect rect;     // frame, picture, outline clip
-    int thickness = 0;   // frame
-    Colour colour;       // fills, frame, outline, text
+    BoxF box;            // fillBox, photo; the clip of a photo in `clip`
+    DeviceRect rect;     // picture, outline clip
+    Colour colour;       // fills, outline, text
+    OutlineId outline;   // outline
     double x = 0, y = 0; // outline origin, text corner
     double scale = 0;    // outline
     Photo photo = Photo::Background;
@@ -26,28 +26,29 @@ struct Call {
 class RecordingCanvas : public Canvas {
   public:
     std::vector<Call> calls;
-    void fillBox(const BoxF& b, Colour c) override { add("box", b).colour = c; }
-    void drawFrame(const DeviceRect& r, int t, Colour c) override {
-        Call& k = add("frame");
-        k.rect = r, k.thickness = t, k.colour = c;
+    // Frames are drawn as four black boxes, one along each edge.
+    void fillBox(const BoxF& b, Colour c) override {
+        add(c == frameColour ? "frame line" : "box", b).colour = c;
     }
     void drawPhoto(Photo p, const BoxF& b, const BoxF& clip) override {
         Call& k = add("photo", b);
         k.photo = p, k.clip = clip;
     }
-    void beginPicture(const DeviceRect& r) override { add("picture").rect = r; }
+    bool beginPicture(const PictureKey&, const DeviceRect& r) override {
+        add("picture").rect = r;
+        return true;
+    }
     void endPicture() override { add("end"); }
-    void fillOutline(const Outline&, Colour c, double x, double y, double s,
+    void fillOutline(OutlineId id, Colour c, double x, double y, double s,
                      const DeviceRect& clip) override {
         Call& k = add("outline");
-        k.colour = c, k.x = x, k.y = y, k.scale = s, k.rect = clip;
+        k.outline = id, k.colour = c, k.x = x, k.y = y, k.scale = s, k.rect = clip;
     }
     void drawText(const std::string& text, const std::string&, float, Colour c, double x,
                   double top) override {
         Call& k = add("text:" + text);
         k.colour = c, k.x = x, k.y = top;
     }
-    void drawMarker(const BoxF& cell) override { add("marker", cell); }
 
     std::vector<Call> named(const std::string& what) const {
         std::vector<Call> found;
@@ -124,9 +125,20 @@ TEST(Painting, FramesTilesAndPhotographFollowTheDesignAtEveryScale) {
                                   Letter{8}};
             RecordingCanvas c;
             PaintWindow(c, w, art, At(s.dpr), -1);
-            for (const Call& frame : c.named("frame")) EXPECT_EQ(frame.thickness, s.line);
-            ASSERT_EQ(c.named("frame").size(), 49u + 28u);
-            EXPECT_EQ(c.named("frame")[28].rect, s.tile0); // after the 28 arrows behind the tiles
+            const std::vector<Call> lines = c.named("frame line");
+            ASSERT_EQ(lines.size(), 4 * (49u + 28u));
+            for (const Call& line : lines) // each as thick as a frame line, across or down
+                EXPECT_TRUE(line.box.height == s.line || line.box.width == s.line);
+            // After the 28 arrows behind the tiles: along the top, the bottom, the left, the right.
+            const DeviceRect& t = s.tile0;
+            const auto box = [](int x, int y, int w, int h) {
+                return BoxF{double(x), double(y), double(w), double(h)};
+            };
+            EXPECT_EQ(lines[4 * 28].box, box(t.x, t.y, t.width, s.line));
+            EXPECT_EQ(lines[4 * 28 + 1].box, box(t.x, t.y + t.height - s.line, t.width, s.line));
+            EXPECT_EQ(lines[4 * 28 + 2].box, box(t.x, t.y + s.line, s.line, t.height - 2 * s.line));
+            EXPECT_EQ(lines[4 * 28 + 3].box,
+                      box(t.x + t.width - s.line, t.y + s.line, s.line, t.height - 2 * s.line));
             EXPECT_EQ(c.named("photo").at(0).photo, s.photo);
             const DeviceRect in = Inside(s.tile0, s.line);
             const std::vector<Call> tile = c.pictureAt(in);
@@ -166,21 +178,28 @@ TEST(Painting, GoesBackToFrontWithTheMarkerLastAndNeverOverThePage) {
     EXPECT_EQ(c.calls[1].box, (BoxF{0, 31.5, 615, 684}));    // the photograph from the corner,
     EXPECT_EQ(c.calls[1].clip, (BoxF{0, 31.5, 610.5, 675})); // cut to the design
     const std::string task = "text:" + WindowOf(g).message.caption;
-    // Arrow 24 lies below the board at pixels 189.., 354..: its marker comes after everything.
-    EXPECT_EQ(c.calls.back().what, "marker");
-    EXPECT_EQ(c.calls.back().box, (BoxF{283.5, 562.5, 51, 51}));
-    EXPECT_EQ(c.calls[c.calls.size() - 2].what, task);
-    EXPECT_EQ(c.calls[c.calls.size() - 2].y, 1.5 * (21 + 395));
+    // Arrow 24 lies below the board at pixels 189.., 354..: its marker, a wash and a ring from
+    // the cell's corner, comes after everything.
+    const Call& ring = c.calls.back();
+    EXPECT_EQ(ring.outline, (OutlineId{OutlineSet::Shapes, markerRing}));
+    EXPECT_EQ(ring.colour, markerColour);
+    EXPECT_EQ(ring.x, 283.5);
+    EXPECT_EQ(ring.y, 562.5);
+    EXPECT_EQ(ring.scale, 1.5);
+    EXPECT_EQ(ring.rect, (DeviceRect{283, 562, 52, 52}));
+    EXPECT_EQ(c.calls[c.calls.size() - 2].outline, (OutlineId{OutlineSet::Shapes, markerWash}));
+    EXPECT_EQ(c.calls[c.calls.size() - 3].what, task);
+    EXPECT_EQ(c.calls[c.calls.size() - 3].y, 1.5 * (21 + 395));
 
     ToggleInstructions(g);
     for (int covered : {3, 10, 17}) { // under the page: no marker
         RecordingCanvas under;
         PaintWindow(under, WindowOf(g), art, at, covered);
-        EXPECT_TRUE(under.named("marker").empty()) << covered;
+        EXPECT_NE(under.calls.back().outline.set, OutlineSet::Shapes) << covered;
     }
     RecordingCanvas page;
     PaintWindow(page, WindowOf(g), art, at, 24);
-    EXPECT_EQ(page.calls.back().what, "marker");
+    EXPECT_EQ(page.calls.back().outline, (OutlineId{OutlineSet::Shapes, markerRing}));
     const auto text = std::find_if(page.calls.begin(), page.calls.end(),
                                    [&](const Call& k) { return k.what == task; });
     const auto pageFill = std::find_if(page.calls.begin(), page.calls.end(), [](const Call& k) {

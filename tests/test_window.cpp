@@ -46,11 +46,13 @@ TEST(Pictures, AreBuiltIntoTheProgram) {
     EXPECT_EQ(pictures.artwork().letters.size(), 26u);
     ASSERT_EQ(pictures.artwork().page.size(), 1u);
     // The capitals stand on pixel rows 15 to 26 of their 32 x 32 tile: the H's stem at column 12.
-    const QPainterPath& h = pictures.path(pictures.artwork().letters['H' - 'A']);
+    const QPainterPath* h = pictures.path({OutlineSet::Letters, 'H' - 'A'});
+    ASSERT_TRUE(h);
     for (int y = 0; y < 32; ++y)
-        EXPECT_EQ(h.contains(QPointF(12.5, y + 0.5)), y >= 15 && y <= 26) << "row " << y;
-    EXPECT_EQ(&pictures.path(pictures.artwork().letters[0]),
-              &pictures.path(pictures.artwork().letters[0])); // converted once
+        EXPECT_EQ(h->contains(QPointF(12.5, y + 0.5)), y >= 15 && y <= 26) << "row " << y;
+    EXPECT_EQ(pictures.path({OutlineSet::Letters, 0}),
+              pictures.path({OutlineSet::Letters, 0})); // converted once
+    EXPECT_FALSE(pictures.path({OutlineSet::Letters, 26}));
     EXPECT_EQ(pictures.font("Times New Roman", 10).family(), "Liberation Serif");
 }
 

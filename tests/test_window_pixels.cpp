@@ -109,7 +109,7 @@ TEST(WindowAtAnyScale, FillsEachFrameWithItsPictureDrawnForTheDevice) {
     std::map<std::pair<int, int>, QImage> seen; // list and letter: the tile as first seen
     int alike = 0;
     for (int i = 0; i < 49; ++i) {
-        const ImageElement& tile = WindowOf(g).tiles[i];
+        const ImageElement tile = WindowOf(g).tiles[i];
         const DeviceRect in = OnScreen(s, w, tile, true);
         const QImage onScreen = Cut(s, in);
         if (tile.picture.kind != Picture::LetterOutOfPlace) continue;
@@ -148,7 +148,7 @@ TEST(WindowAtAnyScale, PaintsBackToFrontOverTheBackground) {
                 << p.x() << "," << p.y();
     }
     // The message line: white letters within the box it is sized to, nothing of it beyond.
-    const LabelElement& label = WindowOf(g).message;
+    const LabelElement label = WindowOf(g).message;
     const QFontMetrics metrics(pictures.font(label.fontName, label.fontSize));
     const PixelRect box = PixelBounds(label, w.session().view.screen.twipsPerPixel());
     EXPECT_EQ(box.width, metrics.horizontalAdvance(QString::fromStdString(label.caption)));

@@ -50,12 +50,6 @@ std::vector<Outline> ReadOutlines(std::string_view bytes, const std::string& fil
 // The file's bytes for a set of outlines.
 std::string WriteOutlines(const std::vector<Outline>& outlines);
 
-// The game's outlines: the 26 letters A to Z and the instructions page.
-struct Artwork {
-    std::vector<Outline> letters;
-    std::vector<Outline> page;
-};
-
 inline constexpr const char* lettersFile = "letters.outlines";
 inline constexpr const char* pageFile = "instructions.outlines";
 

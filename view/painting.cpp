@@ -11,16 +11,30 @@ BoxF Scaled(double x, double y, double width, double height, double dpr) {
     return {x * dpr, y * dpr, width * dpr, height * dpr};
 }
 
-// A letter tile fills what its frame encloses. In its place: a red letter over a pale pink shadow
-// one frame line below and to the right, on the photograph. Elsewhere: a dark grey letter on
-// white, with a grey line along the right column and the bottom row as thick as a frame line.
 BoxF Whole(const DeviceRect& r) {
     return {double(r.x), double(r.y), double(r.width), double(r.height)};
 }
 
-void PaintTile(Canvas& c, const Outline& letter, bool inPlace, const DeviceRect& box, double dpr) {
+// The whole device pixels a box touches.
+DeviceRect Covering(const BoxF& b) {
+    const int x0 = static_cast<int>(std::floor(b.x)), y0 = static_cast<int>(std::floor(b.y));
+    return {x0, y0, static_cast<int>(std::ceil(b.x + b.width)) - x0,
+            static_cast<int>(std::ceil(b.y + b.height)) - y0};
+}
+
+// A frame line of the given thickness along the inside of each edge of the box.
+void PaintFrame(Canvas& c, const DeviceRect& b, int t) {
+    c.fillBox(Whole({b.x, b.y, b.width, t}), frameColour);
+    c.fillBox(Whole({b.x, b.y + b.height - t, b.width, t}), frameColour);
+    c.fillBox(Whole({b.x, b.y + t, t, b.height - 2 * t}), frameColour);
+    c.fillBox(Whole({b.x + b.width - t, b.y + t, t, b.height - 2 * t}), frameColour);
+}
+
+// A letter tile fills what its frame encloses. In its place: a red letter over a pale pink shadow
+// one frame line below and to the right, on the photograph. Elsewhere: a dark grey letter on
+// white, with a grey line along the right column and the bottom row as thick as a frame line.
+void PaintTile(Canvas& c, OutlineId letter, bool inPlace, const DeviceRect& box, double dpr) {
     const int line = FrameThickness(dpr);
-    c.beginPicture(box);
     if (inPlace) {
         c.fillOutline(letter, inPlaceShadow, box.x + line, box.y + line, dpr, box);
         c.fillOutline(letter, inPlaceLetter, box.x, box.y, dpr, box);
@@ -30,14 +44,12 @@ void PaintTile(Canvas& c, const Outline& letter, bool inPlace, const DeviceRect&
         c.fillBox(Whole({box.x, box.y + box.height - line, box.width, line}), tileEdge);
         c.fillOutline(letter, letterColour, box.x, box.y, dpr, box);
     }
-    c.endPicture();
 }
 
-void PaintPage(Canvas& c, const std::vector<Outline>& page, const DeviceRect& box, double dpr) {
-    c.beginPicture(box);
+void PaintPage(Canvas& c, const Artwork& art, const DeviceRect& box, double dpr) {
     c.fillBox(Whole(box), pageGround);
-    for (const Outline& o : page) c.fillOutline(o, pageText, box.x, box.y, dpr, box);
-    c.endPicture();
+    for (int i = 0; i < static_cast<int>(art.page.size()); ++i)
+        c.fillOutline({OutlineSet::Page, i}, pageText, box.x, box.y, dpr, box);
 }
 
 void PaintPicture(Canvas& c, const Picture& p, const Artwork& art, const DeviceRect& box,
@@ -45,10 +57,17 @@ void PaintPicture(Canvas& c, const Picture& p, const Artwork& art, const DeviceR
     if (box.width <= 0 || box.height <= 0) return;
     const bool tile = p.kind == Picture::LetterInPlace || p.kind == Picture::LetterOutOfPlace;
     const int item = p.letter.number;
-    if (tile && item >= 1 && item <= static_cast<int>(art.letters.size()))
-        PaintTile(c, art.letters[item - 1], p.kind == Picture::LetterInPlace, box, dpr);
-    else if (p.kind == Picture::Instructions)
-        PaintPage(c, art.page, box, dpr);
+    const bool known = tile ? item >= 1 && item <= static_cast<int>(art.letters.size())
+                            : p.kind == Picture::Instructions;
+    if (!known) return;
+    if (c.beginPicture({p, box.width, box.height, dpr}, box)) {
+        if (tile)
+            PaintTile(c, {OutlineSet::Letters, item - 1}, p.kind == Picture::LetterInPlace, box,
+                      dpr);
+        else
+            PaintPage(c, art, box, dpr);
+    }
+    c.endPicture();
 }
 
 // The element's pixels are counted from the window's corner, so that its frame lines start on
@@ -60,7 +79,7 @@ void PaintImage(Canvas& c, const ImageElement& e, const Artwork& art, const Pain
     r.y += at.originY;
     const double dpr = at.devicePixelRatio;
     PaintPicture(c, e.picture, art, PictureBox(r, dpr), dpr);
-    if (e.framed) c.drawFrame(FrameBox(r, dpr), FrameThickness(dpr), frameColour);
+    if (e.framed) PaintFrame(c, FrameBox(r, dpr), FrameThickness(dpr));
 }
 
 void PaintLabel(Canvas& c, const LabelElement& e, const PaintSetup& at) {
@@ -71,7 +90,49 @@ void PaintLabel(Canvas& c, const LabelElement& e, const PaintSetup& at) {
                (at.originY + r.y) * dpr);
 }
 
+// A bright ring inside the arrow cell with a faint wash inside it, so the keyboard player sees
+// which cell Enter turns.
+void PaintMarker(Canvas& c, const BoxF& cell, double dpr) {
+    const DeviceRect clip = Covering(cell);
+    c.fillOutline({OutlineSet::Shapes, markerWash}, markerWashColour, cell.x, cell.y, dpr, clip);
+    c.fillOutline({OutlineSet::Shapes, markerRing}, markerColour, cell.x, cell.y, dpr, clip);
+}
+
+// A box with rounded corners as one contour, each corner a quarter circle in one cubic.
+void AddRoundedBox(Outline& o, double inset, double radius) {
+    constexpr double k = 0.5523, side = markerCellPixels;
+    const double c = radius * (1 - k), x0 = inset, y0 = inset, x1 = side - inset, y1 = side - inset;
+    const auto add = [&o](Outline::Step step, std::initializer_list<OutlinePoint> points) {
+        o.steps.push_back(step);
+        o.points.insert(o.points.end(), points);
+    };
+    add(Outline::Step::Move, {{x0 + radius, y0}});
+    add(Outline::Step::Line, {{x1 - radius, y0}});
+    add(Outline::Step::Cubic, {{x1 - c, y0}, {x1, y0 + c}, {x1, y0 + radius}});
+    add(Outline::Step::Line, {{x1, y1 - radius}});
+    add(Outline::Step::Cubic, {{x1, y1 - c}, {x1 - c, y1}, {x1 - radius, y1}});
+    add(Outline::Step::Line, {{x0 + radius, y1}});
+    add(Outline::Step::Cubic, {{x0 + c, y1}, {x0, y1 - c}, {x0, y1 - radius}});
+    add(Outline::Step::Line, {{x0, y0 + radius}});
+    add(Outline::Step::Cubic, {{x0, y0 + c}, {x0 + c, y0}, {x0 + radius, y0}});
+}
+
 } // namespace
+
+std::vector<Outline> Shapes() {
+    std::vector<Outline> shapes(2);
+    AddRoundedBox(shapes[markerWash], 6, 1.5); // three pixels wide, inside the cell's frame
+    AddRoundedBox(shapes[markerRing], 3, 4.5);
+    AddRoundedBox(shapes[markerRing], 6, 1.5);
+    return shapes;
+}
+
+const Outline* Artwork::find(OutlineId id) const {
+    const std::vector<Outline>& set = id.set == OutlineSet::Letters ? letters
+                                      : id.set == OutlineSet::Page  ? page
+                                                                    : shapes;
+    return id.index >= 0 && id.index < static_cast<int>(set.size()) ? &set[id.index] : nullptr;
+}
 
 void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const PaintSetup& at,
                  int marker) {
@@ -90,7 +151,8 @@ void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const Pain
     }
     if (!MarkerShows(w, at.twipsPerPixel, marker)) return;
     const PixelRect cell = PixelBounds(w.arrows[marker], at.twipsPerPixel);
-    c.drawMarker(Scaled(at.originX + cell.x, at.originY + cell.y, cell.width, cell.height, dpr));
+    PaintMarker(c, Scaled(at.originX + cell.x, at.originY + cell.y, cell.width, cell.height, dpr),
+                dpr);
 }
 
 PaintSetup CentredSetup(TwipsScale twipsPerPixel, double devicePixelRatio, BoxF area,

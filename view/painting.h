@@ -28,29 +28,56 @@ struct BoxF {
 // double-resolution version.
 enum class Photo { Background, Background2x };
 
+// The outlines the game fills, named by their set and their place in it: the letters A to Z and
+// the instructions page from the outline files, and the shapes the core draws itself.
+enum class OutlineSet : std::uint8_t { Letters, Page, Shapes };
+struct OutlineId {
+    OutlineSet set = OutlineSet::Letters;
+    int index = 0;
+    auto operator<=>(const OutlineId&) const = default;
+};
+// The shapes: the keyboard's marker, a wash and a ring inside an arrow cell.
+enum ShapeIndex { markerWash, markerRing };
+inline constexpr int markerCellPixels = 34;
+std::vector<Outline> Shapes();
+
+struct Artwork {
+    std::vector<Outline> letters;
+    std::vector<Outline> page;
+    std::vector<Outline> shapes = Shapes();
+    // The outline an id names; nullptr for none.
+    const Outline* find(OutlineId id) const;
+};
+
+// A picture of one element, named by all that decides its pixels.
+struct PictureKey {
+    Picture picture;
+    int width = 0, height = 0; // device pixels
+    double scale = 1;          // device pixels per layout pixel
+    auto operator<=>(const PictureKey&) const = default;
+};
+
 // What a front end draws with. Calls come back to front; later calls cover earlier ones.
 class Canvas {
   public:
     virtual ~Canvas() = default;
     virtual void fillBox(const BoxF& box, Colour c) = 0;
-    // A frame line of the given thickness along the inside of each edge of the box.
-    virtual void drawFrame(const DeviceRect& box, int thickness, Colour c) = 0;
     // The photograph scaled to fill `box`, only the part inside `clip` shown.
     virtual void drawPhoto(Photo photo, const BoxF& box, const BoxF& clip) = 0;
-    // A picture of the element that fills `box`: the calls between begin and end draw into it
-    // (on a transparent ground) and it is then laid over what is below as one picture.
-    virtual void beginPicture(const DeviceRect& box) = 0;
+    // A picture of one element that fills `box`: the calls up to endPicture draw it on a
+    // transparent ground, and it is then laid over what is below as one picture. A canvas that
+    // kept the picture it drew under the same key may answer false: no drawing calls then come
+    // before endPicture, which lays down the kept picture.
+    virtual bool beginPicture(const PictureKey& key, const DeviceRect& box) = 0;
     virtual void endPicture() = 0;
     // An outline filled antialiased, its coordinates multiplied by `scale` and put at `origin`,
     // nothing outside `clip`.
-    virtual void fillOutline(const Outline& outline, Colour c, double originX, double originY,
+    virtual void fillOutline(OutlineId outline, Colour c, double originX, double originY,
                              double scale, const DeviceRect& clip) = 0;
     // A line of text with the top of its line box at (x, top); the size is in points at the
     // screen's logical resolution, to be multiplied by the display scale.
     virtual void drawText(const std::string& utf8, const std::string& fontName, float points,
                           Colour c, double x, double top) = 0;
-    // The keyboard's marker over an arrow cell.
-    virtual void drawMarker(const BoxF& cell) = 0;
 };
 
 // Where the window stands on the device: its scale, the layout's resolution, and where the
@@ -83,6 +110,7 @@ inline constexpr Colour pageGround{255, 255, 255};
 inline constexpr Colour pageText{0, 0, 0};
 inline constexpr Colour labelColour{255, 255, 255};
 inline constexpr Colour markerColour{255, 214, 0};
+inline constexpr Colour markerWashColour{255, 214, 0, 60};
 
 // Paints the whole board area: the surround, the photograph, every visible element back to
 // front, and the keyboard's marker on arrow `marker` (none for -1) when nothing covers it.

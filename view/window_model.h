@@ -16,7 +16,7 @@ namespace pirandella {
 struct Picture {
     enum Kind { None, LetterInPlace, LetterOutOfPlace, Instructions } kind = None;
     Letter letter;
-    bool operator==(const Picture&) const = default;
+    auto operator<=>(const Picture&) const = default;
 };
 
 // Custom mouse pointers: each arrow cell points the way its line turns.

@@ -4,6 +4,7 @@
 #include "ui/front_end.h"
 #include "view/accessible_view.h"
 #include "view/pointer_shape.h"
+#include "view/raster_canvas.h"
 #include "web/paint_list.h"
 
 #include <algorithm>
@@ -60,7 +61,8 @@ class PagePlatform : public Platform {
 struct WebGame {
     Session session;
     Artwork art;
-    PaintList paint{art};
+    PaintList paint;
+    PixelImage pointer; // the last pointer picture handed to the page
     PagePlatform platform;
     FrontEnd front{session, platform};
     std::string reply; // the last text handed to the page
@@ -86,8 +88,8 @@ const char* Reply(WebGame* w, std::string text) {
     return w->reply.c_str();
 }
 
-std::vector<Outline>& OutlineSet(WebGame* w, int set) {
-    return set == 0 ? w->art.letters : w->art.page;
+std::vector<Outline>& OutlinesOf(WebGame* w, int set) {
+    return set == 0 ? w->art.letters : set == 1 ? w->art.page : w->art.shapes;
 }
 
 // An element as one number for the page: kind * 100 + index, or -1 for none.
@@ -122,15 +124,15 @@ std::string Constants() {
     group("role", {{"text", static_cast<int>(AccessibleRole::StaticText)},
                    {"button", static_cast<int>(AccessibleRole::Button)},
                    {"cell", static_cast<int>(AccessibleRole::Cell)}});
-    group("outlines", {{"letters", 0}, {"page", 1}});
+    group("outlines", {{"letters", static_cast<int>(OutlineSet::Letters)},
+                       {"page", static_cast<int>(OutlineSet::Page)},
+                       {"shapes", static_cast<int>(OutlineSet::Shapes)}});
     group("paint", {{"fillBox", static_cast<int>(PaintCode::FillBox)},
-                    {"drawFrame", static_cast<int>(PaintCode::DrawFrame)},
                     {"drawPhoto", static_cast<int>(PaintCode::DrawPhoto)},
                     {"beginPicture", static_cast<int>(PaintCode::BeginPicture)},
                     {"endPicture", static_cast<int>(PaintCode::EndPicture)},
                     {"fillOutline", static_cast<int>(PaintCode::FillOutline)},
-                    {"drawText", static_cast<int>(PaintCode::DrawText)},
-                    {"drawMarker", static_cast<int>(PaintCode::DrawMarker)}});
+                    {"drawText", static_cast<int>(PaintCode::DrawText)}});
     group("key", {{"ArrowLeft", static_cast<int>(Key::Left)},
                   {"ArrowRight", static_cast<int>(Key::Right)},
                   {"ArrowUp", static_cast<int>(Key::Up)},
@@ -180,16 +182,21 @@ EMSCRIPTEN_KEEPALIVE void web_start(WebGame* w) {
 
 // Reads an outline file (0 letters, 1 the instructions page) from bytes the page fetched.
 EMSCRIPTEN_KEEPALIVE int web_load_outlines(WebGame* w, int set, const char* bytes, int size) {
-    OutlineSet(w, set) = ReadOutlines(std::string_view(bytes, static_cast<std::size_t>(size)),
+    OutlinesOf(w, set) = ReadOutlines(std::string_view(bytes, static_cast<std::size_t>(size)),
                                       set == 0 ? lettersFile : pageFile);
-    return static_cast<int>(OutlineSet(w, set).size());
+    return static_cast<int>(OutlinesOf(w, set).size());
+}
+
+// The number of outlines in a set (0 letters, 1 the page, 2 the shapes the core draws).
+EMSCRIPTEN_KEEPALIVE int web_outline_count(WebGame* w, int set) {
+    return static_cast<int>(OutlinesOf(w, set).size());
 }
 
 // One outline for the page's paths: what = 0 its fill rule (0 even-odd), 1 its number of steps,
 // 2 where its steps are (a byte each: 0 move, 1 line, 2 cubic), 3 where its points are (x, y
 // doubles, one for a move or a line, three for a cubic).
 EMSCRIPTEN_KEEPALIVE int web_outline(WebGame* w, int set, int index, int what) {
-    const Outline& o = OutlineSet(w, set).at(static_cast<std::size_t>(index));
+    const Outline& o = OutlinesOf(w, set).at(static_cast<std::size_t>(index));
     switch (what) {
     case 0:
         return static_cast<int>(o.fill);
@@ -234,20 +241,21 @@ EMSCRIPTEN_KEEPALIVE int web_pointer(WebGame* w, int element) {
     return static_cast<int>(WindowOf(w->session).arrows[ref.index].pointer);
 }
 
-// An arrow pointer's shape in pixels of its 16 x 16 cell: a line "x,y x,y ... r,g,b" for its
-// outline and one for its inner line, then its tip "x,y".
-EMSCRIPTEN_KEEPALIVE const char* web_pointer_shape(WebGame* w, int pointer) {
-    const auto p = static_cast<Pointer>(pointer);
-    std::string out;
-    const auto point = [](OutlinePoint q) {
-        return std::to_string(static_cast<int>(q.x)) + ',' + std::to_string(static_cast<int>(q.y));
-    };
-    for (const PointerLine& line : PointerLines(p)) {
-        for (const OutlinePoint& q : line.points) out += point(q) + ' ';
-        const Colour c = line.colour;
-        out += std::to_string(c.r) + ',' + std::to_string(c.g) + ',' + std::to_string(c.b) + '\n';
-    }
-    return Reply(w, out + point(PointerTip(p)));
+// An arrow pointer's picture at a display scale, drawn by the core: its pixels (0xAARRGGBB,
+// premultiplied), its side as web_pointer_side, and its tip at web_pointer_tip (what = 0 x, 1 y).
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* web_pointer_picture(WebGame* w, int pointer,
+                                                              double scale) {
+    w->pointer = PointerPicture(static_cast<Pointer>(pointer), scale);
+    return w->pointer.pixels.data();
+}
+
+EMSCRIPTEN_KEEPALIVE int web_pointer_side(WebGame* w) {
+    return w->pointer.width;
+}
+
+EMSCRIPTEN_KEEPALIVE int web_pointer_tip(WebGame*, int pointer, int what) {
+    const OutlinePoint tip = PointerTip(static_cast<Pointer>(pointer));
+    return static_cast<int>(what == 0 ? tip.x : tip.y);
 }
 
 // The mouse pressed and released on elements: a click when both are the same.

@@ -12,33 +12,27 @@ namespace pirandella {
 // Each call is its code followed by its numbers; the page reads them in the same order.
 enum class PaintCode {
     FillBox = 1,  // x y width height colour
-    DrawFrame,    // x y width height thickness colour
     DrawPhoto,    // photo, box x y width height, clip x y width height
     BeginPicture, // x y width height
     EndPicture,   //
-    FillOutline,  // set (0 letters, 1 page) index colour originX originY scale, clip x y w h
-    DrawText,     // text colour points x top (the font's name in the text list, after the text)
-    DrawMarker    // x y width height
+    FillOutline,  // set (OutlineSet) index colour originX originY scale, clip x y w h
+    DrawText      // text colour points x top (the font's name in the text list, after the text)
 };
 
 class PaintList : public Canvas {
   public:
-    explicit PaintList(const Artwork& art) : art_(art) {}
-
     void clear();
     const std::vector<double>& numbers() const { return numbers_; }
     const std::vector<std::string>& texts() const { return texts_; }
 
     void fillBox(const BoxF& box, Colour c) override;
-    void drawFrame(const DeviceRect& box, int thickness, Colour c) override;
     void drawPhoto(Photo photo, const BoxF& box, const BoxF& clip) override;
-    void beginPicture(const DeviceRect& box) override;
+    bool beginPicture(const PictureKey& key, const DeviceRect& box) override;
     void endPicture() override;
-    void fillOutline(const Outline& outline, Colour c, double originX, double originY, double scale,
+    void fillOutline(OutlineId outline, Colour c, double originX, double originY, double scale,
                      const DeviceRect& clip) override;
     void drawText(const std::string& utf8, const std::string& fontName, float points, Colour c,
                   double x, double top) override;
-    void drawMarker(const BoxF& cell) override;
 
   private:
     void put(PaintCode code) { numbers_.push_back(static_cast<double>(code)); }
@@ -54,7 +48,6 @@ class PaintList : public Canvas {
             static_cast<double>(static_cast<unsigned>(c.r) << 24 | c.g << 16 | c.b << 8 | c.a));
     }
 
-    const Artwork& art_;
     std::vector<double> numbers_;
     std::vector<std::string> texts_;
 };

@@ -28,7 +28,6 @@ add_executable(pirandella WIN32
   ${win32_dir}/main.cpp
   ${win32_dir}/main_window.cpp
   ${win32_dir}/pictures.cpp
-  ${win32_dir}/pixel_surface.cpp
   ${win32_dir}/text.cpp
   ${PROJECT_BINARY_DIR}/win32/pirandella.rc)
 target_compile_definitions(pirandella PRIVATE ${windows_api})

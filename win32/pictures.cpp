@@ -51,39 +51,6 @@ PixelImage DecodeJpeg(std::string_view bytes) {
     return image;
 }
 
-// A closed line one pixel of the design wide through the centres of its points, square at its
-// ends, as rectangles that the non-zero rule joins into one shape.
-Outline Stroke(const PointerLine& line, double scale) {
-    Outline o;
-    o.fill = Outline::Fill::NonZero;
-    const double h = 0.5;
-    for (std::size_t i = 0; i + 1 < line.points.size(); ++i) {
-        const OutlinePoint a = line.points[i], b = line.points[i + 1];
-        const double len = std::hypot(b.x - a.x, b.y - a.y);
-        if (len == 0) continue;
-        const double dx = (b.x - a.x) / len * h, dy = (b.y - a.y) / len * h;
-        const OutlinePoint corners[4] = {{a.x - dx - dy, a.y - dy + dx},
-                                         {b.x + dx - dy, b.y + dy + dx},
-                                         {b.x + dx + dy, b.y + dy - dx},
-                                         {a.x - dx + dy, a.y - dy - dx}};
-        for (int k = 0; k < 4; ++k) {
-            o.steps.push_back(k == 0 ? Outline::Step::Move : Outline::Step::Line);
-            o.points.push_back({(corners[k].x + 0.5) * scale, (corners[k].y + 0.5) * scale});
-        }
-    }
-    return o;
-}
-
-// The pointer's lines, the outline first, at the window's scale.
-PixelImage DrawPointer(Pointer p, double scale) {
-    const int side = static_cast<int>(std::lround(pointerSize * scale));
-    PixelImage image{side, side, std::vector<std::uint32_t>(static_cast<std::size_t>(side) * side)};
-    PixelSurface s = image.surface();
-    for (const PointerLine& line : PointerLines(p))
-        BlendMask(s, FillCoverage(Stroke(line, scale), 0, 0, 1, s.rect()), line.colour);
-    return image;
-}
-
 HCURSOR MakeCursor(const PixelImage& picture, POINT hotSpot) {
     BITMAPV5HEADER header{};
     header.bV5Size = sizeof header;
@@ -187,7 +154,7 @@ HCURSOR Pictures::cursor(Pointer p, int dpi) {
     const double scale = dpi / 96.0;
     const OutlinePoint tip = PointerTipAt(p, scale); // the hot spot
     const POINT hot{static_cast<LONG>(tip.x), static_cast<LONG>(tip.y)};
-    return cursors_.emplace(key, MakeCursor(DrawPointer(p, scale), hot)).first->second;
+    return cursors_.emplace(key, MakeCursor(PointerPicture(p, scale), hot)).first->second;
 }
 
 } // namespace pirandella

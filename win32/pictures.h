@@ -3,9 +3,7 @@
 // arrow pointers, drawn at the window's DPI. Each is made the first time it is needed and kept.
 #pragma once
 
-#include "view/outlines.h"
-#include "view/painting.h"
-#include "win32/pixel_surface.h"
+#include "view/raster_canvas.h"
 
 #include <windows.h>
 
@@ -17,15 +15,15 @@
 
 namespace pirandella {
 
-class Pictures {
+class Pictures : public PhotoSource {
   public:
     explicit Pictures(HINSTANCE instance) : instance_(instance) {}
-    ~Pictures();
+    ~Pictures() override;
     Pictures(const Pictures&) = delete;
     Pictures& operator=(const Pictures&) = delete;
 
     // The photograph resampled to fill width x height device pixels.
-    const PixelImage& photo(Photo p, int width, int height);
+    const PixelImage& photo(Photo p, int width, int height) override;
     const Artwork& artwork();
     // The named font at a height in pixels; "Times New Roman" is its metric twin Liberation
     // Serif, built in so that the message line looks the same on every machine.

@@ -49,13 +49,18 @@ class WebGame {
     this.canvas = document.getElementById('canvas');
     this.board = document.getElementById('board');
     this.menu = [...document.querySelectorAll('#menubar button')];
-    this.outlines = [[], null];
+    this.outlines = [[], null, []]; // letters, the page (when first shown), shapes
     this.photos = [null, null];
     this.painter = new BoardCanvas(this.C.paint, this.canvas, this.photos, this.outlines);
     this.reader = new ScreenReaderView(this.C, document.getElementById('overlay'), this.board,
       (element) => m._web_click(this.handle, element));
-    this.cursors = arrowCursors(this.C.pointer.last, this.canvas,
-      (p) => this.text(m._web_pointer_shape(this.handle, p)));
+    this.cursors = arrowCursors(this.C.pointer.last, this.canvas, (pointer, scale) => {
+      const at = m._web_pointer_picture(this.handle, pointer, scale) / 4;
+      const side = m._web_pointer_side(this.handle);
+      return { pixels: m.HEAPU32.slice(at, at + side * side), side,
+        tip: [0, 1].map((what) => m._web_pointer_tip(this.handle, pointer, what)) };
+    });
+    this.readPaths(this.C.outlines.shapes);
     this.timer = 0;
     this.devicePixels = null; // the canvas's size in device pixels, when the browser tells it
     module.platform = this.platform();
@@ -97,8 +102,15 @@ class WebGame {
     const m = this.m;
     const at = m._malloc(bytes.length);
     m.HEAPU8.set(bytes, at);
-    const count = m._web_load_outlines(this.handle, set, at, bytes.length);
+    m._web_load_outlines(this.handle, set, at, bytes.length);
     m._free(at);
+    this.readPaths(set);
+  }
+
+  // The page's paths of a set of the game's outlines.
+  readPaths(set) {
+    const m = this.m;
+    const count = m._web_outline_count(this.handle, set);
     const outlines = [];
     for (let i = 0; i < count; i++) {
       const info = (what) => m._web_outline(this.handle, set, i, what);

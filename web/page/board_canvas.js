@@ -61,16 +61,6 @@ export class BoardCanvas {
           ctx.fillRect(x, y, w, h);
           break;
         }
-        case Code.drawFrame: {
-          const [x, y, w, h] = box();
-          const t = next();
-          ctx.fillStyle = cssColour(next());
-          ctx.fillRect(x, y, w, t);
-          ctx.fillRect(x, y + h - t, w, t);
-          ctx.fillRect(x, y, t, h);
-          ctx.fillRect(x + w - t, y, t, h);
-          break;
-        }
         case Code.drawPhoto: {
           const photo = this.photos[next()];
           const [x, y, w, h] = box();
@@ -126,9 +116,6 @@ export class BoardCanvas {
           ctx.fillText(text, x, top + ctx.measureText(text).fontBoundingBoxAscent);
           break;
         }
-        case Code.drawMarker:
-          this.drawMarker(ctx, box(), devicePixelRatio);
-          break;
         default:
           throw new Error('pirandella: the painting list is damaged');
       }
@@ -148,19 +135,5 @@ export class BoardCanvas {
     ctx.clearRect(0, 0, w, h);
     ctx.setTransform(1, 0, 0, 1, -x, -y);
     return ctx;
-  }
-
-  // The keyboard's marker: a bright ring inside the arrow cell.
-  drawMarker(ctx, [x, y, w, h], dpr) {
-    const inset = 4.5 * dpr;
-    ctx.save();
-    ctx.beginPath();
-    ctx.roundRect(x + inset, y + inset, w - 2 * inset, h - 2 * inset, 3 * dpr);
-    ctx.fillStyle = 'rgba(255, 214, 0, 0.235)';
-    ctx.fill();
-    ctx.lineWidth = 3 * dpr;
-    ctx.strokeStyle = 'rgb(255, 214, 0)';
-    ctx.stroke();
-    ctx.restore();
   }
 }

@@ -1,42 +1,33 @@
-// The arrow cells' mouse pointers as CSS cursors, from the core's shape of each (a hollow block
-// arrow in a 16 x 16 cell): drawn as SVG once for one device pixel per pixel and once for two,
-// with the hot spot on the tip.
+// The arrow cells' mouse pointers as CSS cursors, from the core's own pictures of them (a hollow
+// block arrow in a 16 x 16 cell), at one device pixel per pixel and at two, with the hot spot on
+// the tip.
 
-// shape(pointer) gives the core's lines of a pointer, each "x,y x,y ... r,g,b", then its tip.
-function parse(text) {
-  const lines = text.split('\n');
-  const tip = lines.pop().split(',').map(Number);
-  return {
-    tip,
-    lines: lines.map((line) => {
-      const parts = line.trim().split(' ');
-      return { colour: `rgb(${parts.pop()})`, points: parts.map((p) => p.split(',').map(Number)) };
-    }),
-  };
+// A picture's pixels (0xAARRGGBB, premultiplied) as a PNG address.
+function png({ pixels, side }) {
+  const canvas = document.createElement('canvas');
+  canvas.width = canvas.height = side;
+  const image = new ImageData(side, side);
+  pixels.forEach((p, i) => {
+    const a = p >>> 24;
+    const straight = (v) => (a ? Math.min(255, Math.round((v * 255) / a)) : 0);
+    image.data.set([straight((p >>> 16) & 255), straight((p >>> 8) & 255), straight(p & 255), a],
+      4 * i);
+  });
+  canvas.getContext('2d').putImageData(image, 0, 0);
+  return `url("${canvas.toDataURL('image/png')}")`;
 }
-
-// Closed lines one pixel wide through pixel centres, at one or two device pixels a pixel.
-function svg({ lines }, scale) {
-  const polygon = ({ points, colour }) =>
-    `<polygon fill="none" stroke="${colour}" stroke-width="1" points="${points
-      .map(([x, y]) => `${x + 0.5},${y + 0.5}`).join(' ')}"/>`;
-  const side = 16 * scale;
-  return `<svg xmlns="http://www.w3.org/2000/svg" width="${side}" height="${side}" ` +
-    `viewBox="0 0 16 16">${lines.map(polygon).join('')}</svg>`;
-}
-
-const url = (text) => `url("data:image/svg+xml,${encodeURIComponent(text)}")`;
 
 // CSS cursor values by the core's Pointer number (1 to last the arrows); 0, the default, is the
-// page's own arrow. The probe tells whether this browser takes image-set() in a cursor.
-export function arrowCursors(last, probe, shape) {
+// page's own arrow. picture(pointer, scale) gives the core's picture and tip. The probe tells
+// whether this browser takes image-set() in a cursor.
+export function arrowCursors(last, probe, picture) {
   const cursors = ['default'];
   for (let pointer = 1; pointer <= last; pointer++) {
-    const arrow = parse(shape(pointer));
-    const [x, y] = arrow.tip;
-    const sharp = `image-set(${url(svg(arrow, 1))} 1x, ${url(svg(arrow, 2))} 2x) ${x} ${y}, pointer`;
+    const [one, two] = [picture(pointer, 1), picture(pointer, 2)];
+    const [x, y] = one.tip;
+    const sharp = `image-set(${png(one)} 1x, ${png(two)} 2x) ${x} ${y}, pointer`;
     probe.style.cursor = sharp;
-    cursors.push(probe.style.cursor ? sharp : `${url(svg(arrow, 1))} ${x} ${y}, pointer`);
+    cursors.push(probe.style.cursor ? sharp : `${png(one)} ${x} ${y}, pointer`);
   }
   probe.style.cursor = '';
   return cursors;

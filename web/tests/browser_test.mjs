@@ -109,7 +109,7 @@ for (const ratio of [1, 2]) {
     const above = await page.getByRole('button', { name: 'Colonna 1, ruota in giù' }).boundingBox();
     await page.mouse.move(above.x + 10, above.y + 10);
     assert.match(await page.locator('#canvas').evaluate((c) => c.style.cursor),
-      /^image-set\(url\("data:image\/svg\+xml,.*\) 1x, url\(.*\) 2x\) 7 13, pointer$/);
+      /^image-set\(url\("data:image\/png;base64,.*"\) 1x, url\(".*"\) 2x\) 7 13, pointer$/);
 
     // A click on an arrow cell turns its line; the menu's undo turns it back.
     await clickArrow(page, 'Riga 1, ruota a destra');

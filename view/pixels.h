@@ -1,6 +1,7 @@
-// A block of 32-bit pixels, blue-green-red-alpha with the colour premultiplied by alpha, as a
-// Windows DIB section holds them. The drawing below is plain arithmetic on those pixels, so the
-// picture is the same on every Windows and under Wine.
+// A block of 32-bit pixels, each 0xAARRGGBB with the colour premultiplied by alpha: in memory
+// blue, green, red, alpha, as a Windows DIB section and Qt's premultiplied ARGB32 images hold
+// them. The drawing below is plain arithmetic on those pixels, so the picture is the same on
+// every machine.
 #pragma once
 
 #include "view/coverage_raster.h"

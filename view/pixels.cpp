@@ -1,4 +1,4 @@
-#include "win32/pixel_surface.h"
+#include "view/pixels.h"
 
 #include <algorithm>
 #include <cmath>
