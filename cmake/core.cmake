@@ -21,6 +21,7 @@ set(PIRANDELLA_VIEW_SOURCES
   view/coverage_raster.cpp
   view/device_pixels.cpp
   view/display_scaling.cpp
+  view/glyph_font.cpp
   view/keyboard_ring.cpp
   view/outlines.cpp
   view/painting.cpp
@@ -37,6 +38,7 @@ set(PIRANDELLA_UI_SOURCES
 set(PIRANDELLA_CORE_TEST_SOURCES
   tests/game_fixtures.cpp
   tests/test_coverage_raster.cpp
+  tests/test_glyph_font.cpp
   tests/test_handlers.cpp
   tests/test_keys_and_screen_reader.cpp
   tests/test_layout_and_drawing.cpp
