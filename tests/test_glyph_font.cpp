@@ -142,3 +142,30 @@ TEST(GlyphFont, WhatTheFontCannotShowBecomesTheReplacement) {
     // The replacement takes its own advance and no kerning: 0.5 + 0.25 + 0.75 ems.
     EXPECT_EQ(LayOutLine(font, "A\x80V", 16).width, 24);
 }
+
+// The font the game ships, built into the tests from assets/serif.glyphs (cmake/core.cmake).
+extern const unsigned char serifGlyphBytes[];
+extern const std::size_t serifGlyphByteCount;
+
+TEST(GlyphFont, TheSerifSetsALineAsQtSetsLiberationSerif) {
+    const GlyphFont serif = ReadGlyphFont(
+        std::string_view(reinterpret_cast<const char*>(serifGlyphBytes), serifGlyphByteCount),
+        serifFile);
+    // Qt 6.4's QFontMetricsF::horizontalAdvance, Liberation Serif unhinted at 16 and 17 px.
+    EXPECT_NEAR(LayOutLine(serif, "SCHEMA RISOLTO con n°20 mosse", 16).width, 240.98, 0.5);
+    EXPECT_NEAR(LayOutLine(serif, "in orizzontale posiziona 5 nomi di animali", 17).width, 286.86,
+                0.5);
+    // The font's design, in its 2048 units to the em: A and V advance 1479 each, kerned by -264;
+    // the line's ascent 1825 and descent 443.
+    const TextLine av = LayOutLine(serif, "AV", 2048);
+    EXPECT_NEAR(av.width, 1479 + 1479 - 264, 1e-6);
+    EXPECT_NEAR(av.ascent, 1825, 1e-6);
+    EXPECT_NEAR(av.height, 1825 + 443, 1e-6);
+    // Every character a caption can hold has a glyph of its own.
+    const TextLine all = LayOutLine(
+        serif, " !\"'(),-.0123456789:;?ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz°àèéìòù",
+        16);
+    ASSERT_EQ(all.glyphs.size(), 81u);
+    for (const PlacedGlyph& g : all.glyphs)
+        EXPECT_NE(serif.glyphs.at(g.glyph).codePoint, replacementCharacter) << g.x;
+}
