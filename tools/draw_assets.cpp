@@ -223,7 +223,7 @@ void SaveOutlines(const QList<QPainterPath>& paths, const QString& path) {
     SaveBytes(pirandella::WriteOutlines(outlines), path);
 }
 
-// The characters a caption can hold; anything else is drawn as the font's missing glyph.
+// The characters a caption can hold; anything else is drawn as a question mark.
 const char* const captionCharacters = " !\"'(),-.0123456789:;?ABCDEFGHIJKLMNOPQRSTUVWXYZ"
                                       "abcdefghijklmnopqrstuvwxyz°àèéìòù";
 
@@ -256,8 +256,8 @@ double KerningOf(const QRawFont& font, quint32 left, quint32 right) {
     return (kerned - font.advancesForGlyphIndexes({left}, flags).at(0).x()) / font.unitsPerEm();
 }
 
-// The message line's font: the caption characters, the missing glyph as the replacement for
-// anything else, and the kerning pairs among the characters.
+// The message line's font: the caption characters, a replacement for anything else, and the
+// kerning pairs among the characters.
 pirandella::GlyphFont SerifGlyphs() {
     const QRawFont font = SerifAtDesignSize();
     pirandella::GlyphFont glyphs;
@@ -277,7 +277,9 @@ pirandella::GlyphFont SerifGlyphs() {
                 glyphs.kerning.push_back(
                     {characters[i].unicode(), characters[k].unicode(), kerning});
     }
-    glyphs.glyphs.push_back(GlyphOf(font, 0, pirandella::replacementCharacter)); // .notdef
+    // Liberation Serif's missing glyph is blank, so a question mark shows that one is missing.
+    const quint32 question = font.glyphIndexesForString(QStringLiteral("?")).at(0);
+    glyphs.glyphs.push_back(GlyphOf(font, question, pirandella::replacementCharacter));
     const auto byCodePoint = [](const auto& a, const auto& b) { return a.codePoint < b.codePoint; };
     std::sort(glyphs.glyphs.begin(), glyphs.glyphs.end(), byCodePoint);
     std::sort(glyphs.kerning.begin(), glyphs.kerning.end(), [](const auto& a, const auto& b) {
