@@ -21,6 +21,7 @@ set(PIRANDELLA_VIEW_SOURCES
   view/coverage_raster.cpp
   view/device_pixels.cpp
   view/display_scaling.cpp
+  view/glyph_font.cpp
   view/keyboard_ring.cpp
   view/outlines.cpp
   view/painting.cpp
@@ -39,6 +40,7 @@ set(PIRANDELLA_UI_SOURCES
 set(PIRANDELLA_CORE_TEST_SOURCES
   tests/game_fixtures.cpp
   tests/test_coverage_raster.cpp
+  tests/test_glyph_font.cpp
   tests/test_handlers.cpp
   tests/test_keys_and_screen_reader.cpp
   tests/test_layout_and_drawing.cpp
@@ -52,6 +54,19 @@ set(PIRANDELLA_CORE_TEST_SOURCES
 foreach(list ENGINE VIEW UI CORE_TEST)
   list(TRANSFORM PIRANDELLA_${list}_SOURCES PREPEND ${PIRANDELLA_ROOT}/)
 endforeach()
+
+# The message line's font built into the core tests as bytes, since under Node and Wine they read
+# no files: a source written from assets/serif.glyphs whenever that file changes.
+set(serif_glyphs ${PIRANDELLA_ROOT}/assets/serif.glyphs)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${serif_glyphs})
+file(READ ${serif_glyphs} serif_hex HEX)
+string(REGEX REPLACE "(..)" "0x\\1," serif_bytes "${serif_hex}")
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/serif_glyphs.cpp @ONLY CONTENT [[
+#include <cstddef>
+extern const unsigned char serifGlyphBytes[] = {@serif_bytes@};
+extern const std::size_t serifGlyphByteCount = sizeof serifGlyphBytes;
+]])
+list(APPEND PIRANDELLA_CORE_TEST_SOURCES ${CMAKE_BINARY_DIR}/generated/serif_glyphs.cpp)
 
 # pirandella_core_libraries(<prefix>) makes <prefix>_engine, <prefix>_view and <prefix>_ui;
 # <prefix>_ui brings the other two.

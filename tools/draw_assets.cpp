@@ -1,7 +1,9 @@
 // Draws the game's pictures into assets/: the background (at 1x and as an @2x twin) and the window
 // icons, and writes the outlines that the game fills at run time at the screen's own pixel size:
-// the 26 letters of the tiles and the text of the instructions page.
+// the 26 letters of the tiles and the text of the instructions page; and the message line's font
+// as glyph outlines with their advances and kerning.
 // Run: draw_assets <assets-folder>. Needs Debian's fonts-liberation2.
+#include "view/glyph_font.h"
 #include "view/outlines.h"
 #include "view/spoken_names.h"
 
@@ -16,6 +18,7 @@
 #include <QPainterPath>
 #include <QRawFont>
 #include <QTextLayout>
+#include <algorithm>
 #include <cstdio>
 #include <random>
 
@@ -205,16 +208,84 @@ pirandella::Outline ToOutline(const QPainterPath& path) {
     return o;
 }
 
-// Outlines for the game to fill, in the game's own outline file.
-void SaveOutlines(const QList<QPainterPath>& paths, const QString& path) {
-    std::vector<pirandella::Outline> outlines;
-    for (const QPainterPath& p : paths) outlines.push_back(ToOutline(p));
-    const std::string bytes = pirandella::WriteOutlines(outlines);
+void SaveBytes(const std::string& bytes, const QString& path) {
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly) ||
         out.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
             static_cast<qint64>(bytes.size()))
         Fail(path);
+}
+
+// Outlines for the game to fill, in the game's own outline file.
+void SaveOutlines(const QList<QPainterPath>& paths, const QString& path) {
+    std::vector<pirandella::Outline> outlines;
+    for (const QPainterPath& p : paths) outlines.push_back(ToOutline(p));
+    SaveBytes(pirandella::WriteOutlines(outlines), path);
+}
+
+// The characters a caption can hold; anything else is drawn as a question mark.
+const char* const captionCharacters = " !\"'(),-.0123456789:;?ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                      "abcdefghijklmnopqrstuvwxyz°àèéìòù";
+
+// Liberation Serif (Times New Roman's metric twin) at one pixel per design unit, unhinted, so
+// advances and kerning are the font's own numbers.
+QRawFont SerifAtDesignSize() {
+    const QString file = QString::fromLatin1(fontDir) + "LiberationSerif-Regular.ttf";
+    const QRawFont probe(file, 100);
+    QRawFont font(file, probe.unitsPerEm(), QFont::PreferNoHinting);
+    if (!font.isValid()) {
+        std::fprintf(stderr, "draw_assets: cannot read %s (install fonts-liberation2)\n",
+                     qPrintable(file));
+        std::exit(1);
+    }
+    return font;
+}
+
+pirandella::Glyph GlyphOf(const QRawFont& font, quint32 index, char32_t codePoint) {
+    const double em = font.unitsPerEm();
+    const QPointF advance = font.advancesForGlyphIndexes({index}, QRawFont::UseDesignMetrics).at(0);
+    const QPainterPath path = QTransform::fromScale(1 / em, 1 / em).map(font.pathForGlyph(index));
+    return {codePoint, advance.x() / em, ToOutline(path)};
+}
+
+// How much closer (negative) or farther the font sets two glyphs than their advances, in ems.
+double KerningOf(const QRawFont& font, quint32 left, quint32 right) {
+    const auto flags = QRawFont::UseDesignMetrics;
+    const double kerned =
+        font.advancesForGlyphIndexes({left, right}, flags | QRawFont::KernedAdvances).at(0).x();
+    return (kerned - font.advancesForGlyphIndexes({left}, flags).at(0).x()) / font.unitsPerEm();
+}
+
+// The message line's font: the caption characters, a replacement for anything else, and the
+// kerning pairs among the characters.
+pirandella::GlyphFont SerifGlyphs() {
+    const QRawFont font = SerifAtDesignSize();
+    pirandella::GlyphFont glyphs;
+    glyphs.ascent = font.ascent() / font.unitsPerEm();
+    glyphs.descent = font.descent() / font.unitsPerEm();
+    const QString characters = QString::fromUtf8(captionCharacters);
+    const QList<quint32> indexes = font.glyphIndexesForString(characters);
+    for (int i = 0; i < characters.size(); ++i) {
+        if (indexes[i] == 0) {
+            std::fprintf(stderr, "draw_assets: Liberation Serif has no glyph for U+%04X\n",
+                         characters[i].unicode());
+            std::exit(1);
+        }
+        glyphs.glyphs.push_back(GlyphOf(font, indexes[i], characters[i].unicode()));
+        for (int k = 0; k < characters.size(); ++k)
+            if (const double kerning = KerningOf(font, indexes[i], indexes[k]); kerning != 0)
+                glyphs.kerning.push_back(
+                    {characters[i].unicode(), characters[k].unicode(), kerning});
+    }
+    // Liberation Serif's missing glyph is blank, so a question mark shows that one is missing.
+    const quint32 question = font.glyphIndexesForString(QStringLiteral("?")).at(0);
+    glyphs.glyphs.push_back(GlyphOf(font, question, pirandella::replacementCharacter));
+    const auto byCodePoint = [](const auto& a, const auto& b) { return a.codePoint < b.codePoint; };
+    std::sort(glyphs.glyphs.begin(), glyphs.glyphs.end(), byCodePoint);
+    std::sort(glyphs.kerning.begin(), glyphs.kerning.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.left, a.right) < std::pair(b.left, b.right);
+    });
+    return glyphs;
 }
 
 void AppendBigEndian(QByteArray& out, quint32 value) {
@@ -265,6 +336,8 @@ int main(int argc, char** argv) {
     for (char c = 'A'; c <= 'Z'; ++c) letters << LetterPath(QChar(c));
     SaveOutlines(letters, out.filePath(QString::fromLatin1(pirandella::lettersFile)));
     SaveOutlines({InstructionsText()}, out.filePath(QString::fromLatin1(pirandella::pageFile)));
+    SaveBytes(pirandella::WriteGlyphFont(SerifGlyphs()),
+              out.filePath(QString::fromLatin1(pirandella::serifFile)));
     SaveIcons(out);
     return 0;
 }

@@ -1,55 +1,42 @@
 #include "view/outlines.h"
 
+#include "view/outline_bytes.h"
+
 #include <cmath>
 #include <cstring>
 
 namespace pirandella {
 
-namespace {
+namespace outline_bytes {
 
-constexpr char magic[8] = {'P', 'I', 'R', 'A', 'O', 'U', 'T', 'L'};
-constexpr std::uint32_t version = 1;
+void Reader::fail(const std::string& what) const {
+    throw OutlineError(std::string("pirandella: the ") + kind_ + " " + name_ +
+                       " is damaged: " + what + " at byte " + std::to_string(at_));
+}
 
-// Reads the file front to back; any step past its end or any value out of place is an error
-// naming the file and the byte where it was found.
-class Reader {
-  public:
-    Reader(std::string_view bytes, const std::string& name) : bytes_(bytes), name_(name) {}
+const char* Reader::take(std::size_t n) {
+    if (left() < n) fail("it ends too early");
+    const char* p = bytes_.data() + at_;
+    at_ += n;
+    return p;
+}
 
-    [[noreturn]] void fail(const std::string& what) const {
-        throw OutlineError("pirandella: the outline file " + name_ + " is damaged: " + what +
-                           " at byte " + std::to_string(at_));
-    }
-    std::size_t left() const { return bytes_.size() - at_; }
-    const char* take(std::size_t n) {
-        if (left() < n) fail("it ends too early");
-        const char* p = bytes_.data() + at_;
-        at_ += n;
-        return p;
-    }
-    std::uint8_t byte() { return static_cast<std::uint8_t>(*take(1)); }
-    std::uint32_t u32() {
-        const auto* p = reinterpret_cast<const unsigned char*>(take(4));
-        return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-    }
-    double number() {
-        const auto* p = reinterpret_cast<const unsigned char*>(take(8));
-        std::uint64_t bits = 0;
-        for (int i = 7; i >= 0; --i) bits = bits << 8 | p[i];
-        double d;
-        std::memcpy(&d, &bits,
-                    sizeof d); // no std::bit_cast in every standard library we build with
-        if (!std::isfinite(d)) fail("a coordinate is not a number");
-        return d;
-    }
+std::uint32_t Reader::u32() {
+    const auto* p = reinterpret_cast<const unsigned char*>(take(4));
+    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
 
-  private:
-    std::string_view bytes_;
-    const std::string& name_;
-    std::size_t at_ = 0;
-};
+double Reader::number() {
+    const auto* p = reinterpret_cast<const unsigned char*>(take(8));
+    std::uint64_t bits = 0;
+    for (int i = 7; i >= 0; --i) bits = bits << 8 | p[i];
+    double d;
+    std::memcpy(&d, &bits, sizeof d); // no std::bit_cast in every standard library we build with
+    if (!std::isfinite(d)) fail("a value is not a number");
+    return d;
+}
 
-Outline ReadOutline(Reader& in) {
+Outline ReadOutline(Reader& in, double limit) {
     Outline o;
     const std::uint8_t fill = in.byte();
     if (fill > 1) in.fail("unknown fill rule " + std::to_string(fill));
@@ -63,8 +50,9 @@ Outline ReadOutline(Reader& in) {
         if (i == 0 && step != 0) in.fail("an outline that does not start with a move");
         o.steps.push_back(static_cast<Outline::Step>(step));
         for (int k = step == 2 ? 3 : 1; k > 0; --k) {
-            const double x = in.number();
-            o.points.push_back({x, in.number()});
+            const double x = in.number(), y = in.number();
+            if (std::abs(x) > limit || std::abs(y) > limit) in.fail("a point out of range");
+            o.points.push_back({x, y});
         }
     }
     return o;
@@ -80,10 +68,30 @@ void PutNumber(std::string& out, double d) {
     for (int shift = 0; shift < 64; shift += 8) out += static_cast<char>(bits >> shift & 0xff);
 }
 
+void PutOutline(std::string& out, const Outline& o) {
+    out += static_cast<char>(o.fill);
+    Put32(out, static_cast<std::uint32_t>(o.steps.size()));
+    std::size_t point = 0;
+    for (const Outline::Step step : o.steps) {
+        out += static_cast<char>(step);
+        for (int k = step == Outline::Step::Cubic ? 3 : 1; k > 0; --k, ++point) {
+            PutNumber(out, o.points.at(point).x);
+            PutNumber(out, o.points.at(point).y);
+        }
+    }
+}
+
+} // namespace outline_bytes
+
+namespace {
+
+constexpr char magic[8] = {'P', 'I', 'R', 'A', 'O', 'U', 'T', 'L'};
+constexpr std::uint32_t version = 1;
+
 } // namespace
 
 std::vector<Outline> ReadOutlines(std::string_view bytes, const std::string& fileName) {
-    Reader in(bytes, fileName);
+    outline_bytes::Reader in(bytes, "outline file", fileName);
     if (std::memcmp(in.take(sizeof magic), magic, sizeof magic) != 0)
         in.fail("it is not an outline file");
     if (const std::uint32_t v = in.u32(); v != version)
@@ -92,27 +100,16 @@ std::vector<Outline> ReadOutlines(std::string_view bytes, const std::string& fil
     if (count > in.left() / 5) in.fail("more outlines than the file holds");
     std::vector<Outline> outlines;
     outlines.reserve(count);
-    for (std::uint32_t i = 0; i < count; ++i) outlines.push_back(ReadOutline(in));
+    for (std::uint32_t i = 0; i < count; ++i) outlines.push_back(outline_bytes::ReadOutline(in));
     if (in.left() != 0) in.fail("unexpected bytes after the last outline");
     return outlines;
 }
 
 std::string WriteOutlines(const std::vector<Outline>& outlines) {
     std::string out(magic, sizeof magic);
-    Put32(out, version);
-    Put32(out, static_cast<std::uint32_t>(outlines.size()));
-    for (const Outline& o : outlines) {
-        out += static_cast<char>(o.fill);
-        Put32(out, static_cast<std::uint32_t>(o.steps.size()));
-        std::size_t point = 0;
-        for (const Outline::Step step : o.steps) {
-            out += static_cast<char>(step);
-            for (int k = step == Outline::Step::Cubic ? 3 : 1; k > 0; --k, ++point) {
-                PutNumber(out, o.points.at(point).x);
-                PutNumber(out, o.points.at(point).y);
-            }
-        }
-    }
+    outline_bytes::Put32(out, version);
+    outline_bytes::Put32(out, static_cast<std::uint32_t>(outlines.size()));
+    for (const Outline& o : outlines) outline_bytes::PutOutline(out, o);
     return out;
 }
 

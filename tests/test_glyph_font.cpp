@@ -1,0 +1,171 @@
+// The glyph file and the line set from it: what is written is read back exactly, a damaged
+// file is refused whole, and a line's glyphs, kerning and width follow the font.
+#include "view/glyph_font.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace pirandella;
+
+namespace {
+
+Outline Triangle(double width) {
+    Outline o;
+    o.steps = {Outline::Step::Move, Outline::Step::Line, Outline::Step::Line};
+    o.points = {{0, 0}, {width, 0}, {width / 2, -0.7}};
+    return o;
+}
+
+// A font of four glyphs (A, V, é and the replacement) and two kerning pairs, A V and V é.
+GlyphFont Sample() {
+    Outline blob;
+    blob.fill = Outline::Fill::NonZero;
+    blob.steps = {Outline::Step::Move, Outline::Step::Cubic};
+    blob.points = {{0, 0}, {0.25, -0.5}, {-0.25, -4}, {0, 0}};
+    GlyphFont f;
+    f.ascent = 0.75;
+    f.descent = 0.25;
+    f.glyphs = {{U'A', 0.5, Triangle(0.5)},
+                {U'V', 0.75, Triangle(0.75)},
+                {U'é', 0.375, {}},
+                {replacementCharacter, 0.25, blob}};
+    f.kerning = {{U'A', U'V', -0.125}, {U'V', U'é', 0.0625}};
+    return f;
+}
+
+std::string Error(const std::string& bytes) {
+    try {
+        ReadGlyphFont(bytes, "serif.glyphs");
+    } catch (const OutlineError& e) {
+        return e.what();
+    }
+    return "read without complaint";
+}
+
+template <typename Change> std::string ErrorOf(Change change) {
+    GlyphFont f = Sample();
+    change(f);
+    return Error(WriteGlyphFont(f));
+}
+
+// The glyphs of a line as code points, and their pen positions.
+std::u32string Characters(const TextLine& line) {
+    std::u32string s;
+    for (const PlacedGlyph& g : line.glyphs) s += Sample().glyphs.at(g.glyph).codePoint;
+    return s;
+}
+
+std::vector<double> Positions(const TextLine& line) {
+    std::vector<double> x;
+    for (const PlacedGlyph& g : line.glyphs) x.push_back(g.x);
+    return x;
+}
+
+} // namespace
+
+TEST(GlyphFont, ReadBackExactlyWhatWasWritten) {
+    const std::string bytes = WriteGlyphFont(Sample());
+    EXPECT_EQ(bytes.substr(0, 12), std::string("PIRAGLYF\1\0\0\0", 12));
+    EXPECT_EQ(bytes.size(), 28u + 4 + 68 + 68 + 17 + 83 + 4 + 2 * 16); // by the layout above
+    EXPECT_EQ(ReadGlyphFont(bytes, "x"), Sample());
+}
+
+TEST(GlyphFont, ADamagedFileIsRefusedWholeWithItsName) {
+    const std::string good = WriteGlyphFont(Sample());
+    for (std::size_t n = 0; n < good.size(); ++n) // cut anywhere: refused, never half read
+        EXPECT_NE(Error(good.substr(0, n)).find("serif.glyphs is damaged"), std::string::npos) << n;
+    EXPECT_EQ(Error(good + "x"), "pirandella: the glyph file serif.glyphs is damaged: unexpected "
+                                 "bytes after the last kerning pair at byte 304");
+    std::string bytes = good;
+    bytes[31] = 0x7f; // a glyph count far beyond the file
+    EXPECT_NE(Error(bytes).find("more glyphs than the file holds"), std::string::npos);
+    const auto says = [](const std::string& error, const char* what) {
+        return error.find(what) != std::string::npos;
+    };
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.ascent = NAN; }), "not a number");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.descent = -0.1; }), "descent out of range");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[1].advance = 4.5; }),
+                 "advance out of range");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[1].outline.points[2].y = -4.01; }),
+                 "point out of range");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[1].codePoint = U'A'; }),
+                 "glyphs out of order");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[2].codePoint = 0xD800; }),
+                 "55296 is not a character");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs.pop_back(); }), "no replacement");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.kerning[1].right = U'Z'; }),
+                 "a character without a glyph");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { std::swap(f.kerning[0], f.kerning[1]); }),
+                 "kerning pairs out of order");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.kerning[0].adjustment = -1.5; }),
+                 "adjustment out of range");
+}
+
+TEST(GlyphFont, ALineTakesItsAdvancesAndKerningFromTheFont) {
+    const GlyphFont font = Sample();
+    const TextLine av = LayOutLine(font, "AV", 16);
+    EXPECT_EQ(Characters(av), U"AV");
+    EXPECT_EQ(Positions(av), (std::vector<double>{0, 6})); // (0.5 - 0.125) x 16
+    EXPECT_EQ(av.width, 18);                               // (0.5 - 0.125 + 0.75) x 16
+    EXPECT_EQ(av.height, 16);
+    EXPECT_EQ(av.ascent, 12);
+    EXPECT_EQ(LayOutLine(font, "VA", 16).width, 20); // a pair kerns one way round only
+    const TextLine ave = LayOutLine(font, "AVé", 8);
+    EXPECT_EQ(Characters(ave), U"AVé");
+    EXPECT_EQ(Positions(ave), (std::vector<double>{0, 3, 9.5})); // 3 + 6 + 0.5
+    EXPECT_EQ(ave.width, 12.5);
+    EXPECT_EQ(LayOutLine(font, "", 16).width, 0);
+    EXPECT_EQ(LayOutLine(font, "", 16).height, 16);
+}
+
+TEST(GlyphFont, WhatTheFontCannotShowBecomesTheReplacement) {
+    const GlyphFont font = Sample();
+    // No glyph, a stray byte, a cut sequence, overlong forms of '/' and 'A', a surrogate, one
+    // past U+10FFFF.
+    const std::pair<std::string, std::u32string> cases[] = {
+        {"AZV", U"A\uFFFDV"},
+        {"A\xffV", U"A\uFFFDV"},
+        {"V\xc3", U"V\uFFFD"},
+        {"\xc3"
+         "A",
+         U"\uFFFDA"},
+        {"\xc0\xaf", U"\uFFFD\uFFFD"},
+        {"\xe0\x81\x81", U"\uFFFD\uFFFD\uFFFD"},
+        {"\xed\xa0\x80", U"\uFFFD\uFFFD\uFFFD"},
+        {"\xf4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"\xe2\x82\xac", U"\uFFFD"}, // the euro sign, valid but without a glyph
+    };
+    for (const auto& [text, shown] : cases)
+        EXPECT_EQ(Characters(LayOutLine(font, text, 16)), shown) << text;
+    // A sequence cut by the end of the text is not completed by the bytes after it.
+    EXPECT_EQ(Characters(LayOutLine(font, std::string_view("V\xc3\xa9", 2), 16)), U"V\uFFFD");
+    // The replacement takes its own advance and no kerning: 0.5 + 0.25 + 0.75 ems.
+    EXPECT_EQ(LayOutLine(font, "A\x80V", 16).width, 24);
+}
+
+// The font the game ships, built into the tests from assets/serif.glyphs (cmake/core.cmake).
+extern const unsigned char serifGlyphBytes[];
+extern const std::size_t serifGlyphByteCount;
+
+TEST(GlyphFont, TheSerifSetsALineAsQtSetsLiberationSerif) {
+    const GlyphFont serif = ReadGlyphFont(
+        std::string_view(reinterpret_cast<const char*>(serifGlyphBytes), serifGlyphByteCount),
+        serifFile);
+    // Qt 6.4's QFontMetricsF::horizontalAdvance, Liberation Serif unhinted at 16 and 17 px.
+    EXPECT_NEAR(LayOutLine(serif, "SCHEMA RISOLTO con n°20 mosse", 16).width, 240.98, 0.5);
+    EXPECT_NEAR(LayOutLine(serif, "in orizzontale posiziona 5 nomi di animali", 17).width, 286.86,
+                0.5);
+    // The font's design, in its 2048 units to the em: A and V advance 1479 each, kerned by -264;
+    // the line's ascent 1825 and descent 443.
+    const TextLine av = LayOutLine(serif, "AV", 2048);
+    EXPECT_NEAR(av.width, 1479 + 1479 - 264, 1e-6);
+    EXPECT_NEAR(av.ascent, 1825, 1e-6);
+    EXPECT_NEAR(av.height, 1825 + 443, 1e-6);
+    // Every character a caption can hold has a glyph of its own.
+    const TextLine all = LayOutLine(
+        serif, " !\"'(),-.0123456789:;?ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz°àèéìòù",
+        16);
+    ASSERT_EQ(all.glyphs.size(), 81u);
+    for (const PlacedGlyph& g : all.glyphs)
+        EXPECT_NE(serif.glyphs.at(g.glyph).codePoint, replacementCharacter) << g.x;
+}
