@@ -55,8 +55,8 @@ foreach(list ENGINE VIEW UI CORE_TEST)
   list(TRANSFORM PIRANDELLA_${list}_SOURCES PREPEND ${PIRANDELLA_ROOT}/)
 endforeach()
 
-# The message line's font built into the core tests as bytes, since under Node and Wine they read
-# no files: a source written from assets/serif.glyphs whenever that file changes.
+# The message line's font built into the core as bytes: a source written from assets/serif.glyphs
+# whenever that file changes, so every front end draws the same text with nothing to load.
 set(serif_glyphs ${PIRANDELLA_ROOT}/assets/serif.glyphs)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${serif_glyphs})
 file(READ ${serif_glyphs} serif_hex HEX)
@@ -66,7 +66,7 @@ file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/serif_glyphs.cpp @ONLY CONTE
 extern const unsigned char serifGlyphBytes[] = {@serif_bytes@};
 extern const std::size_t serifGlyphByteCount = sizeof serifGlyphBytes;
 ]])
-list(APPEND PIRANDELLA_CORE_TEST_SOURCES ${CMAKE_BINARY_DIR}/generated/serif_glyphs.cpp)
+list(APPEND PIRANDELLA_VIEW_SOURCES ${CMAKE_BINARY_DIR}/generated/serif_glyphs.cpp)
 
 # pirandella_core_libraries(<prefix>) makes <prefix>_engine, <prefix>_view and <prefix>_ui;
 # <prefix>_ui brings the other two.

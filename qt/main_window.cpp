@@ -176,13 +176,6 @@ void MainWindow::runTimer(bool running, int intervalMs) {
         timer_.stop();
 }
 
-Platform::TextSize MainWindow::measureText(const std::string& utf8, const std::string& font,
-                                           float points) {
-    const QFontMetrics metrics(pictures_.font(font, points));
-    return {double(metrics.horizontalAdvance(QString::fromStdString(utf8))),
-            double(metrics.height())};
-}
-
 void MainWindow::tellScreenReader(const std::string& announcement) {
     AnnounceChanges(board_, announcement);
 }

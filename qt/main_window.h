@@ -37,7 +37,6 @@ class MainWindow : public QMainWindow, private Platform {
   private:
     void showCaption(Command c, const std::string& caption) override;
     void runTimer(bool running, int intervalMs) override;
-    TextSize measureText(const std::string& utf8, const std::string& font, float points) override;
     void repaint() override { board_->update(); }
     void tellScreenReader(const std::string& announcement) override;
     void openMenuBar() override;

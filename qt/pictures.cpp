@@ -4,7 +4,6 @@
 #include "view/raster_canvas.h"
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <cmath>
@@ -96,27 +95,6 @@ const QCursor& Pictures::cursor(Pointer p, qreal devicePixelRatio) {
     const OutlinePoint hot =
         devicePixelsHotSpot ? PointerTipAt(p, devicePixelRatio) : PointerTip(p);
     return cursors_.emplace(key, QCursor(picture, int(hot.x), int(hot.y))).first->second;
-}
-
-QFont Pictures::font(const std::string& name, float points) {
-    QFont f(name == "Times New Roman" ? serifFamily() : QString::fromStdString(name));
-    f.setPointSizeF(points);
-    return f;
-}
-
-const QString& Pictures::serifFamily() {
-    if (serifFamily_.isEmpty()) {
-        // The system's copy when it has one, which costs nothing to load; else the one built in,
-        // so the message line looks the same on every machine.
-        serifFamily_ = QStringLiteral("Liberation Serif");
-        if (!QFontDatabase::hasFamily(serifFamily_)) {
-            const int id =
-                QFontDatabase::addApplicationFont(QStringLiteral(":/LiberationSerif-Regular.ttf"));
-            const QStringList families = QFontDatabase::applicationFontFamilies(id);
-            if (!families.isEmpty()) serifFamily_ = families.first();
-        }
-    }
-    return serifFamily_;
 }
 
 } // namespace pirandella

@@ -6,7 +6,6 @@
 #include "view/painting.h"
 
 #include <QCursor>
-#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QPainterPath>
@@ -27,18 +26,13 @@ class Pictures {
     QImage& drawn(const PictureKey& key) { return drawn_[key]; }
     // An arrow cell's pointer, 16 x 16 pixels at the screen's scale, its hot spot on the tip.
     const QCursor& cursor(Pointer p, qreal devicePixelRatio);
-    // The label's named font; "Times New Roman" is drawn with its metric twin Liberation Serif.
-    QFont font(const std::string& name, float points);
 
   private:
-    const QString& serifFamily();
-
     Artwork artwork_;
     std::map<Photo, QPixmap> photos_; // decoded when first needed
     std::map<OutlineId, QPainterPath> paths_;
     std::map<PictureKey, QImage> drawn_;
     std::map<std::pair<int, int>, QCursor> cursors_; // pointer, scale
-    QString serifFamily_;
 };
 
 // The window's icon in every size the desktop entry installs, so no taskbar has to stretch one.

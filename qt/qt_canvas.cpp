@@ -82,16 +82,6 @@ class QtCanvas final : public Canvas {
         p.restore();
     }
 
-    void drawText(const std::string& utf8, const std::string& fontName, float points, Colour c,
-                  double x, double top) override {
-        inWidgetPixels();
-        painter_.setFont(pictures_.font(fontName, points));
-        painter_.setPen(ToQColor(c));
-        const QPointF at = inWidget({x, top, 0, 0}).topLeft();
-        painter_.drawText(at + QPointF(0, painter_.fontMetrics().ascent()),
-                          QString::fromStdString(utf8));
-    }
-
   private:
     // The window's device pixels back to the widget's pixels; exact for the scales in use.
     QRectF inWidget(const BoxF& b) const {

@@ -143,14 +143,8 @@ TEST(GlyphFont, WhatTheFontCannotShowBecomesTheReplacement) {
     EXPECT_EQ(LayOutLine(font, "A\x80V", 16).width, 24);
 }
 
-// The font the game ships, built into the tests from assets/serif.glyphs (cmake/core.cmake).
-extern const unsigned char serifGlyphBytes[];
-extern const std::size_t serifGlyphByteCount;
-
 TEST(GlyphFont, TheSerifSetsALineAsQtSetsLiberationSerif) {
-    const GlyphFont serif = ReadGlyphFont(
-        std::string_view(reinterpret_cast<const char*>(serifGlyphBytes), serifGlyphByteCount),
-        serifFile);
+    const GlyphFont& serif = MessageFont();
     // Qt 6.4's QFontMetricsF::horizontalAdvance, Liberation Serif unhinted at 16 and 17 px.
     EXPECT_NEAR(LayOutLine(serif, "SCHEMA RISOLTO con n°20 mosse", 16).width, 240.98, 0.5);
     EXPECT_NEAR(LayOutLine(serif, "in orizzontale posiziona 5 nomi di animali", 17).width, 286.86,

@@ -46,7 +46,6 @@ struct Recorder : Platform {
     bool timer = false;
     void showCaption(Command, const std::string&) override {}
     void runTimer(bool running, int) override { timer = running; }
-    TextSize measureText(const std::string&, const std::string&, float) override { return {}; }
     void repaint() override {}
     void tellScreenReader(const std::string& announcement) override {
         if (!announcement.empty()) said.push_back(announcement);

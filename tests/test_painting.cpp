@@ -44,11 +44,6 @@ class RecordingCanvas : public Canvas {
         Call& k = add("outline");
         k.outline = id, k.colour = c, k.x = x, k.y = y, k.scale = s, k.rect = clip;
     }
-    void drawText(const std::string& text, const std::string&, float, Colour c, double x,
-                  double top) override {
-        Call& k = add("text:" + text);
-        k.colour = c, k.x = x, k.y = top;
-    }
 
     std::vector<Call> named(const std::string& what) const {
         std::vector<Call> found;
@@ -177,7 +172,7 @@ TEST(Painting, GoesBackToFrontWithTheMarkerLastAndNeverOverThePage) {
     EXPECT_EQ(c.calls[0].colour, surroundColour);
     EXPECT_EQ(c.calls[1].box, (BoxF{0, 31.5, 615, 684}));    // the photograph from the corner,
     EXPECT_EQ(c.calls[1].clip, (BoxF{0, 31.5, 610.5, 675})); // cut to the design
-    const std::string task = "text:" + WindowOf(g).message.caption;
+    const auto glyph = [](const Call& k) { return k.outline.set == OutlineSet::Glyphs; };
     // Arrow 24 lies below the board at pixels 189.., 354..: its marker, a wash and a ring from
     // the cell's corner, comes after everything.
     const Call& ring = c.calls.back();
@@ -188,8 +183,21 @@ TEST(Painting, GoesBackToFrontWithTheMarkerLastAndNeverOverThePage) {
     EXPECT_EQ(ring.scale, 1.5);
     EXPECT_EQ(ring.rect, (DeviceRect{283, 562, 52, 52}));
     EXPECT_EQ(c.calls[c.calls.size() - 2].outline, (OutlineId{OutlineSet::Shapes, markerWash}));
-    EXPECT_EQ(c.calls[c.calls.size() - 3].what, task);
-    EXPECT_EQ(c.calls[c.calls.size() - 3].y, 1.5 * (21 + 395));
+    // Before it the message line, a glyph a character: 10.2 points at 12 twips a pixel are 17
+    // pixels, 25.5 at scale 1.5; the line box's top at 1.5 x (21 + 395), the baseline the font's
+    // ascent (1825 of its 2048 units) below it, on a whole device pixel.
+    const std::vector<Call> glyphs(c.calls.end() - 2 - 42, c.calls.end() - 2);
+    ASSERT_EQ(WindowOf(g).message.caption.size(), 42u);
+    for (const Call& k : glyphs) {
+        ASSERT_TRUE(glyph(k));
+        EXPECT_EQ(k.colour, labelColour);
+        EXPECT_NEAR(k.scale, 25.5, 1e-5);
+        EXPECT_EQ(k.y, 647); // 624 + 22.72
+    }
+    EXPECT_EQ(glyphs.front().x, 1.5 * 57);
+    EXPECT_TRUE(std::is_sorted(glyphs.begin(), glyphs.end(),
+                               [](const Call& a, const Call& b) { return a.x < b.x; }));
+    EXPECT_FALSE(glyph(c.calls[c.calls.size() - 3 - 42]));
 
     ToggleInstructions(g);
     for (int covered : {3, 10, 17}) { // under the page: no marker
@@ -200,8 +208,7 @@ TEST(Painting, GoesBackToFrontWithTheMarkerLastAndNeverOverThePage) {
     RecordingCanvas page;
     PaintWindow(page, WindowOf(g), art, at, 24);
     EXPECT_EQ(page.calls.back().outline, (OutlineId{OutlineSet::Shapes, markerRing}));
-    const auto text = std::find_if(page.calls.begin(), page.calls.end(),
-                                   [&](const Call& k) { return k.what == task; });
+    const auto text = std::find_if(page.calls.begin(), page.calls.end(), glyph);
     const auto pageFill = std::find_if(page.calls.begin(), page.calls.end(), [](const Call& k) {
         return k.what == "outline" && k.colour == pageText;
     });

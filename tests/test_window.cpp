@@ -53,7 +53,6 @@ TEST(Pictures, AreBuiltIntoTheProgram) {
     EXPECT_EQ(pictures.path({OutlineSet::Letters, 0}),
               pictures.path({OutlineSet::Letters, 0})); // converted once
     EXPECT_FALSE(pictures.path({OutlineSet::Letters, 26}));
-    EXPECT_EQ(pictures.font("Times New Roman", 10).family(), "Liberation Serif");
 }
 
 TEST(Pictures, PointEachArrowTheWayItsLineTurns) {

@@ -58,20 +58,8 @@ void FrontEnd::release(ElementRef ref) {
     if (pressed.kind != ElementRef::None && ref == pressed) click(ref);
 }
 
-// The message line sizes itself to its caption, its top-left corner staying where it is; it is
-// measured once per caption, not per event.
-void FrontEnd::fitMessage(const WindowModel& w) {
-    if (w.message.caption == fitted_ && session_.view.messageWidth > 0) return;
-    fitted_ = w.message.caption;
-    const Platform::TextSize size =
-        platform_.measureText(w.message.caption, w.message.fontName, w.message.fontSize);
-    session_.view.messageWidth = size.width;
-    session_.view.messageHeight = size.height;
-}
-
 void FrontEnd::reflect(const std::string& announcement) {
-    WindowModel w = WindowOf(session_);
-    fitMessage(w);
+    const WindowModel w = WindowOf(session_);
     for (int id = 0; id < commandCount; ++id)
         if (captions_[id] != w.captions[id])
             platform_.showCaption(static_cast<Command>(id), captions_[id] = w.captions[id]);

@@ -12,15 +12,9 @@ namespace pirandella {
 
 class Platform {
   public:
-    struct TextSize {
-        double width = 0, height = 0; // pixels of the layout
-    };
     virtual ~Platform() = default;
     virtual void showCaption(Command c, const std::string& caption) = 0;
     virtual void runTimer(bool running, int intervalMs) = 0;
-    // A line of text in the named font: its advance and its line height.
-    virtual TextSize measureText(const std::string& utf8, const std::string& fontName,
-                                 float points) = 0;
     virtual void repaint() = 0;
     // What changed, and what the event has to say (empty when nothing).
     virtual void tellScreenReader(const std::string& announcement) = 0;
@@ -42,7 +36,6 @@ class FrontEnd {
     void reflect(const std::string& announcement = {});
 
   private:
-    void fitMessage(const WindowModel& w);
     // After a click or a key on an arrow: the report of the line it turned, if it turned one and
     // the puzzle goes on.
     std::string moveReport(int arrow, int movesBefore) const;
@@ -51,7 +44,6 @@ class FrontEnd {
     Platform& platform_;
     std::array<std::string, commandCount> captions_; // as last shown
     bool timerRunning_ = false;
-    std::string fitted_; // the caption the message line was last sized to
     ElementRef pressed_;
 };
 

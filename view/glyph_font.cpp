@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cstring>
 
+// assets/serif.glyphs, built in (cmake/core.cmake).
+extern const unsigned char serifGlyphBytes[];
+extern const std::size_t serifGlyphByteCount;
+
 namespace pirandella {
 
 namespace {
@@ -163,6 +167,13 @@ TextLine LayOutLine(const GlyphFont& font, std::string_view utf8, double pixelSi
     }
     line.width = pen * pixelSize;
     return line;
+}
+
+const GlyphFont& MessageFont() {
+    static const GlyphFont font = ReadGlyphFont(
+        std::string_view(reinterpret_cast<const char*>(serifGlyphBytes), serifGlyphByteCount),
+        serifFile);
+    return font;
 }
 
 } // namespace pirandella

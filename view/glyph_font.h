@@ -75,6 +75,9 @@ struct TextLine {
     double width = 0, height = 0, ascent = 0;
 };
 
+// The message line's font, Liberation Serif, built into the game (read once, when first needed).
+const GlyphFont& MessageFont();
+
 // Sets UTF-8 text on one line at a pixel size (the font's em in pixels). A byte that is not
 // valid UTF-8 and a character without a glyph both become the replacement glyph.
 TextLine LayOutLine(const GlyphFont& font, std::string_view utf8, double pixelSize);

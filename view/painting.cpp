@@ -1,5 +1,7 @@
 #include "view/painting.h"
 
+#include "view/glyph_font.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -82,12 +84,20 @@ void PaintImage(Canvas& c, const ImageElement& e, const Artwork& art, const Pain
     if (e.framed) PaintFrame(c, FrameBox(r, dpr), FrameThickness(dpr));
 }
 
+// The caption's glyphs from the top-left corner of its line box, the baseline on a whole device
+// pixel so that the letters' feet stay sharp.
 void PaintLabel(Canvas& c, const LabelElement& e, const PaintSetup& at) {
     if (!e.visible) return;
     const PixelRect r = PixelBounds(e, at.twipsPerPixel);
-    const double dpr = at.devicePixelRatio;
-    c.drawText(e.caption, e.fontName, e.fontSize, labelColour, (at.originX + r.x) * dpr,
-               (at.originY + r.y) * dpr);
+    const double dpr = at.devicePixelRatio, size = FontPixels(e, at.twipsPerPixel) * dpr;
+    const TextLine line = LayOutLine(MessageFont(), e.caption, size);
+    const double x = (at.originX + r.x) * dpr;
+    const double baseline = std::round((at.originY + r.y) * dpr + line.ascent);
+    const DeviceRect clip =
+        Covering(Scaled(at.area.x, at.area.y, at.area.width, at.area.height, dpr));
+    for (const PlacedGlyph& g : line.glyphs)
+        c.fillOutline({OutlineSet::Glyphs, static_cast<int>(g.glyph)}, labelColour, x + g.x,
+                      baseline, size, clip);
 }
 
 // A bright ring inside the arrow cell with a faint wash inside it, so the keyboard player sees
@@ -128,6 +138,11 @@ std::vector<Outline> Shapes() {
 }
 
 const Outline* Artwork::find(OutlineId id) const {
+    if (id.set == OutlineSet::Glyphs) {
+        const std::vector<Glyph>& glyphs = MessageFont().glyphs;
+        const bool in = id.index >= 0 && id.index < static_cast<int>(glyphs.size());
+        return in ? &glyphs[id.index].outline : nullptr;
+    }
     const std::vector<Outline>& set = id.set == OutlineSet::Letters ? letters
                                       : id.set == OutlineSet::Page  ? page
                                                                     : shapes;

@@ -29,8 +29,9 @@ struct BoxF {
 enum class Photo { Background, Background2x };
 
 // The outlines the game fills, named by their set and their place in it: the letters A to Z and
-// the instructions page from the outline files, and the shapes the core draws itself.
-enum class OutlineSet : std::uint8_t { Letters, Page, Shapes };
+// the instructions page from the outline files, the shapes the core draws itself and the glyphs
+// of the message line's font (MessageFont).
+enum class OutlineSet : std::uint8_t { Letters, Page, Shapes, Glyphs };
 struct OutlineId {
     OutlineSet set = OutlineSet::Letters;
     int index = 0;
@@ -74,10 +75,6 @@ class Canvas {
     // nothing outside `clip`.
     virtual void fillOutline(OutlineId outline, Colour c, double originX, double originY,
                              double scale, const DeviceRect& clip) = 0;
-    // A line of text with the top of its line box at (x, top); the size is in points at the
-    // screen's logical resolution, to be multiplied by the display scale.
-    virtual void drawText(const std::string& utf8, const std::string& fontName, float points,
-                          Colour c, double x, double top) = 0;
 };
 
 // Where the window stands on the device: its scale, the layout's resolution, and where the

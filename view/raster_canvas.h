@@ -29,13 +29,10 @@ class RasterCanvas : public Canvas {
     void endPicture() override;
     void fillOutline(OutlineId outline, Colour c, double originX, double originY, double scale,
                      const DeviceRect& clip) override;
-    void drawText(const std::string&, const std::string&, float, Colour, double, double) override {}
-
-  protected:
+  private:
     // A mask in window pixels laid on the current layer.
     void blend(CoverageMask mask, Colour c);
 
-  private:
     struct Layer {
         DeviceRect box;
         PixelImage image;

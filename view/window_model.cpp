@@ -1,5 +1,7 @@
 #include "view/window_model.h"
 
+#include "view/glyph_font.h"
+
 #include <cmath>
 
 namespace pirandella {
@@ -64,10 +66,14 @@ WindowModel WindowOf(const Game& g, const View& v) {
     w.page.visible = v.instructionsShown;
     w.captions[static_cast<int>(Command::Instructions)] =
         CommandCaptions()[static_cast<int>(Command::Instructions)][v.instructionsShown ? 1 : 0];
+    // The message line sizes itself to its caption, its top-left corner staying where it is.
     w.message.caption = MessageText(g);
-    if (v.messageWidth > 0) { // the message line sizes itself to its caption
-        w.message.width = static_cast<float>(v.messageWidth * v.screen.twipsPerPixelX);
-        w.message.height = static_cast<float>(v.messageHeight * v.screen.twipsPerPixelY);
+    if (!w.message.caption.empty()) {
+        const TwipsScale tpp = v.screen.twipsPerPixel();
+        const TextLine line =
+            LayOutLine(MessageFont(), w.message.caption, FontPixels(w.message, tpp));
+        w.message.width = static_cast<float>(line.width * tpp.x);
+        w.message.height = static_cast<float>(std::ceil(line.height) * tpp.y);
     }
     w.playbackRunning = g.replaying;
     return w;
@@ -87,6 +93,10 @@ const std::vector<ElementRef>& StackingOrder() {
         return v;
     }();
     return order;
+}
+
+double FontPixels(const LabelElement& e, TwipsScale tpp) {
+    return e.fontSize * TwipsPerPixel(72) / tpp.y; // points are 1/72 inch, 20 twips
 }
 
 double TwipsPerPixel(double logicalDpi) {

@@ -82,14 +82,13 @@ struct ScreenMetrics {
 };
 
 // What the window adds to the game: the screen it is on, the platform's chrome, whether the
-// instructions are shown, the arrow cell the keyboard's marker is on (-1 until the keyboard is
-// used) and the message line's size as last measured (pixels; 0 before).
+// instructions are shown, and the arrow cell the keyboard's marker is on (-1 until the keyboard
+// is used).
 struct View {
     ScreenMetrics screen;
     int chromeWidth = 0, chromeHeight = 0; // pixels: frame, title and menu bar
     bool instructionsShown = false;
     int marker = -1;
-    double messageWidth = 0, messageHeight = 0;
 };
 
 // The window as it shows the game.
@@ -118,6 +117,9 @@ inline constexpr ElementRef messageRef{ElementRef::Message, 0};
 
 // Front to back: the page, the message line, the tiles 48..0, the arrows 27..0.
 const std::vector<ElementRef>& StackingOrder();
+
+// The message line's font size in pixels of the layout: its points at the screen's resolution.
+double FontPixels(const LabelElement& e, TwipsScale tpp);
 
 // Twips to whole pixels, each axis at its own twips per pixel.
 struct PixelRect {
