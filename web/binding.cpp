@@ -3,6 +3,7 @@
 // calls goes to the object the page puts on the module as `platform` (web/page/app.js).
 #include "ui/front_end.h"
 #include "view/accessible_view.h"
+#include "view/glyph_font.h"
 #include "view/pointer_shape.h"
 #include "view/raster_canvas.h"
 #include "web/paint_list.h"
@@ -20,11 +21,6 @@ EM_JS(void, js_show_caption, (int id, const char* caption), {
 EM_JS(void, js_run_timer, (int running, int interval), {
     Module.platform.runTimer(running !== 0, interval);
 });
-EM_JS(void, js_measure_text, (const char* text, const char* font, double points, double* size), {
-    const measured = Module.platform.measureText(UTF8ToString(text), UTF8ToString(font), points);
-    HEAPF64[size >> 3] = measured.width;
-    HEAPF64[(size >> 3) + 1] = measured.height;
-});
 EM_JS(void, js_repaint, (), { Module.platform.repaint(); });
 EM_JS(void, js_tell_screen_reader, (), { Module.platform.tellScreenReader(); });
 EM_JS(void, js_open_menu_bar, (), { Module.platform.openMenuBar(); });
@@ -41,12 +37,6 @@ class PagePlatform : public Platform {
         js_show_caption(static_cast<int>(c), caption.c_str());
     }
     void runTimer(bool running, int intervalMs) override { js_run_timer(running, intervalMs); }
-    TextSize measureText(const std::string& utf8, const std::string& fontName,
-                         float points) override {
-        double size[2] = {0, 0};
-        js_measure_text(utf8.c_str(), fontName.c_str(), points, size);
-        return {size[0], size[1]};
-    }
     void repaint() override { js_repaint(); }
     // The page asks for the nodes (web_accessible_nodes), and with them for what to say.
     void tellScreenReader(const std::string& announcement) override {
@@ -126,13 +116,13 @@ std::string Constants() {
                    {"cell", static_cast<int>(AccessibleRole::Cell)}});
     group("outlines", {{"letters", static_cast<int>(OutlineSet::Letters)},
                        {"page", static_cast<int>(OutlineSet::Page)},
-                       {"shapes", static_cast<int>(OutlineSet::Shapes)}});
+                       {"shapes", static_cast<int>(OutlineSet::Shapes)},
+                       {"glyphs", static_cast<int>(OutlineSet::Glyphs)}});
     group("paint", {{"fillBox", static_cast<int>(PaintCode::FillBox)},
                     {"drawPhoto", static_cast<int>(PaintCode::DrawPhoto)},
                     {"beginPicture", static_cast<int>(PaintCode::BeginPicture)},
                     {"endPicture", static_cast<int>(PaintCode::EndPicture)},
-                    {"fillOutline", static_cast<int>(PaintCode::FillOutline)},
-                    {"drawText", static_cast<int>(PaintCode::DrawText)}});
+                    {"fillOutline", static_cast<int>(PaintCode::FillOutline)}});
     group("key", {{"ArrowLeft", static_cast<int>(Key::Left)},
                   {"ArrowRight", static_cast<int>(Key::Right)},
                   {"ArrowUp", static_cast<int>(Key::Up)},
@@ -182,21 +172,27 @@ EMSCRIPTEN_KEEPALIVE void web_start(WebGame* w) {
 
 // Reads an outline file (0 letters, 1 the instructions page) from bytes the page fetched.
 EMSCRIPTEN_KEEPALIVE int web_load_outlines(WebGame* w, int set, const char* bytes, int size) {
+    if (set != 0 && set != 1) return 0;
     OutlinesOf(w, set) = ReadOutlines(std::string_view(bytes, static_cast<std::size_t>(size)),
                                       set == 0 ? lettersFile : pageFile);
     return static_cast<int>(OutlinesOf(w, set).size());
 }
 
-// The number of outlines in a set (0 letters, 1 the page, 2 the shapes the core draws).
+// The number of outlines in a set (0 letters, 1 the page, 2 the shapes the core draws, 3 the
+// glyphs of the message line's font).
 EMSCRIPTEN_KEEPALIVE int web_outline_count(WebGame* w, int set) {
-    return static_cast<int>(OutlinesOf(w, set).size());
+    const auto id = static_cast<OutlineSet>(set);
+    return static_cast<int>(id == OutlineSet::Glyphs ? MessageFont().glyphs.size()
+                                                     : OutlinesOf(w, set).size());
 }
 
 // One outline for the page's paths: what = 0 its fill rule (0 even-odd), 1 its number of steps,
 // 2 where its steps are (a byte each: 0 move, 1 line, 2 cubic), 3 where its points are (x, y
 // doubles, one for a move or a line, three for a cubic).
 EMSCRIPTEN_KEEPALIVE int web_outline(WebGame* w, int set, int index, int what) {
-    const Outline& o = OutlinesOf(w, set).at(static_cast<std::size_t>(index));
+    const Outline* found = w->art.find({static_cast<OutlineSet>(set), index});
+    if (!found) return 0;
+    const Outline& o = *found;
     switch (what) {
     case 0:
         return static_cast<int>(o.fill);
@@ -222,10 +218,6 @@ EMSCRIPTEN_KEEPALIVE const double* web_paint(WebGame* w, double devicePixelRatio
 
 EMSCRIPTEN_KEEPALIVE int web_paint_length(WebGame* w) {
     return static_cast<int>(w->paint.numbers().size());
-}
-
-EMSCRIPTEN_KEEPALIVE const char* web_paint_text(WebGame* w, int index) {
-    return w->paint.texts().at(static_cast<std::size_t>(index)).c_str();
 }
 
 // The frontmost element under a device pixel of the canvas.

@@ -4,7 +4,6 @@ namespace pirandella {
 
 void PaintList::clear() {
     numbers_.clear();
-    texts_.clear();
 }
 
 void PaintList::fillBox(const BoxF& box, Colour c) {
@@ -38,16 +37,6 @@ void PaintList::fillOutline(OutlineId id, Colour c, double originX, double origi
     put(c);
     numbers_.insert(numbers_.end(), {originX, originY, scale});
     put(clip);
-}
-
-void PaintList::drawText(const std::string& utf8, const std::string& fontName, float points,
-                         Colour c, double x, double top) {
-    put(PaintCode::DrawText);
-    numbers_.push_back(static_cast<double>(texts_.size()));
-    texts_.push_back(utf8);
-    texts_.push_back(fontName);
-    put(c);
-    numbers_.insert(numbers_.end(), {points, x, top});
 }
 
 } // namespace pirandella

@@ -4,7 +4,6 @@
 
 #include "view/painting.h"
 
-#include <string>
 #include <vector>
 
 namespace pirandella {
@@ -15,15 +14,13 @@ enum class PaintCode {
     DrawPhoto,    // photo, box x y width height, clip x y width height
     BeginPicture, // x y width height
     EndPicture,   //
-    FillOutline,  // set (OutlineSet) index colour originX originY scale, clip x y w h
-    DrawText      // text colour points x top (the font's name in the text list, after the text)
+    FillOutline   // set (OutlineSet) index colour originX originY scale, clip x y w h
 };
 
 class PaintList : public Canvas {
   public:
     void clear();
     const std::vector<double>& numbers() const { return numbers_; }
-    const std::vector<std::string>& texts() const { return texts_; }
 
     void fillBox(const BoxF& box, Colour c) override;
     void drawPhoto(Photo photo, const BoxF& box, const BoxF& clip) override;
@@ -31,8 +28,6 @@ class PaintList : public Canvas {
     void endPicture() override;
     void fillOutline(OutlineId outline, Colour c, double originX, double originY, double scale,
                      const DeviceRect& clip) override;
-    void drawText(const std::string& utf8, const std::string& fontName, float points, Colour c,
-                  double x, double top) override;
 
   private:
     void put(PaintCode code) { numbers_.push_back(static_cast<double>(code)); }
@@ -49,7 +44,6 @@ class PaintList : public Canvas {
     }
 
     std::vector<double> numbers_;
-    std::vector<std::string> texts_;
 };
 
 } // namespace pirandella

@@ -1,11 +1,10 @@
-# The static site in site/: the page, the game as WebAssembly, the pictures, the font subset to the
-# glyphs the page draws, the icons, the manifest and the service worker. Relative paths only.
+# The static site in site/: the page, the game as WebAssembly, the pictures, the icons, the manifest and the service worker. Relative paths only.
 set(site ${CMAKE_BINARY_DIR}/site)
 
 add_executable(pirandella binding.cpp paint_list.cpp)
 target_link_libraries(pirandella PRIVATE web_ui)
 set(web_exports web_constants web_create web_start web_load_outlines web_outline web_outline_count web_paint
-    web_paint_length web_paint_text web_element_at web_pointer web_pointer_picture web_pointer_side web_pointer_tip web_press
+    web_paint_length web_element_at web_pointer web_pointer_picture web_pointer_side web_pointer_tip web_press
     web_release web_click web_command web_tick web_key web_board_size web_accessible_nodes malloc free)
 list(TRANSFORM web_exports PREPEND "'_")
 list(TRANSFORM web_exports APPEND "'")
@@ -43,19 +42,6 @@ foreach(size 16 32 48 64 128 256)
     DEPENDS ${root}/assets/icons/pirandella-${size}.png)
   list(APPEND copied ${site}/icons/pirandella-${size}.png)
 endforeach()
-
-# The message line's font, cut down to the characters a caption can hold, as WOFF2.
-find_program(SYSTEM_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
-if(NOT SYSTEM_PYTHON)
-  find_program(SYSTEM_PYTHON python3 REQUIRED)
-endif()
-set(caption_text " !\"'(),-.0123456789:;?ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz°àèéìòù")
-add_custom_command(OUTPUT ${site}/serif.woff2
-  COMMAND ${SYSTEM_PYTHON} -m fontTools.subset ${root}/assets/LiberationSerif-Regular.ttf
-    "--text=${caption_text}" --flavor=woff2 --layout-features= --no-hinting --desubroutinize
-    --output-file=${site}/serif.woff2
-  DEPENDS ${root}/assets/LiberationSerif-Regular.ttf VERBATIM)
-list(APPEND copied ${site}/serif.woff2)
 
 # The service worker names its cache after the site's contents, so that a new build replaces the
 # copy a player's browser keeps.

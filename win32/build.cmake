@@ -24,7 +24,6 @@ endif()
 
 add_executable(pirandella WIN32
   ${win32_dir}/accessible.cpp
-  ${win32_dir}/dib_canvas.cpp
   ${win32_dir}/main.cpp
   ${win32_dir}/main_window.cpp
   ${win32_dir}/pictures.cpp
@@ -39,7 +38,7 @@ elseif(MSVC)
   target_link_options(pirandella PRIVATE /MANIFEST:NO) # the resource file brings the manifest
 endif()
 set_source_files_properties(${PROJECT_BINARY_DIR}/win32/pirandella.rc PROPERTIES
-  OBJECT_DEPENDS "${ICON};${MANIFEST};${ASSETS}/background.jpg;${ASSETS}/background@2x.jpg;${ASSETS}/letters.outlines;${ASSETS}/instructions.outlines;${ASSETS}/LiberationSerif-Regular.ttf")
+  OBJECT_DEPENDS "${ICON};${MANIFEST};${ASSETS}/background.jpg;${ASSETS}/background@2x.jpg;${ASSETS}/letters.outlines;${ASSETS}/instructions.outlines")
 install(TARGETS pirandella RUNTIME DESTINATION .)
 
 include(${win32_dir}/packaging.cmake)

@@ -2,7 +2,6 @@
 
 #include "ui/keyboard.h"
 #include "win32/accessible.h"
-#include "win32/dib_canvas.h"
 #include "win32/resources.h"
 #include "win32/text.h"
 
@@ -304,12 +303,10 @@ void MainWindow::paint(HDC dc) {
         bufferSize_ = size;
         if (!buffer_) return;
     }
-    HDC textDc = CreateCompatibleDC(dc);
-    DibCanvas canvas({size.cx, size.cy, static_cast<std::uint32_t*>(bufferBits_)}, textDc,
-                     pictures_, dpi_);
+    RasterCanvas canvas({size.cx, size.cy, static_cast<std::uint32_t*>(bufferBits_)},
+                        pictures_.artwork(), pictures_);
     PaintWindow(canvas, WindowOf(session_), pictures_.artwork(), setup(),
                 boardHasKeys() ? session_.view.marker : -1);
-    DeleteDC(textDc);
     const HGDIOBJ old = SelectObject(bufferDc_, buffer_);
     BitBlt(dc, 0, 0, size.cx, size.cy, bufferDc_, 0, 0, SRCCOPY);
     SelectObject(bufferDc_, old);
@@ -341,15 +338,6 @@ void MainWindow::runTimer(bool running, int intervalMs) {
         SetTimer(hwnd_, timerId, static_cast<UINT>(intervalMs), nullptr);
     else
         KillTimer(hwnd_, timerId);
-}
-
-// Measured in pixels of 96 dpi, the layout's unit.
-Platform::TextSize MainWindow::measureText(const std::string& utf8, const std::string& fontName,
-                                           float points) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    const SIZE size = LineSize(dc, pictures_.font(fontName, points * baseDpi / 72), Widen(utf8));
-    DeleteDC(dc);
-    return {static_cast<double>(size.cx), static_cast<double>(size.cy)};
 }
 
 void MainWindow::repaint() {

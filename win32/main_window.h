@@ -38,8 +38,6 @@ class MainWindow : public Platform {
     // What the core asks of the platform.
     void showCaption(Command c, const std::string& caption) override;
     void runTimer(bool running, int intervalMs) override;
-    TextSize measureText(const std::string& utf8, const std::string& fontName,
-                         float points) override;
     void repaint() override;
     void tellScreenReader(const std::string& announcement) override;
     void openMenuBar() override;

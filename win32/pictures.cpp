@@ -91,9 +91,7 @@ HCURSOR MakeCursor(const PixelImage& picture, POINT hotSpot) {
 } // namespace
 
 Pictures::~Pictures() {
-    for (const auto& [key, font] : fonts_) DeleteObject(font);
     for (const auto& [key, cursor] : cursors_) DestroyCursor(cursor);
-    if (serif_) RemoveFontMemResourceEx(serif_);
 }
 
 std::string_view Pictures::resource(int id) const {
@@ -123,28 +121,6 @@ const Artwork& Pictures::artwork() {
         artwork_ = Artwork{ReadOutlines(resource(IDR_LETTERS), lettersFile),
                            ReadOutlines(resource(IDR_PAGE), pageFile)};
     return *artwork_;
-}
-
-const std::wstring& Pictures::serifFace() {
-    if (serifFace_.empty()) {
-        serifFace_ = L"Liberation Serif";
-        const std::string_view ttf = resource(IDR_SERIF);
-        DWORD added = 0;
-        serif_ = AddFontMemResourceEx(const_cast<char*>(ttf.data()), static_cast<DWORD>(ttf.size()),
-                                      nullptr, &added);
-    }
-    return serifFace_;
-}
-
-HFONT Pictures::font(const std::string& name, double pixels) {
-    const int height = static_cast<int>(std::lround(pixels));
-    const auto key = std::pair(name, height);
-    if (auto found = fonts_.find(key); found != fonts_.end()) return found->second;
-    const std::wstring face = name == "Times New Roman" ? serifFace() : Widen(name);
-    HFONT f = CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                          DEFAULT_PITCH | FF_ROMAN, face.c_str());
-    return fonts_.emplace(key, f).first->second;
 }
 
 HCURSOR Pictures::cursor(Pointer p, int dpi) {

@@ -1,5 +1,5 @@
 // What the game draws with, built into the executable: the background photograph (1x and @2x),
-// the outlines of the letters and of the instructions page, the message line's font and the
+// the outlines of the letters and of the instructions page, and the
 // arrow pointers, drawn at the window's DPI. Each is made the first time it is needed and kept.
 #pragma once
 
@@ -25,24 +25,17 @@ class Pictures : public PhotoSource {
     // The photograph resampled to fill width x height device pixels.
     const PixelImage& photo(Photo p, int width, int height) override;
     const Artwork& artwork();
-    // The named font at a height in pixels; "Times New Roman" is its metric twin Liberation
-    // Serif, built in so that the message line looks the same on every machine.
-    HFONT font(const std::string& name, double pixels);
     // An arrow cell's pointer, 16 x 16 pixels at the window's DPI, its hot spot on the tip.
     HCURSOR cursor(Pointer p, int dpi);
 
   private:
     std::string_view resource(int id) const;
-    const std::wstring& serifFace();
 
     HINSTANCE instance_;
     std::map<Photo, PixelImage> decoded_;
     std::optional<std::tuple<Photo, int, int>> sizedKey_;
     PixelImage sized_;
     std::optional<Artwork> artwork_;
-    HANDLE serif_ = nullptr;
-    std::wstring serifFace_;
-    std::map<std::pair<std::string, int>, HFONT> fonts_;
     std::map<std::pair<Pointer, int>, HCURSOR> cursors_;
 };
 

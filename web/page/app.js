@@ -3,7 +3,7 @@
 // reader finds. The game's own front end turns each event into the handler's call and then asks
 // this page, its platform, to show what changed: captions, timer, text sizes, the picture and the
 // screen reader's nodes.
-import { BoardCanvas, fontCss, outlinePaths } from './board_canvas.js';
+import { BoardCanvas, outlinePaths } from './board_canvas.js';
 import { arrowCursors } from './pointers.js';
 import { ScreenReaderView, parseNodes } from './screen_reader.js';
 
@@ -33,11 +33,6 @@ function loadImage(url) {
   return image.decode().then(() => image);
 }
 
-async function loadFont() {
-  const face = new FontFace('pirandella serif', 'url(serif.woff2)');
-  document.fonts.add(await face.load());
-}
-
 class WebGame {
   constructor(module) {
     const m = module;
@@ -49,7 +44,7 @@ class WebGame {
     this.canvas = document.getElementById('canvas');
     this.board = document.getElementById('board');
     this.menu = [...document.querySelectorAll('#menubar button')];
-    this.outlines = [[], null, []]; // letters, the page (when first shown), shapes
+    this.outlines = [[], null, [], []]; // letters, the page (when first shown), shapes, glyphs
     this.photos = [null, null];
     this.painter = new BoardCanvas(this.C.paint, this.canvas, this.photos, this.outlines);
     this.reader = new ScreenReaderView(this.C, document.getElementById('overlay'), this.board,
@@ -61,6 +56,7 @@ class WebGame {
         tip: [0, 1].map((what) => m._web_pointer_tip(this.handle, pointer, what)) };
     });
     this.readPaths(this.C.outlines.shapes);
+    this.readPaths(this.C.outlines.glyphs);
     this.timer = 0;
     this.devicePixels = null; // the canvas's size in device pixels, when the browser tells it
     module.platform = this.platform();
@@ -76,16 +72,6 @@ class WebGame {
       runTimer: (running, interval) => {
         clearInterval(this.timer);
         this.timer = running ? setInterval(() => this.m._web_tick(this.handle), interval) : 0;
-      },
-      // The message line's caption, measured in the font it is drawn with.
-      measureText: (text, font, points) => {
-        const ctx = this.canvas.getContext('2d');
-        ctx.font = fontCss(font, points, 1);
-        const metrics = ctx.measureText(text);
-        return {
-          width: metrics.width,
-          height: metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent,
-        };
       },
       repaint: () => this.paint(),
       tellScreenReader: () => this.tellScreenReader(),
@@ -183,7 +169,7 @@ class WebGame {
     this.photo(ratio > 1 ? 1 : 0);
     const at = m._web_paint(this.handle, ratio, width, height) / 8;
     const numbers = m.HEAPF64.subarray(at, at + m._web_paint_length(this.handle));
-    this.painter.replay(numbers, (i) => this.text(m._web_paint_text(this.handle, i)), ratio);
+    this.painter.replay(numbers);
   }
 
   // The window in the middle of the page and the board in the middle of the window, each on a
@@ -280,7 +266,7 @@ async function start() {
   const dense = (window.devicePixelRatio || 1) > 1;
   const [module, letters, photo] = await Promise.all([
     createPirandella(), fetchBytes('letters.outlines'),
-    loadImage(dense ? 'background@2x.jpg' : 'background.jpg'), loadFont(),
+    loadImage(dense ? 'background@2x.jpg' : 'background.jpg'),
   ]);
   const game = new WebGame(module);
   game.photos[dense ? 1 : 0] = photo;

@@ -9,16 +9,6 @@ export function cssColour(packed) {
   return `rgba(${r}, ${g}, ${b}, ${a})`;
 }
 
-// The font a caption names; "Times New Roman" is drawn with its metric twin, built in.
-export function fontFamily(name) {
-  return name === 'Times New Roman' ? '"pirandella serif", serif' : `"${name}", serif`;
-}
-
-// A font size in points at 96 CSS pixels to the inch, in the canvas's pixels.
-export function fontCss(name, points, devicePixelRatio) {
-  return `${(points * 96) / 72 * devicePixelRatio}px ${fontFamily(name)}`;
-}
-
 // The outlines as paths: steps are bytes (0 move, 1 line, 2 cubic), points x, y doubles.
 export function outlinePaths(steps, points) {
   const path = new Path2D();
@@ -44,7 +34,7 @@ export class BoardCanvas {
     this.scratch = []; // one canvas for each picture being drawn
   }
 
-  replay(numbers, textAt, devicePixelRatio) {
+  replay(numbers) {
     const main = this.canvas.getContext('2d');
     main.setTransform(1, 0, 0, 1, 0, 0);
     const stack = [{ ctx: main }];
@@ -103,17 +93,6 @@ export class BoardCanvas {
           ctx.fillStyle = cssColour(colour);
           ctx.fill(outline.path, outline.rule);
           ctx.restore();
-          break;
-        }
-        case Code.drawText: {
-          const index = next();
-          const colour = next();
-          const [points, x, top] = [next(), next(), next()];
-          const text = textAt(index);
-          ctx.font = fontCss(textAt(index + 1), points, devicePixelRatio);
-          ctx.fillStyle = cssColour(colour);
-          ctx.textBaseline = 'alphabetic';
-          ctx.fillText(text, x, top + ctx.measureText(text).fontBoundingBoxAscent);
           break;
         }
         default:

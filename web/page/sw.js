@@ -2,7 +2,7 @@
 // The build names the cache after the site's contents, so a new build replaces the old copy.
 const CACHE = 'pirandella-@SITE_VERSION@';
 const SHELL = ['./', 'style.css', 'app.js', 'board_canvas.js', 'pointers.js', 'screen_reader.js',
-  'pirandella.js', 'pirandella.wasm', 'serif.woff2', 'letters.outlines', 'manifest.webmanifest',
+  'pirandella.js', 'pirandella.wasm', 'letters.outlines', 'manifest.webmanifest',
   'icons/pirandella-16.png', 'icons/pirandella-32.png'];
 
 self.addEventListener('install', (event) => {
