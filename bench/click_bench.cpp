@@ -12,12 +12,12 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    pirandella::Game game;
-    game.view.view.view.screen = pirandella::MeasureScreen();
-    pirandella::MainWindow window(std::move(game));
+    pirandella::Session session;
+    session.view.screen = pirandella::MeasureScreen();
+    pirandella::MainWindow window(std::move(session));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
-    const auto& arrow = WindowOf(window.session()).arrows[10]; // in use at every board size
+    const auto arrow = WindowOf(window.session()).arrows[10]; // in use at every board size
     const pirandella::PixelRect r =
         pirandella::PixelBounds(arrow, window.session().view.screen.twipsPerPixel());
     const QPoint centre(r.x + r.width / 2, r.y + r.height / 2);

@@ -84,7 +84,9 @@ MainWindow::MainWindow(Session session) : session_(std::move(session)) {
     connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
 
     setWindowTitle(QString::fromStdString(w.form.caption));
-    setWindowIcon(WindowIcon());
+    // The icon's six sizes take a few milliseconds to decode: they follow the window onto the
+    // screen rather than hold it back.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(WindowIcon()); });
     // The layout does not adapt, so the window offers no maximise button and asks for one size.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -3,21 +3,21 @@
 #include "view/pointer_shape.h"
 #include "view/raster_canvas.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QResource>
 #include <cmath>
 
 namespace pirandella {
 
 namespace {
 
-// A built-in outline file, all of it or nothing.
+// A built-in outline file, all of it or nothing, read where the program holds it.
 std::vector<Outline> ReadBuiltIn(const char* name) {
-    QFile file(QStringLiteral(":/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly))
+    const QResource file(QStringLiteral(":/") + QLatin1String(name));
+    if (!file.isValid())
         throw OutlineError(std::string("pirandella: the outline file ") + name + " is missing");
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.uncompressedData();
     return ReadOutlines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                         name);
 }
