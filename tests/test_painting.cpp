@@ -3,7 +3,9 @@
 #include "game_fixtures.h"
 #include "ui/session.h"
 #include "view/painting.h"
+#include "view/raster_canvas.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace pirandella;
@@ -229,4 +231,58 @@ TEST(Painting, HitsTheElementUnderEveryDevicePixel) {
     EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 222) - 1),
               (ElementRef{ElementRef::Tile, 17}));
     EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, 1, 1).kind, ElementRef::None); // the menu bar
+}
+
+namespace {
+
+// A photograph of one colour, at any size.
+struct PlainPhoto : PhotoSource {
+    PixelImage image;
+    const PixelImage& photo(Photo, int width, int height) override {
+        image = {width, height,
+                 std::vector<std::uint32_t>(std::size_t(width) * height, 0xff204020)};
+        return image;
+    }
+};
+
+} // namespace
+
+// The window painted into pixels by the core's own renderer, as the Windows front end shows it:
+// every frame line as thick as the design says, the letters' ink where the letter is, and the
+// message line within its box.
+TEST(Painting, TheCoresOwnPixelsFollowTheDesignAtEveryScale) {
+    Session g = NewGame(7);
+    const Artwork art = TwoLetters(); // a letter is a right triangle, 10 x 11 pixels: 55 of ink
+    PlainPhoto photo;
+    for (const Scale& s : scales) {
+        SCOPED_TRACE(s.dpr);
+        const int width = int(std::ceil(407 * s.dpr)), height = int(std::ceil(450 * s.dpr));
+        PixelImage shot{width, height, std::vector<std::uint32_t>(std::size_t(width) * height)};
+        RasterCanvas canvas(shot.surface(), art, photo);
+        PaintWindow(canvas, WindowOf(g), art, At(s.dpr), -1);
+        const auto at = [&](int x, int y) { return shot.pixels[std::size_t(y) * width + x]; };
+        // Across tile 0's left frame at mid-height: black as thick as a frame line, then white.
+        const int y = s.tile0.y + s.tile0.height / 2;
+        for (int k = 0; k < s.line; ++k) EXPECT_EQ(at(s.tile0.x + k, y), 0xff000000u) << k;
+        EXPECT_EQ(at(s.tile0.x + s.line, y), 0xffffffffu);
+        EXPECT_EQ(at(s.tile0.x - 1, y), 0xff204020u); // the photograph beside it
+        // The letter's ink: the triangle's area at this scale, give or take its edge pixels (the
+        // tile's grey edge along the right and the bottom left out).
+        const DeviceRect in = Inside(s.tile0, s.line);
+        double ink = 0;
+        for (int py = in.y; py < in.y + in.height - s.line; ++py)
+            for (int px = in.x; px < in.x + in.width - s.line; ++px)
+                ink += (255 - (at(px, py) & 0xff)) / double(255 - 51); // dark grey letters on white
+        EXPECT_NEAR(ink, 55 * s.dpr * s.dpr, 0.5 * 32 * s.dpr);
+        // The message line: white ink within its box, none beside it.
+        const PixelRect label = PixelBounds(WindowOf(g).message, {});
+        const auto white = [&](int x0, int x1) {
+            int n = 0;
+            for (int py = int(label.y * s.dpr); py < int((label.y + label.height) * s.dpr); ++py)
+                for (int px = x0; px < x1; ++px) n += (at(px, py) & 0xff) > 0x80;
+            return n;
+        };
+        EXPECT_GT(white(int(label.x * s.dpr), int((label.x + label.width) * s.dpr)), 400 * s.dpr);
+        EXPECT_EQ(white(int((label.x + label.width + 2) * s.dpr), width), 0);
+    }
 }
