@@ -29,6 +29,7 @@ class RasterCanvas : public Canvas {
     void endPicture() override;
     void fillOutline(OutlineId outline, Colour c, double originX, double originY, double scale,
                      const DeviceRect& clip) override;
+
   private:
     // A mask in window pixels laid on the current layer.
     void blend(CoverageMask mask, Colour c);

@@ -24,7 +24,9 @@ ImageElement Cell(float left, float top, Pointer pointer = Pointer::Default) {
 
 } // namespace
 
-WindowModel DesignWindow() {
+namespace {
+
+WindowModel BuildDesign() {
     WindowModel w;
     w.form = {"pirandella", 0, 0, designClientWidth, designClientHeight, 0, 0};
     for (int i = 0; i < WindowModel::tileCount; ++i)
@@ -43,6 +45,14 @@ WindowModel DesignWindow() {
     w.message = {684, 4740, 3552, 228, "", "Times New Roman", 10.2f, true};
     for (int id = 0; id < commandCount; ++id) w.captions[id] = CommandCaptions()[id].front();
     return w;
+}
+
+} // namespace
+
+// Built once: every window the game shows starts from it.
+WindowModel DesignWindow() {
+    static const WindowModel design = BuildDesign();
+    return design;
 }
 
 std::string MessageText(const Game& g) {
@@ -70,10 +80,14 @@ WindowModel WindowOf(const Game& g, const View& v) {
     w.message.caption = MessageText(g);
     if (!w.message.caption.empty()) {
         const TwipsScale tpp = v.screen.twipsPerPixel();
-        const TextLine line =
-            LayOutLine(MessageFont(), w.message.caption, FontPixels(w.message, tpp));
-        w.message.width = static_cast<float>(line.width * tpp.x);
-        w.message.height = static_cast<float>(std::ceil(line.height) * tpp.y);
+        View::MessageFit& fit = v.messageFit;
+        const double pixels = FontPixels(w.message, tpp);
+        if (fit.caption != w.message.caption || fit.pixels != pixels) {
+            const TextLine line = LayOutLine(MessageFont(), w.message.caption, pixels);
+            fit = {w.message.caption, pixels, line.width, std::ceil(line.height)};
+        }
+        w.message.width = static_cast<float>(fit.width * tpp.x);
+        w.message.height = static_cast<float>(fit.height * tpp.y);
     }
     w.playbackRunning = g.replaying;
     return w;

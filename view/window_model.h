@@ -89,6 +89,13 @@ struct View {
     int chromeWidth = 0, chromeHeight = 0; // pixels: frame, title and menu bar
     bool instructionsShown = false;
     int marker = -1;
+    // The message line's size for the caption it was last set for, so a caption is set once,
+    // not every time the window is derived.
+    struct MessageFit {
+        std::string caption;
+        double pixels = 0, width = 0, height = 0;
+    };
+    mutable MessageFit messageFit;
 };
 
 // The window as it shows the game.
