@@ -90,12 +90,8 @@ TEST(ArrangeBoard, AfterSmallerBoardsANewPuzzleRestoresTheDesignPlaces) {
 
 TEST(DrawBoard, DrawsLettersInPlaceRedAndOthersWhite) {
     Session g = SolvedGame(5, {1, 29, 2, 6, 11}); // CORVO TIGRE DAINO GATTO LEONE
-    const auto red = [](char c) {
-        return Picture{Picture::LetterInPlace, Letter{std::uint8_t(c - 64)}};
-    };
-    const auto dark = [](char c) {
-        return Picture{Picture::LetterOutOfPlace, Letter{std::uint8_t(c - 64)}};
-    };
+    const auto red = [](char c) { return Picture{Picture::LetterInPlace, Letter::Of(c)}; };
+    const auto dark = [](char c) { return Picture{Picture::LetterOutOfPlace, Letter::Of(c)}; };
     for (int r = 0; r < 5; ++r)
         for (int c = 0; c < 5; ++c)
             EXPECT_EQ(WindowOf(g).tiles[8 + 7 * r + c].picture,

@@ -92,7 +92,7 @@ PaintSetup At(double dpr, int originY = 0) {
 }
 
 // The design's numbers at each display scale: a frame line's thickness in device pixels, tile
-// Image1(0)'s outer box (its pixels 90..123 across, 123..156 down, the last holding the frame
+// 0's outer box (its pixels 90..123 across, 123..156 down, the last holding the frame
 // line it shares with its neighbour) and the photograph drawn.
 struct Scale {
     double dpr;
