@@ -16,8 +16,7 @@ namespace {
 // A built-in outline file, all of it or nothing.
 std::vector<Outline> ReadBuiltIn(const char* name) {
     QFile file(QStringLiteral(":/") + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly))
-        throw OutlineError(std::string("pirandella: the outline file ") + name + " is missing");
+    if (!file.open(QIODevice::ReadOnly)) throw OutlineError(MissingOutlineFile(name));
     const QByteArray bytes = file.readAll();
     return ReadOutlines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                         name);
