@@ -65,7 +65,8 @@ struct WebGame {
     PaintList paint{art};
     PagePlatform platform;
     FrontEnd front{game, platform};
-    std::string reply; // the last text handed to the page
+    std::string reply;        // the last text handed to the page
+    std::string outlineError; // why the last outline file was refused
 };
 
 // The canvas may be a little larger than the design (the page keeps it to whole device pixels);
@@ -127,11 +128,20 @@ EMSCRIPTEN_KEEPALIVE void web_start(WebGame* w) {
     w->front.reflect();
 }
 
-// Reads an outline file (0 letters, 1 the instructions page) from bytes the page fetched.
+// Reads an outline file (0 letters, 1 the instructions page) from bytes the page fetched: its
+// number of outlines, or -1 for a damaged file, which web_outline_error then describes. Built
+// without exceptions, so the reader that never throws.
 EMSCRIPTEN_KEEPALIVE int web_load_outlines(WebGame* w, int set, const char* bytes, int size) {
-    OutlineSet(w, set) = ReadOutlines(std::string_view(bytes, static_cast<std::size_t>(size)),
-                                      set == 0 ? lettersFile : pageFile);
-    return static_cast<int>(OutlineSet(w, set).size());
+    OutlineFile file = ReadOutlineFile(std::string_view(bytes, static_cast<std::size_t>(size)),
+                                       set == 0 ? lettersFile : pageFile);
+    OutlineSet(w, set) = std::move(file.outlines);
+    w->outlineError = std::move(file.error);
+    return w->outlineError.empty() ? static_cast<int>(OutlineSet(w, set).size()) : -1;
+}
+
+// What was wrong with the last outline file refused, in Italian for the player.
+EMSCRIPTEN_KEEPALIVE const char* web_outline_error(WebGame* w) {
+    return Reply(w, w->outlineError);
 }
 
 // One outline for the page's paths: what = 0 its fill rule (0 even-odd), 1 its number of steps,

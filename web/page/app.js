@@ -26,10 +26,15 @@ function keyOf(e) {
 // What the page loaded itself, for the service worker to keep.
 const loaded = new Set();
 
+// Every failure is told to the player in Italian, naming the file; a file the server does not
+// have is missing, as on the desktop.
+const notLoaded = (url, why) => new Error(`Il file ${url} non si è potuto caricare (${why}).`);
+
 async function fetchBytes(url) {
   loaded.add(url);
-  const response = await fetch(url);
-  if (!response.ok) throw new Error(`pirandella: ${url} could not be loaded (${response.status})`);
+  const response = await fetch(url).catch((error) => { throw notLoaded(url, error.message); });
+  if (response.status === 404) throw new Error(`Manca il file ${url}.`);
+  if (!response.ok) throw notLoaded(url, `errore ${response.status}`);
   return new Uint8Array(await response.arrayBuffer());
 }
 
@@ -37,12 +42,35 @@ function loadImage(url) {
   loaded.add(url);
   const image = new Image();
   image.src = url;
-  return image.decode().then(() => image);
+  return image.decode().then(() => image, () => { throw notLoaded(url, 'immagine illeggibile'); });
 }
 
 async function loadFont() {
   const face = new FontFace('pirandella serif', 'url(serif.woff2)');
-  document.fonts.add(await face.load());
+  document.fonts.add(await face.load().catch(() => { throw notLoaded('serif.woff2', 'font'); }));
+}
+
+// The browser's own words go to the console; the player reads what failed.
+async function startWebAssembly() {
+  if (typeof WebAssembly !== 'object')
+    throw new Error('Questo browser non ha WebAssembly, che il gioco richiede.');
+  try {
+    return await createPirandella();
+  } catch (error) {
+    console.error(`pirandella: ${error.message ?? error}`);
+    throw new Error('Il file pirandella.wasm non si è potuto avviare: manca o è danneggiato.');
+  }
+}
+
+// Where the player looks: a message on the page. At the start nothing of the game is shown;
+// later the game stays as it is and goes on.
+function showFailure(message, atStart) {
+  const failure = document.getElementById('failure');
+  failure.textContent = atStart ? `pirandella non può partire. ${message}` : message;
+  failure.hidden = false;
+  failure.classList.toggle('start', atStart);
+  if (atStart) document.getElementById('window').hidden = true;
+  console.error(`pirandella: ${message}`);
 }
 
 class WebGame {
@@ -104,6 +132,7 @@ class WebGame {
     m.HEAPU8.set(bytes, at);
     const count = m._web_load_outlines(this.handle, set, at, bytes.length);
     m._free(at);
+    if (count < 0) throw new Error(this.text(m._web_outline_error(this.handle)));
     const outlines = [];
     for (let i = 0; i < count; i++) {
       const info = (what) => m._web_outline(this.handle, set, i, what);
@@ -132,10 +161,11 @@ class WebGame {
     this.outlines[Page] = [];
     fetchBytes('instructions.outlines').then((bytes) => {
       this.loadOutlines(Page, bytes);
+      document.getElementById('failure').hidden = true;
       this.paint();
-    }, (error) => {
+    }).catch((error) => {
       this.outlines[Page] = null; // tried again when the page is shown again
-      console.warn(error.message);
+      showFailure(error.message, false);
     });
   }
 
@@ -269,7 +299,7 @@ class WebGame {
 async function start() {
   const dense = (window.devicePixelRatio || 1) > 1;
   const [module, letters, photo] = await Promise.all([
-    createPirandella(), fetchBytes('letters.outlines'),
+    startWebAssembly(), fetchBytes('letters.outlines'),
     loadImage(dense ? 'background@2x.jpg' : 'background.jpg'), loadFont(),
   ]);
   const game = new WebGame(module);
@@ -294,4 +324,4 @@ async function registerServiceWorker() {
   }
 }
 
-start();
+start().catch((error) => showFailure(error.message, true));
