@@ -26,6 +26,7 @@ class Pictures {
 
     // The photograph resampled to fill width x height device pixels.
     const PixelImage& photo(Photo p, int width, int height);
+    // Read once; throws OutlineError when a built-in outline file is missing or damaged.
     const Artwork& artwork();
     // The named font at a height in pixels; "Times New Roman" is its metric twin Liberation
     // Serif, built in so that the message line looks the same on every machine.
@@ -34,7 +35,9 @@ class Pictures {
     HCURSOR cursor(Pointer p, int dpi);
 
   private:
+    // The resource's bytes; no data at all when the program has no such resource.
     std::string_view resource(int id) const;
+    std::vector<Outline> outlines(int id, const char* name) const;
     const std::wstring& serifFace();
 
     HINSTANCE instance_;

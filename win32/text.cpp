@@ -26,13 +26,16 @@ CoverageMask TextCoverage(HDC dc, HFONT font, const std::wstring& text) {
     SIZE size = LineSize(dc, font, text);
     // Room for letters that reach past their advance (an italic's overhang, a final "f").
     size.cx += size.cy / 2;
-    CoverageMask mask{{0, 0, static_cast<int>(size.cx), static_cast<int>(size.cy)}, {}};
-    if (size.cx <= 0 || size.cy <= 0) return mask;
+    if (size.cx <= 0 || size.cy <= 0) return {};
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap) return mask;
+    if (!bitmap || !bits) { // no pixels to read: an empty mask, never a size without them
+        if (bitmap) DeleteObject(bitmap);
+        return {};
+    }
+    CoverageMask mask{{0, 0, static_cast<int>(size.cx), static_cast<int>(size.cy)}, {}};
     const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     const HGDIOBJ oldFont = SelectObject(dc, font);
     // White on black: the brightness of each pixel is how much of it the letters cover.
