@@ -51,6 +51,7 @@ class QtCanvas final : public Canvas {
     // it is drawn the first time that key comes, and then taken from the drawn pictures.
     void beginPicture(const DeviceRect& box) override {
         corner_ = QPoint(box.x, box.y);
+        size_ = QSize(box.width, box.height);
         key_.clear();
         addToKey(box.width);
         addToKey(box.height);
@@ -62,9 +63,7 @@ class QtCanvas final : public Canvas {
         recording_ = false;
         QImage& image = pictures_.drawn(key_);
         if (image.isNull()) {
-            image = QImage(*reinterpret_cast<const int*>(key_.data()),
-                           *reinterpret_cast<const int*>(key_.data() + sizeof(int)),
-                           QImage::Format_ARGB32_Premultiplied);
+            image = QImage(size_, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
             picture_.begin(&image);
             for (const auto& call : calls_) call();
@@ -154,6 +153,7 @@ class QtCanvas final : public Canvas {
     QPoint inWindow_;
     QPainter picture_;
     QPoint corner_;
+    QSize size_; // the picture's, also the start of its key
     bool recording_ = false;
     std::string key_;
     std::vector<std::function<void()>> calls_;
