@@ -36,20 +36,20 @@ class Reader {
     bool byte(std::uint8_t& v) {
         const unsigned char* p = take(1);
         if (p) v = *p;
-        return p;
+        return p != nullptr;
     }
     bool u32(std::uint32_t& v) {
         const unsigned char* p = take(4);
         if (p) v = p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-        return p;
+        return p != nullptr;
     }
     bool number(double& d) {
         const unsigned char* p = take(8);
         if (!p) return false;
         std::uint64_t bits = 0;
         for (int i = 7; i >= 0; --i) bits = bits << 8 | p[i];
-        std::memcpy(&d, &bits,
-                    sizeof d); // no std::bit_cast in every standard library we build with
+        // No std::bit_cast in every standard library we build with.
+        std::memcpy(&d, &bits, sizeof d);
         if (!std::isfinite(d)) return fail("una coordinata non è un numero");
         if (std::abs(d) > maxCoordinate) return fail("una coordinata è oltre ±1024");
         return true;
