@@ -5,7 +5,9 @@
 import { readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { launchChromium, openGame, serveSite, siteFolder } from '../web/tests/chromium.mjs';
+import {
+  launchChromium, openGame, serveSite, siteFolder, waitInPage,
+} from '../web/tests/chromium.mjs';
 
 const runs = Number(process.env.RUNS ?? 11);
 const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
@@ -29,7 +31,7 @@ const browser = await launchChromium();
 async function firstVisit() {
   bytes = requests = 0;
   const { context, page, errors } = await openGame(browser, site.url, 1, null);
-  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await waitInPage(page, () => navigator.serviceWorker.controller !== null);
   await page.waitForTimeout(500); // what the worker keeps after it starts
   const painted = await page.evaluate(() =>
     performance.getEntriesByName('board-painted')[0].startTime);

@@ -23,6 +23,7 @@ set(PIRANDELLA_VIEW_SOURCES
   view/display_scaling.cpp
   view/glyph_font.cpp
   view/keyboard_ring.cpp
+  view/outline_bytes.cpp
   view/outlines.cpp
   view/painting.cpp
   view/pixels.cpp

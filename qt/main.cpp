@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 
@@ -35,8 +36,12 @@ int main(int argc, char** argv) {
         pirandella::MainWindow window(std::move(session));
         window.show();
         return app.exec();
-    } catch (const pirandella::OutlineError& e) { // a build with a damaged picture
-        std::fprintf(stderr, "%s\n", e.what());
+    } catch (const pirandella::OutlineError& e) { // a build with a missing or damaged picture
+        // Told where the player looks, before any window of the game is shown.
+        std::fprintf(stderr, "pirandella: %s\n", e.what());
+        QMessageBox::critical(nullptr, QStringLiteral("pirandella"),
+                              QStringLiteral("pirandella non può partire.\n\n") +
+                                  QString::fromUtf8(e.what()));
         return 1;
     }
 }

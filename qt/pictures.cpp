@@ -16,7 +16,7 @@ namespace {
 std::vector<Outline> ReadBuiltIn(const char* name) {
     const QResource file(QStringLiteral(":/") + QLatin1String(name));
     if (!file.isValid())
-        throw OutlineError(std::string("pirandella: the outline file ") + name + " is missing");
+        throw OutlineError(MissingOutlineFile(name));
     const QByteArray bytes = file.uncompressedData();
     return ReadOutlines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                         name);

@@ -16,7 +16,7 @@ namespace pirandella {
 
 class Pictures {
   public:
-    // Reads the outlines; throws OutlineError when a built-in file is damaged.
+    // Reads the outlines; throws OutlineError when a built-in file is missing or damaged.
     Pictures();
     const Artwork& artwork() const { return artwork_; }
     const QPixmap& photo(Photo p);

@@ -18,6 +18,7 @@ build_all build-asan -DCMAKE_BUILD_TYPE=Debug -DPIRANDELLA_TESTS=ON -DPIRANDELLA
 step "Running the tests in build-asan/ under the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
+./scripts/fuzz.sh 20 # the outline reader and the front end's events under libFuzzer
 ./scripts/web_test.sh # the browser version: the core under Node, the page in Chromium
 ./scripts/windows.sh --test # the Windows game, cross-built with MinGW-w64, under Wine
 step "Every test passed"

@@ -67,3 +67,31 @@ TEST(CoverageRaster, CurvesAreFollowed) {
     EXPECT_EQ(m.at(12, 12), 255);
     EXPECT_EQ(m.at(3, 3), 0); // outside, in the corner of the square round the circle
 }
+
+TEST(CoverageRaster, AnythingGivenStaysInsideTheMask) {
+    // A point at 1e308, at scale 2 past every double: held far off, the triangle still filled.
+    Outline wide;
+    wide.steps = {Outline::Step::Move, Outline::Step::Line, Outline::Step::Line};
+    wide.points = {{0, 0}, {1e308, 5}, {0, 10}};
+    const CoverageMask m = FillCoverage(wide, 0, 0, 2, {0, 0, 32, 32});
+    EXPECT_EQ(m.at(31, 0), 255);
+    EXPECT_EQ(m.at(31, 19), 255);
+    EXPECT_EQ(m.at(0, 20), 0);
+    EXPECT_NEAR(Total(m), 20 * 32, 1);
+    for (const double bad : {std::nan(""), HUGE_VAL, -1e308}) {
+        wide.points[1].x = bad;
+        EXPECT_EQ(FillCoverage(wide, 0, 0, 1e300, {0, 0, 8, 8}).alpha.size(), 64u) << bad;
+    }
+    // A square short of its last point: the triangle of the points it has.
+    Outline cut;
+    AddBox(cut, 0, 0, 8, 8);
+    cut.points.pop_back();
+    EXPECT_NEAR(Total(FillCoverage(cut, 0, 0, 1, {0, 0, 8, 8})), 32, 0.05);
+    // Clips with no pixels or far too many: an empty mask at the corner.
+    for (const DeviceRect clip : {DeviceRect{3, 4, -8, 8}, DeviceRect{3, 4, 1 << 20, 1 << 20},
+                                  DeviceRect{3, 4, 1 << 30, -(1 << 30)}}) {
+        const CoverageMask none = FillCoverage(wide, 0, 0, 1, clip);
+        EXPECT_EQ(none.box, (DeviceRect{3, 4, 0, 0}));
+        EXPECT_TRUE(none.alpha.empty());
+    }
+}

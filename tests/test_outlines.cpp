@@ -1,5 +1,5 @@
-// The outline file: what is written is read back exactly, and a damaged file is refused whole
-// with a message naming it.
+// The outline file: what is written is read back exactly, and a damaged file, or one past the
+// bounds a picture can use, is refused whole with a message for the player naming it.
 #include "view/outlines.h"
 
 #include <gtest/gtest.h>
@@ -15,17 +15,29 @@ std::vector<Outline> Sample() {
     ring.points = {{1.5, 2}, {30.25, 2}, {31, 3}, {31, 29}, {1.0 / 3, 29.75}};
     Outline dot;
     dot.steps = {Outline::Step::Move, Outline::Step::Line};
-    dot.points = {{0, 0}, {-1e-9, 1e300}};
+    dot.points = {{0, 0}, {-1e-9, 1024}};
     return {ring, dot};
 }
 
+// The reader's message, checked to be the same with and without exceptions, and nothing read.
 std::string Error(const std::string& bytes) {
+    const OutlineFile file = ReadOutlineFile(bytes, "letters.outlines");
+    EXPECT_TRUE(file.outlines.empty());
     try {
         ReadOutlines(bytes, "letters.outlines");
     } catch (const OutlineError& e) {
+        EXPECT_EQ(e.what(), file.error);
         return e.what();
     }
     return "read without complaint";
+}
+
+std::string WithPoints(std::uint32_t outlines, std::uint32_t points, double x = 0) {
+    Outline o;
+    o.steps.assign(points, Outline::Step::Line);
+    o.steps[0] = Outline::Step::Move;
+    o.points.assign(points, {x, 0});
+    return WriteOutlines(std::vector<Outline>(outlines, o));
 }
 
 } // namespace
@@ -39,26 +51,41 @@ TEST(Outlines, ReadBackExactlyWhatWasWritten) {
 TEST(Outlines, ADamagedFileIsRefusedWholeWithItsName) {
     const std::string good = WriteOutlines(Sample());
     for (std::size_t n = 0; n < good.size(); ++n) // cut anywhere: refused, never half read
-        EXPECT_NE(Error(good.substr(0, n)).find("letters.outlines is damaged"), std::string::npos)
+        EXPECT_NE(Error(good.substr(0, n)).find("Il file letters.outlines è danneggiato"),
+                  std::string::npos)
             << n;
     std::string bytes = good;
     bytes[9] = 2;
-    EXPECT_EQ(Error(bytes), "pirandella: the outline file letters.outlines is damaged: version "
-                            "513 is not known at byte 12");
+    EXPECT_EQ(Error(bytes), "Il file letters.outlines è danneggiato: la versione 513 è "
+                            "sconosciuta, al byte 12.");
     bytes = good;
     bytes[0] = 'X';
-    EXPECT_NE(Error(bytes).find("not an outline file"), std::string::npos);
+    EXPECT_NE(Error(bytes).find("non è un file di contorni"), std::string::npos);
     bytes = good;
     bytes[17] = 2; // the first outline's step count: fewer steps than written
-    EXPECT_NE(Error(bytes).find("damaged"), std::string::npos);
+    EXPECT_NE(Error(bytes).find("danneggiato"), std::string::npos);
     bytes = good;
     bytes[21] = 1; // the first step a line
-    EXPECT_NE(Error(bytes).find("does not start with a move"), std::string::npos);
+    EXPECT_NE(Error(bytes).find("non comincia con uno spostamento"), std::string::npos);
     bytes = good;
     bytes.replace(22, 8, "\0\0\0\0\0\0\xf8\x7f", 8); // not a number
-    EXPECT_NE(Error(bytes).find("not a number"), std::string::npos);
-    EXPECT_NE(Error(good + "x").find("after the last outline"), std::string::npos);
+    EXPECT_NE(Error(bytes).find("non è un numero"), std::string::npos);
+    EXPECT_NE(Error(good + "x").find("dopo l'ultimo contorno"), std::string::npos);
     bytes = good;
     bytes[13] = 0x7f; // an outline count far beyond the file
-    EXPECT_NE(Error(bytes).find("more outlines than the file holds"), std::string::npos);
+    EXPECT_NE(Error(bytes).find("più contorni di quanti il file ne contenga"), std::string::npos);
+    EXPECT_EQ(MissingOutlineFile("letters.outlines"), "Manca il file letters.outlines.");
+}
+
+TEST(Outlines, AFilePastTheBoundsOfAPictureIsRefused) {
+    EXPECT_EQ(Error(WithPoints(1, 2, 1e308)), "Il file letters.outlines è danneggiato: una "
+                                              "coordinata è oltre ±1024, al byte 30.");
+    EXPECT_NE(Error(WithPoints(1, 2, -1024.001)).find("oltre ±1024"), std::string::npos);
+    EXPECT_NE(Error(WithPoints(1, 65537)).find("più di 65536 punti in un contorno"),
+              std::string::npos);
+    EXPECT_NE(Error(WithPoints(5, 60000)).find("più di 262144 punti nel file"), std::string::npos);
+    EXPECT_NE(Error(WithPoints(1025, 1)).find("più di 1024 contorni"), std::string::npos);
+    // Right at every bound: read.
+    EXPECT_EQ(ReadOutlines(WithPoints(4, 65536, -1024), "x").size(), 4u);
+    EXPECT_EQ(ReadOutlines(WithPoints(1024, 1), "x").size(), 1024u);
 }

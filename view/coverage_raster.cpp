@@ -8,6 +8,13 @@ namespace pirandella {
 namespace {
 
 constexpr int subLines = 16; // sample lines down each pixel row
+// Device coordinates are kept within this, far beyond any clip a mask may have, so that every
+// sum and crossing stays a finite number whatever scale and origin the caller gives.
+constexpr double farAway = 1e7;
+
+double Bounded(double v) {
+    return std::isnan(v) ? 0 : std::clamp(v, -farAway, farAway);
+}
 
 struct Edge {
     double x0, y0, x1, y1; // y0 < y1
@@ -30,7 +37,8 @@ class Flattener {
         // Enough pieces that each strays less than a hundredth of a pixel from the curve.
         const double dd = std::max(std::hypot(p0.x - 2 * p1.x + p2.x, p0.y - 2 * p1.y + p2.y),
                                    std::hypot(p1.x - 2 * p2.x + p3.x, p1.y - 2 * p2.y + p3.y));
-        const int pieces = std::clamp(static_cast<int>(std::ceil(std::sqrt(dd * 75))), 1, 256);
+        const double want = std::ceil(std::sqrt(dd * 75));
+        const int pieces = want > 1 ? static_cast<int>(std::min(want, 256.0)) : 1;
         for (int i = 1; i <= pieces; ++i) {
             const double t = static_cast<double>(i) / pieces, u = 1 - t;
             add({u * u * u * p0.x + 3 * u * u * t * p1.x + 3 * u * t * t * p2.x + t * t * t * p3.x,
@@ -44,7 +52,9 @@ class Flattener {
     }
 
   private:
-    OutlinePoint map(OutlinePoint p) const { return {ox_ + p.x * scale_, oy_ + p.y * scale_}; }
+    OutlinePoint map(OutlinePoint p) const {
+        return {Bounded(ox_ + p.x * scale_), Bounded(oy_ + p.y * scale_)};
+    }
     void add(OutlinePoint to) {
         if (to.y != current_.y) {
             if (to.y > current_.y)
@@ -69,24 +79,22 @@ std::vector<Edge> Flatten(const Outline& o, double ox, double oy, double scale) 
     Flattener f(ox, oy, scale);
     std::size_t p = 0;
     for (Outline::Step step : o.steps) {
-        switch (step) {
-        case Outline::Step::Move:
-            f.moveTo(o.points.at(p++));
-            break;
-        case Outline::Step::Line:
-            f.lineTo(o.points.at(p++));
-            break;
-        case Outline::Step::Cubic:
-            f.cubicTo(o.points.at(p), o.points.at(p + 1), o.points.at(p + 2));
-            p += 3;
-            break;
-        }
+        const std::size_t count = step == Outline::Step::Cubic ? 3 : 1;
+        if (o.points.size() - p < count) break; // an outline short of points ends there
+        if (step == Outline::Step::Move)
+            f.moveTo(o.points[p]);
+        else if (step == Outline::Step::Line)
+            f.lineTo(o.points[p]);
+        else
+            f.cubicTo(o.points[p], o.points[p + 1], o.points[p + 2]);
+        p += count;
     }
     return f.finish();
 }
 
 // Adds the part of [from, to) that falls on each pixel of a row, in pixels of the row.
 void AddSpan(std::vector<float>& row, double from, double to) {
+    if (!(from < to)) return; // also when either is not a number
     const double width = static_cast<double>(row.size());
     from = std::clamp(from, 0.0, width);
     to = std::clamp(to, 0.0, width);
@@ -105,10 +113,11 @@ void AddSpan(std::vector<float>& row, double from, double to) {
 
 CoverageMask FillCoverage(const Outline& outline, double originX, double originY, double scale,
                           const DeviceRect& clip) {
-    CoverageMask mask{clip,
-                      std::vector<std::uint8_t>(static_cast<std::size_t>(std::max(0, clip.width)) *
-                                                std::max(0, clip.height))};
-    if (clip.width <= 0 || clip.height <= 0) return mask;
+    if (clip.width <= 0 || clip.height <= 0 ||
+        static_cast<double>(clip.width) * clip.height > maxMaskPixels)
+        return {{clip.x, clip.y, 0, 0}, {}};
+    CoverageMask mask{clip, std::vector<std::uint8_t>(static_cast<std::size_t>(clip.width) *
+                                                      static_cast<std::size_t>(clip.height))};
     // Edges in the mask's own pixels, sorted by where they start down the mask.
     std::vector<Edge> edges = Flatten(outline, originX - clip.x, originY - clip.y, scale);
     std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });

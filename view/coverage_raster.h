@@ -19,9 +19,14 @@ struct CoverageMask {
     }
 };
 
+// The largest mask, in pixels: a 4K screen's worth and more.
+inline constexpr double maxMaskPixels = 4096.0 * 4096.0;
+
 // The outline with its coordinates multiplied by `scale` and put at (originX, originY), over the
-// pixels of `clip`. Curves are flattened to within a hundredth of a pixel; edges are exact across a
-// pixel row and sampled on sixteen lines down it.
+// pixels of `clip`. Curves are flattened to within a hundredth of a pixel, in at most 256 pieces
+// each; edges are exact across a pixel row and sampled on sixteen lines down it. Any input is
+// safe: coordinates are held to a finite range, an outline short of points ends where they do,
+// and a clip that is empty or larger than maxMaskPixels gives an empty mask at its corner.
 CoverageMask FillCoverage(const Outline& outline, double originX, double originY, double scale,
                           const DeviceRect& clip);
 

@@ -15,6 +15,12 @@
 // Integers are unsigned, little-endian. Coordinates are pixels of the picture the outline is
 // drawn in (32 x 32 for a tile, 300 x 300 for the page). Every contour starts with a move and
 // is closed by filling. Nothing may follow the last outline.
+//
+// Bounds, well above what the game's pictures use, so that no file can make a front end draw
+// out of range or run out of memory: each coordinate within +-1024 (maxCoordinate); at most
+// 1,024 outlines in a file, 65,536 points in one outline and 262,144 in the whole file (the
+// instructions page is one outline of 16,106 points, 265 KB). A file past any of them is
+// refused whole.
 #pragma once
 
 #include <cstdint>
@@ -39,14 +45,30 @@ struct Outline {
     bool operator==(const Outline&) const = default;
 };
 
-// A damaged outline file: the message names the file, what is wrong and where.
+inline constexpr double maxCoordinate = 1024;
+inline constexpr std::uint32_t maxOutlinesPerFile = 1024;
+inline constexpr std::uint32_t maxPointsPerOutline = 65536;
+inline constexpr std::uint32_t maxPointsPerFile = 262144;
+
+// A damaged or missing outline file: the message, in Italian for the player, names the file,
+// what is wrong and where.
 class OutlineError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
 
-// Reads a whole outline file; all of it or nothing. Throws OutlineError.
+// A whole outline file read, or what is wrong with it (and then no outlines at all).
+struct OutlineFile {
+    std::vector<Outline> outlines;
+    std::string error; // empty when the file was read
+};
+
+// Reads a whole outline file; all of it or nothing. Never throws, for builds without exceptions.
+OutlineFile ReadOutlineFile(std::string_view bytes, const std::string& fileName);
+// The same; throws OutlineError with the error's text.
 std::vector<Outline> ReadOutlines(std::string_view bytes, const std::string& fileName);
+// What the player is told when a built-in outline file is not there at all.
+std::string MissingOutlineFile(const std::string& fileName);
 // The file's bytes for a set of outlines.
 std::string WriteOutlines(const std::vector<Outline>& outlines);
 

@@ -55,7 +55,8 @@ struct WebGame {
     PixelImage pointer; // the last pointer picture handed to the page
     PagePlatform platform;
     FrontEnd front{session, platform};
-    std::string reply; // the last text handed to the page
+    std::string reply;        // the last text handed to the page
+    std::string outlineError; // why the last outline file was refused
 };
 
 // The canvas may be a little larger than the design (the page keeps it to whole device pixels);
@@ -170,12 +171,21 @@ EMSCRIPTEN_KEEPALIVE void web_start(WebGame* w) {
     w->front.reflect();
 }
 
-// Reads an outline file (0 letters, 1 the instructions page) from bytes the page fetched.
+// Reads an outline file (0 letters, 1 the instructions page) from bytes the page fetched: its
+// number of outlines, or -1 for a damaged file, which web_outline_error then describes. Built
+// without exceptions, so the reader that never throws.
 EMSCRIPTEN_KEEPALIVE int web_load_outlines(WebGame* w, int set, const char* bytes, int size) {
     if (set != 0 && set != 1) return 0;
-    OutlinesOf(w, set) = ReadOutlines(std::string_view(bytes, static_cast<std::size_t>(size)),
-                                      set == 0 ? lettersFile : pageFile);
-    return static_cast<int>(OutlinesOf(w, set).size());
+    OutlineFile file = ReadOutlineFile(std::string_view(bytes, static_cast<std::size_t>(size)),
+                                       set == 0 ? lettersFile : pageFile);
+    OutlinesOf(w, set) = std::move(file.outlines);
+    w->outlineError = std::move(file.error);
+    return w->outlineError.empty() ? static_cast<int>(OutlinesOf(w, set).size()) : -1;
+}
+
+// What was wrong with the last outline file refused, in Italian for the player.
+EMSCRIPTEN_KEEPALIVE const char* web_outline_error(WebGame* w) {
+    return Reply(w, w->outlineError);
 }
 
 // The number of outlines in a set (0 letters, 1 the page, 2 the shapes the core draws, 3 the

@@ -2,7 +2,7 @@
 // machine: node web/serve.mjs [folder] [port]. Imported, serve(folder, port) starts the same.
 import { createReadStream, statSync } from 'node:fs';
 import { createServer } from 'node:http';
-import { extname, join, normalize, resolve } from 'node:path';
+import { extname, join, resolve, sep } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const types = {
@@ -19,16 +19,39 @@ const types = {
   '.svg': 'image/svg+xml',
 };
 
+// The page's Content-Security-Policy: nothing inline, WebAssembly compiled from its own file, the
+// arrow pointers as data: pictures. web/page/index.html carries the same for static hosts, less
+// frame-ancestors, which only a header can set.
+export const contentSecurityPolicy = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; " +
+  "style-src 'self'; img-src 'self' data:; object-src 'none'; base-uri 'none'; " +
+  "form-action 'none'; frame-ancestors 'none'";
+
+// The file a request names under root, or an HTTP status: 400 for a URL that does not decode,
+// 403 for one that leads outside root once resolved.
+function fileFor(root, url) {
+  let path;
+  try {
+    path = decodeURIComponent(new URL(url, 'http://localhost').pathname);
+  } catch {
+    return { status: 400 };
+  }
+  if (path.includes('\0')) return { status: 400 };
+  const file = resolve(root, `.${sep}${path}`);
+  if (file !== root && !file.startsWith(root + sep)) return { status: 403 };
+  return { path, file };
+}
+
 // served(path, bytes) hears of each file sent, with the size of its body (0 when unchanged).
 export function serve(folder, port = 8080, served = () => {}) {
   const root = resolve(folder);
   const server = createServer((request, response) => {
-    const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
-    let file = normalize(join(root, path));
-    if (!file.startsWith(root)) {
-      response.writeHead(403).end();
+    const found = fileFor(root, request.url);
+    if (found.status) {
+      response.writeHead(found.status, { 'Content-Type': 'text/plain' }).end(`${found.status}`);
       return;
     }
+    const { path } = found;
+    let { file } = found;
     try {
       if (statSync(file).isDirectory()) file = join(file, 'index.html');
       const { size, mtime } = statSync(file);
@@ -36,6 +59,7 @@ export function serve(folder, port = 8080, served = () => {}) {
       const headers = {
         'Cache-Control': 'no-cache', // asked again each time; unchanged files cost no body
         'Last-Modified': modified,
+        'Content-Security-Policy': contentSecurityPolicy,
       };
       if (request.headers['if-modified-since'] === modified) {
         response.writeHead(304, headers).end();
@@ -47,12 +71,13 @@ export function serve(folder, port = 8080, served = () => {}) {
         'Content-Type': types[extname(file)] ?? 'application/octet-stream',
         'Content-Length': size,
       });
-      createReadStream(file).pipe(response);
+      createReadStream(file).on('error', () => response.destroy()).pipe(response);
       served(path, size);
     } catch {
       response.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found');
     }
   });
+  server.on('clientError', (error, socket) => socket.destroy()); // a malformed request, not a stop
   return new Promise((done, fail) => {
     server.once('error', fail);
     server.listen(port, '127.0.0.1', () => done(server));

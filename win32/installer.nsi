@@ -21,7 +21,10 @@ VIAddVersionKey /LANG=1040 "LegalCopyright" "MIT License"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\pirandella"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
-!define MUI_FINISHPAGE_RUN "$INSTDIR\pirandella.exe"
+; The finish page starts the game through Explorer, which runs as the logged-in user: never with
+; the administrator rights this installer holds.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION StartAsUser
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -29,6 +32,10 @@ VIAddVersionKey /LANG=1040 "LegalCopyright" "MIT License"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Italian"
+
+Function StartAsUser
+  Exec '"$WINDIR\explorer.exe" "$INSTDIR\pirandella.exe"'
+FunctionEnd
 
 Section "pirandella"
   SetRegView 64

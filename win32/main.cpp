@@ -22,8 +22,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
             }
             exitCode = static_cast<int>(message.wParam);
         }
-    } catch (const pirandella::OutlineError& e) { // a build with a damaged picture
-        MessageBoxW(nullptr, pirandella::Widen(e.what()).c_str(), L"pirandella", MB_ICONERROR);
+    } catch (const pirandella::OutlineError& e) { // a build with a missing or damaged picture
+        const std::string told = std::string("pirandella non può partire.\n\n") + e.what();
+        MessageBoxW(nullptr, pirandella::Widen(told).c_str(), L"pirandella", MB_ICONERROR);
     }
     CoUninitialize();
     return exitCode;

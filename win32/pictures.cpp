@@ -98,7 +98,9 @@ std::string_view Pictures::resource(int id) const {
     HRSRC found = FindResourceW(instance_, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RCDATA
     if (!found) return {};
     HGLOBAL loaded = LoadResource(instance_, found);
-    return {static_cast<const char*>(LockResource(loaded)), SizeofResource(instance_, found)};
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) return {};
+    return {static_cast<const char*>(bytes), SizeofResource(instance_, found)};
 }
 
 const PixelImage& Pictures::photo(Photo p, int width, int height) {
@@ -118,9 +120,15 @@ const PixelImage& Pictures::photo(Photo p, int width, int height) {
 
 const Artwork& Pictures::artwork() {
     if (!artwork_)
-        artwork_ = Artwork{ReadOutlines(resource(IDR_LETTERS), lettersFile),
-                           ReadOutlines(resource(IDR_PAGE), pageFile)};
+        artwork_ = Artwork{outlines(IDR_LETTERS, lettersFile), outlines(IDR_PAGE, pageFile)};
     return *artwork_;
+}
+
+// A resource that is not there at all is missing; one that is there and wrong is damaged.
+std::vector<Outline> Pictures::outlines(int id, const char* name) const {
+    const std::string_view bytes = resource(id);
+    if (!bytes.data()) throw OutlineError(MissingOutlineFile(name));
+    return ReadOutlines(bytes, name);
 }
 
 HCURSOR Pictures::cursor(Pointer p, int dpi) {

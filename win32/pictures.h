@@ -24,12 +24,15 @@ class Pictures : public PhotoSource {
 
     // The photograph resampled to fill width x height device pixels.
     const PixelImage& photo(Photo p, int width, int height) override;
+    // Read once; throws OutlineError when a built-in outline file is missing or damaged.
     const Artwork& artwork();
     // An arrow cell's pointer, 16 x 16 pixels at the window's DPI, its hot spot on the tip.
     HCURSOR cursor(Pointer p, int dpi);
 
   private:
+    // The resource's bytes; no data at all when the program has no such resource.
     std::string_view resource(int id) const;
+    std::vector<Outline> outlines(int id, const char* name) const;
 
     HINSTANCE instance_;
     std::map<Photo, PixelImage> decoded_;

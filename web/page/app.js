@@ -19,10 +19,15 @@ function keyOf(C, e) {
 // What the page loaded itself, for the service worker to keep.
 const loaded = new Set();
 
+// Every failure is told to the player in Italian, naming the file; a file the server does not
+// have is missing, as on the desktop.
+const notLoaded = (url, why) => new Error(`Il file ${url} non si è potuto caricare (${why}).`);
+
 async function fetchBytes(url) {
   loaded.add(url);
-  const response = await fetch(url);
-  if (!response.ok) throw new Error(`pirandella: ${url} could not be loaded (${response.status})`);
+  const response = await fetch(url).catch((error) => { throw notLoaded(url, error.message); });
+  if (response.status === 404) throw new Error(`Manca il file ${url}.`);
+  if (!response.ok) throw notLoaded(url, `errore ${response.status}`);
   return new Uint8Array(await response.arrayBuffer());
 }
 
@@ -30,7 +35,30 @@ function loadImage(url) {
   loaded.add(url);
   const image = new Image();
   image.src = url;
-  return image.decode().then(() => image);
+  return image.decode().then(() => image, () => { throw notLoaded(url, 'immagine illeggibile'); });
+}
+
+// The browser's own words go to the console; the player reads what failed.
+async function startWebAssembly() {
+  if (typeof WebAssembly !== 'object')
+    throw new Error('Questo browser non ha WebAssembly, che il gioco richiede.');
+  try {
+    return await createPirandella();
+  } catch (error) {
+    console.error(`pirandella: ${error.message ?? error}`);
+    throw new Error('Il file pirandella.wasm non si è potuto avviare: manca o è danneggiato.');
+  }
+}
+
+// Where the player looks: a message on the page. At the start nothing of the game is shown;
+// later the game stays as it is and goes on.
+function showFailure(message, atStart) {
+  const failure = document.getElementById('failure');
+  failure.textContent = atStart ? `pirandella non può partire. ${message}` : message;
+  failure.hidden = false;
+  failure.classList.toggle('start', atStart);
+  if (atStart) document.getElementById('window').hidden = true;
+  console.error(`pirandella: ${message}`);
 }
 
 class WebGame {
@@ -88,8 +116,9 @@ class WebGame {
     const m = this.m;
     const at = m._malloc(bytes.length);
     m.HEAPU8.set(bytes, at);
-    m._web_load_outlines(this.handle, set, at, bytes.length);
+    const count = m._web_load_outlines(this.handle, set, at, bytes.length);
     m._free(at);
+    if (count < 0) throw new Error(this.text(m._web_outline_error(this.handle)));
     this.readPaths(set);
   }
 
@@ -127,10 +156,11 @@ class WebGame {
     this.outlines[page] = [];
     fetchBytes('instructions.outlines').then((bytes) => {
       this.loadOutlines(page, bytes);
+      document.getElementById('failure').hidden = true;
       this.paint();
-    }, (error) => {
+    }).catch((error) => {
       this.outlines[page] = null; // tried again when the page is shown again
-      console.warn(error.message);
+      showFailure(error.message, false);
     });
   }
 
@@ -265,7 +295,7 @@ class WebGame {
 async function start() {
   const dense = (window.devicePixelRatio || 1) > 1;
   const [module, letters, photo] = await Promise.all([
-    createPirandella(), fetchBytes('letters.outlines'),
+    startWebAssembly(), fetchBytes('letters.outlines'),
     loadImage(dense ? 'background@2x.jpg' : 'background.jpg'),
   ]);
   const game = new WebGame(module);
@@ -290,4 +320,4 @@ async function registerServiceWorker() {
   }
 }
 
-start();
+start().catch((error) => showFailure(error.message, true));

@@ -16,9 +16,12 @@ export function parseNodes(text) {
   return { speak, nodes };
 }
 
+// Through the CSSOM, which the page's Content-Security-Policy allows (a style attribute it does
+// not).
 function place(el, { x, y, width, height }, dx = 0, dy = 0) {
-  const style = `left:${x - dx}px;top:${y - dy}px;width:${width}px;height:${height}px`;
-  if (el.getAttribute('style') !== style) el.setAttribute('style', style);
+  const box = { left: x - dx, top: y - dy, width, height };
+  for (const [side, value] of Object.entries(box))
+    if (el.style[side] !== `${value}px`) el.style[side] = `${value}px`;
 }
 
 function setText(el, text) {

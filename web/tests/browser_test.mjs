@@ -1,12 +1,15 @@
 // The web page in a real browser, at device pixel ratio 1 and 2: it loads without a console
 // error, is found by a screen reader's roles and names, plays with the mouse and the keyboard,
 // undoes, shows its instructions, plays back the solution, is solved by clicks alone and, once
-// loaded, plays offline. Screenshots go to build-web/screenshots/.
+// loaded, plays offline; a missing or damaged file is told on the page. Screenshots go to
+// build-web/screenshots/.
 import assert from 'node:assert/strict';
-import { mkdirSync } from 'node:fs';
+import { cpSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
-import { launchChromium, openGame, serveSite } from './chromium.mjs';
+import { launchChromium, openGame, serveSite, siteFolder, waitInPage } from './chromium.mjs';
 
 const shots = fileURLToPath(new URL('../../build-web/screenshots/', import.meta.url));
 let browser;
@@ -144,10 +147,10 @@ for (const ratio of [1, 2]) {
 
     // The solution plays back at 120 ms a move until every tile stands in its place.
     await page.getByRole('button', { name: 'Soluzione' }).click();
-    await page.waitForFunction((count) => document.querySelectorAll(
+    await waitInPage(page, (count) => document.querySelectorAll(
       '#overlay [role="gridcell"]').length === count && [...document.querySelectorAll(
       '#overlay [role="gridcell"]')].every((c) => c.textContent.endsWith(', al posto giusto')),
-    n * n, { timeout: 10000 });
+    n * n);
     await until(async () => (await page.locator('#overlay button').count()) === 0); // no arrows
     assert.deepEqual(errors, []);
     await context.close();
@@ -167,7 +170,7 @@ test('a puzzle is solved by clicks alone, and once loaded the game plays offline
   // The solution's playback on one page names the moves that solve the same puzzle on another.
   const shown = await openGame(browser, site.url, 1);
   const { context, page, errors } = await openGame(browser, site.url, 1);
-  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await waitInPage(page, () => navigator.serviceWorker.controller !== null);
   let board = await readGrid(shown.page);
   assert.deepEqual(await readGrid(page), board);
   const now = new Date('2026-03-02T10:21:00');
@@ -195,10 +198,35 @@ test('a puzzle is solved by clicks alone, and once loaded the game plays offline
     (await caches.match('background.jpg')) !== undefined));
   await context.setOffline(true);
   await page.reload();
-  await page.waitForFunction(() => window.pirandellaReady === true);
+  await waitInPage(page, () => window.pirandellaReady === true);
   const offline = await readGrid(page);
   await clickArrow(page, 'Riga 2, ruota a sinistra');
   assert.equal((await readGrid(page))[1], turnedLeft(offline[1]));
   assert.deepEqual(errors, []);
   await context.close();
+});
+
+test('a missing or damaged file is told on the page, with nothing of the game drawn', async () => {
+  const folder = mkdtempSync(join(tmpdir(), 'pirandella-site-'));
+  cpSync(siteFolder, folder, { recursive: true });
+  rmSync(join(folder, 'letters.outlines'));
+  const broken = await serveSite(folder);
+  const context = await browser.newContext({ viewport: { width: 480, height: 300 } });
+  const page = await context.newPage();
+  const failure = page.getByRole('alert');
+  await page.goto(broken.url);
+  assert.equal(await failure.textContent(),
+    'pirandella non può partire. Manca il file letters.outlines.');
+  assert.ok(await page.locator('#window').isHidden());
+  writeFileSync(join(folder, 'letters.outlines'), 'PIRAOUTL\x02'); // a version, cut short
+  await page.reload();
+  assert.equal(await failure.textContent(), 'pirandella non può partire. Il file letters.outlines '
+    + 'è danneggiato: finisce troppo presto, al byte 8.');
+  await page.screenshot({ path: `${shots}damaged.png` });
+  // The server refuses a way out of its folder and a URL that does not decode, and goes on.
+  for (const [path, status] of [['..%2fsite-other%2fx', 403], ['%E0%A4%A', 400], ['', 200]])
+    assert.equal((await fetch(broken.url + path)).status, status, path);
+  await context.close();
+  broken.server.close();
+  rmSync(folder, { recursive: true });
 });

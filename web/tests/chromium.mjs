@@ -20,19 +20,31 @@ export async function serveSite(folder = siteFolder, served = undefined) {
   return { server, url: `http://localhost:${server.address().port}/` };
 }
 
+// Waits until the predicate holds in the page. Playwright's own waitForFunction evaluates it as a
+// string in the page, which the page's Content-Security-Policy refuses; an evaluate is not.
+export async function waitInPage(page, predicate, arg = undefined, ms = 10000) {
+  for (const end = Date.now() + ms; !(await page.evaluate(predicate, arg));) {
+    if (Date.now() > end) throw new Error(`not so after ${ms} ms: ${predicate}`);
+    await new Promise((done) => setTimeout(done, 20));
+  }
+}
+
 // A page of the game at a device pixel ratio, its clock fixed so that the puzzle is known (null:
-// the real clock, and the browser's own timing), with every console error and uncaught exception
-// collected.
+// the real clock, and the browser's own timing), with every console error, uncaught exception
+// and refusal of the Content-Security-Policy collected.
 export async function openGame(browser, url, ratio, time = new Date('2026-03-02T10:20:30')) {
   const context = await browser.newContext({
     deviceScaleFactor: ratio, viewport: { width: 480, height: 540 }, locale: 'it-IT',
   });
+  // A refusal of the page's Content-Security-Policy is an error like any other.
+  await context.addInitScript(() => document.addEventListener('securitypolicyviolation', (e) =>
+    console.error(`Content-Security-Policy: ${e.violatedDirective} refused ${e.blockedURI}`)));
   const page = await context.newPage();
   const errors = [];
   page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
   page.on('pageerror', (e) => errors.push(e.message));
   if (time) await page.clock.setFixedTime(time);
   await page.goto(url);
-  await page.waitForFunction(() => window.pirandellaReady === true);
+  await waitInPage(page, () => window.pirandellaReady === true);
   return { context, page, errors };
 }

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Coverage-guided fuzzing with clang's libFuzzer, under AddressSanitizer and
+# UndefinedBehaviorSanitizer: ./scripts/fuzz.sh [SECONDS] builds the targets in build-fuzz/ and
+# runs each for SECONDS (60 unless told), one after the other, from its corpus in
+# tests/fuzz/corpus/<target>/. What a run learns stays in build-fuzz/corpus/; an input that
+# crashes a target, hangs it or breaks an invariant is copied into the target's corpus, where
+# every later run replays it, and the script fails.
+source "$(dirname "$0")/common.sh"
+seconds=${1:-60}
+ensure_packages cmake make clang libclang-rt-14-dev
+
+step "Building the fuzz targets in build-fuzz/ with clang"
+CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIRANDELLA_QT=OFF \
+    -DPIRANDELLA_TESTS=OFF -DPIRANDELLA_FUZZ=ON >/dev/null
+cmake --build build-fuzz --parallel "$(nproc)" --target fuzz_outline_file fuzz_front_end_events
+
+found=0
+for target in outline_file front_end_events; do
+    step "Fuzzing $target for $seconds seconds"
+    learnt=build-fuzz/corpus/$target findings=build-fuzz/found/$target
+    mkdir -p "$learnt" "$findings"
+    max_len=$([ "$target" = outline_file ] && echo 16384 || echo 256)
+    log=build-fuzz/$target.log status=0
+    ASAN_OPTIONS=detect_leaks=1 "build-fuzz/tests/fuzz/fuzz_$target" "$learnt" \
+        "tests/fuzz/corpus/$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
+        -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1 ||
+        status=$?
+    # Where it started and ended (executions, coverage: cov edges, ft features), and any report.
+    grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|^stat::number_of_executed_units|ERROR|SUMMARY|runtime error|^event ' \
+        "$log" || true
+    if [ "$status" -ne 0 ]; then
+        tail -n 40 "$log" >&2
+        found=1
+    fi
+    for input in "$findings"/*; do
+        [ -e "$input" ] || continue
+        cp "$input" "tests/fuzz/corpus/$target/"
+        echo "pirandella: $target: $(basename "$input") found; kept in tests/fuzz/corpus/$target/" >&2
+        rm "$input"
+        found=1
+    done
+done
+[ "$found" -eq 0 ] || { echo "pirandella: the fuzzers found faults (see above)" >&2; exit 1; }
+step "The fuzzers found nothing in $seconds seconds each"
