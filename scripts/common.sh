@@ -11,12 +11,18 @@ test_packages=(googletest libgtest-dev desktop-file-utils appstream lintian dpkg
     xvfb xauth pkg-config libxcb-xfixes0-dev dbus at-spi2-core
     weston qt6-wayland)
 
-current_step=""
+# The step under way, shared with the scripts this one runs, so that a failure's last line names
+# the innermost step that failed, not the one that ran the script it failed in.
+if [ -z "${PIRANDELLA_STEP_FILE:-}" ]; then
+    export PIRANDELLA_STEP_FILE
+    PIRANDELLA_STEP_FILE=$(mktemp /tmp/pirandella-step.XXXXXX)
+    trap 'rm -f "$PIRANDELLA_STEP_FILE"' EXIT
+fi
 step() { # step <what is about to happen>
-    current_step=$1
+    printf '%s\n' "$1" >"$PIRANDELLA_STEP_FILE"
     printf '\n==> %s\n' "$1"
 }
-trap 'echo >&2; echo "pirandella: stopped while ${current_step:-starting}: see the messages above." >&2' ERR
+trap 'echo >&2; echo "pirandella: stopped while $(cat "$PIRANDELLA_STEP_FILE" 2>/dev/null || echo starting): see the messages above." >&2' ERR
 
 missing_packages() {
     local p

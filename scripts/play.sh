@@ -5,4 +5,5 @@ source "$(dirname "$0")/common.sh"
 ensure_packages "${game_packages[@]}"
 build_game build
 step "Starting ./build/pirandella"
+rm -f "$PIRANDELLA_STEP_FILE" # exec leaves no shell to clean up after it
 exec ./build/pirandella

@@ -8,4 +8,5 @@ ensure_packages "${web_packages[@]}"
 build_web build-web
 [ "${1:-}" = "--build-only" ] && { echo "The site is in build-web/site/"; exit 0; }
 step "Serving build-web/site/"
+rm -f "$PIRANDELLA_STEP_FILE" # exec leaves no shell to clean up after it
 exec node web/serve.mjs build-web/site 8080

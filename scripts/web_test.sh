@@ -9,7 +9,11 @@ ensure_packages "${web_packages[@]}" "${web_test_packages[@]}"
 build_web build-web -DPIRANDELLA_WEB_TESTS=ON
 step "Running the core tests under Node"
 ctest --test-dir build-web --output-on-failure --parallel "$(nproc)"
-step "Installing playwright-core from web/package-lock.json"
-npm ci --prefix web --no-audit --no-fund
+# Installed once; again only when web/package-lock.json changes.
+if ! cmp -s web/package-lock.json web/node_modules/.pirandella-installed; then
+    step "Installing playwright-core from the npm registry (web/package-lock.json)"
+    npm ci --prefix web --no-audit --no-fund
+    cp web/package-lock.json web/node_modules/.pirandella-installed
+fi
 step "Running the browser test in headless Chromium (screenshots in build-web/screenshots/)"
 node --test web/tests/
