@@ -40,6 +40,7 @@ set(PIRANDELLA_UI_SOURCES
 # The core's tests: no toolkit and no display, so they run natively, under Node and under Wine.
 set(PIRANDELLA_CORE_TEST_SOURCES
   tests/game_fixtures.cpp
+  tests/game_invariants.cpp
   tests/test_coverage_raster.cpp
   tests/test_glyph_font.cpp
   tests/test_handlers.cpp
