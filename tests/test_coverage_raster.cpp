@@ -52,6 +52,25 @@ TEST(CoverageRaster, FillRulesDecideAboutOverlapsAndHoles) {
     EXPECT_EQ(FillCoverage(twice, 0, 0, 1, {0, 0, 8, 8}).at(1, 1), 255);
     twice.fill = Outline::Fill::NonZero;
     EXPECT_EQ(FillCoverage(twice, 0, 0, 1, {0, 0, 8, 8}).at(4, 4), 255);
+    // Under the non-zero rule a box drawn the other way round inside is a hole, and two boxes
+    // apart drawn opposite ways are both filled.
+    Outline hole;
+    hole.fill = Outline::Fill::NonZero;
+    AddBox(hole, 0, 0, 8, 8);
+    AddBox(hole, 6, 2, 2, 6); // x from 6 back to 2: the other way round
+    const CoverageMask holed = FillCoverage(hole, 0, 0, 1, {0, 0, 8, 8});
+    EXPECT_EQ(holed.at(4, 4), 0);
+    EXPECT_EQ(holed.at(1, 4), 255);
+    EXPECT_NEAR(Total(holed), 64 - 16, 0.05);
+    Outline apart;
+    apart.fill = Outline::Fill::NonZero;
+    AddBox(apart, 0, 0, 3, 3);
+    AddBox(apart, 8, 0, 5, 3);
+    EXPECT_NEAR(Total(FillCoverage(apart, 0, 0, 1, {0, 0, 8, 3})), 18, 0.05);
+    // A clip whose corner is not on the diagonal: the mask holds the clip's own pixels.
+    const CoverageMask corner = FillCoverage(hole, 0, 0, 1, {5, 1, 3, 2});
+    EXPECT_EQ(corner.box, (DeviceRect{5, 1, 3, 2}));
+    EXPECT_EQ(corner.alpha, (std::vector<std::uint8_t>{255, 255, 255, 0, 255, 255}));
 }
 
 TEST(CoverageRaster, CurvesAreFollowed) {

@@ -121,6 +121,22 @@ TEST(FrontEnd, ShortcutsRunTheirCommandsAndEachPlaybackSaysHowItEnded) {
     Recorder platform;
     FrontEnd front(g, platform);
     front.reflect();
+    // A click is a press and a release on the same element: a release alone (the click that
+    // closed a menu) or a drag from one cell to another turns nothing.
+    const ElementRef third{ElementRef::Arrow, 3}, right{ElementRef::Arrow, 10};
+    const int count = g.game.moveCount;
+    front.release(third);
+    front.press(third);
+    front.release(right);
+    front.release(right);
+    EXPECT_EQ(g.game.moveCount, count);
+    front.press(third);
+    front.release(third);
+    front.release(third); // the press is used up
+    EXPECT_EQ(g.game.moveCount, count + 1);
+    StartUndo(g);
+    while (platform.timer || g.game.replaying) front.tick();
+    platform.said.clear();
     front.key(Key::Down);
     front.key(Key::Enter); // a move says its line
     ASSERT_EQ(platform.said.size(), 1u);

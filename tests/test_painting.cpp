@@ -3,6 +3,7 @@
 #include "game_fixtures.h"
 #include "ui/session.h"
 #include "view/painting.h"
+#include "view/pointer_shape.h"
 #include "view/raster_canvas.h"
 
 #include <cmath>
@@ -285,4 +286,39 @@ TEST(Painting, TheCoresOwnPixelsFollowTheDesignAtEveryScale) {
         EXPECT_GT(white(int(label.x * s.dpr), int((label.x + label.width) * s.dpr)), 400 * s.dpr);
         EXPECT_EQ(white(int((label.x + label.width + 2) * s.dpr), width), 0);
     }
+}
+
+// Each arrow pointer as the core draws it for every front end: its hot spot, where the design's
+// tip pixel is at each scale, is drawn solid, and nothing lies beyond the tip's pixel.
+TEST(Painting, EachPointersHotSpotIsItsDrawnTipAtEveryScale) {
+    const struct {
+        Pointer p;
+        int hot[3][2]; // at scales 1, 1.5 and 2
+    } pointers[] = {{Pointer::ArrowDown, {{7, 13}, {11, 20}, {15, 27}}},
+                    {Pointer::ArrowUp, {{7, 1}, {11, 2}, {15, 3}}},
+                    {Pointer::ArrowLeft, {{1, 7}, {2, 11}, {3, 15}}},
+                    {Pointer::ArrowRight, {{13, 7}, {20, 11}, {27, 15}}}};
+    const double scales[] = {1, 1.5, 2};
+    for (const auto& [p, hot] : pointers)
+        for (int k = 0; k < 3; ++k) {
+            const double scale = scales[k];
+            SCOPED_TRACE(scale);
+            const PixelImage picture = PointerPicture(p, scale);
+            ASSERT_EQ(picture.width, std::lround(16 * scale));
+            EXPECT_EQ(PointerTipAt(p, scale), (OutlinePoint{double(hot[k][0]), double(hot[k][1])}));
+            const auto alpha = [&](int x, int y) {
+                return picture.pixels[std::size_t(y) * picture.width + x] >> 24;
+            };
+            EXPECT_EQ(alpha(hot[k][0], hot[k][1]), 255u) << static_cast<int>(p);
+            int beyond = 0; // past the tip's design pixel, the way the arrow points
+            for (int y = 0; y < picture.height; ++y)
+                for (int x = 0; x < picture.width; ++x) {
+                    const bool past = p == Pointer::ArrowDown   ? y >= std::ceil(14 * scale)
+                                      : p == Pointer::ArrowUp   ? y < std::floor(1 * scale)
+                                      : p == Pointer::ArrowLeft ? x < std::floor(1 * scale)
+                                                                : x >= std::ceil(14 * scale);
+                    beyond += past && alpha(x, y) > 0;
+                }
+            EXPECT_EQ(beyond, 0) << static_cast<int>(p);
+        }
 }

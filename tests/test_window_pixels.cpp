@@ -129,6 +129,12 @@ TEST(WindowAtAnyScale, FillsEachFrameWithItsPictureDrawnForTheDevice) {
         }
     }
     EXPECT_GT(alike, 3);
+    // and different letters differently, however the window keeps the pictures it drew.
+    for (auto a = seen.begin(); a != seen.end(); ++a)
+        for (auto b = std::next(a); b != seen.end(); ++b)
+            if (a->second.size() == b->second.size())
+                EXPECT_NE(a->second, b->second) << a->first.second << " " << b->first.second;
+    EXPECT_GT(seen.size(), 8u);
 }
 
 TEST(WindowAtAnyScale, PaintsBackToFrontOverTheBackground) {
