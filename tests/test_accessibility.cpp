@@ -115,6 +115,12 @@ TEST(ScreenReader, FollowsTheMarkerHearsEachMoveAndTheEndOfTheSolution) {
     EXPECT_EQ(Told(QAccessible::ObjectShow, "Colonna 1: "), 1);
     EXPECT_TRUE(arrow->text(QAccessible::Description).startsWith("Colonna 1: "));
     EXPECT_EQ(board->child(1 + 24)->text(QAccessible::Description), ""); // only arrows have one
+    // The tiles of the column tell their new names, one event each (six of them, less any
+    // whose letter came back the same); tiles and the message line take no press.
+    EXPECT_GE(Told(QAccessible::NameChanged, "Riga "), 4);
+    EXPECT_EQ(Told(QAccessible::NameChanged), Told(QAccessible::NameChanged, "Riga "));
+    EXPECT_FALSE(board->child(1 + 24)->actionInterface());
+    EXPECT_FALSE(board->child(0)->actionInterface());
     // The solution: the arrows go one by one, the message line takes the focus, and the names
     // of the solution are said.
     w.menuAction(Command::ShowSolution)->trigger();
