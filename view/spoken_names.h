@@ -34,6 +34,11 @@ inline constexpr const char* instructionsParagraphs[4] = {
 std::string InstructionsText();
 // Names of the board as a whole and of the instructions page.
 inline constexpr const char* boardName = "Tabellone";
+// How the board plays from the keys, in one sentence: the board's description for a screen
+// reader, heard as the board takes the focus.
+inline constexpr const char* boardKeys =
+    "Le frecce scelgono una casella ai lati, Invio o Spazio ruota la sua riga o colonna, Ctrl+Z "
+    "annulla la mossa, F1 mostra le istruzioni, F2 prepara un nuovo schema, F10 apre il menu.";
 inline constexpr const char* instructionsName = "Istruzioni";
 
 } // namespace pirandella

@@ -6,6 +6,7 @@
 #include "view/glyph_font.h"
 #include "view/pointer_shape.h"
 #include "view/raster_canvas.h"
+#include "view/spoken_names.h"
 #include "web/paint_list.h"
 
 #include <algorithm>
@@ -293,6 +294,11 @@ EMSCRIPTEN_KEEPALIVE int web_board_size(WebGame* w, int what) {
     const Session& s = w->session;
     const PixelRect client = ClientBounds(WindowOf(s).form, s.view.screen.twipsPerPixel());
     return what == 0 ? client.width : client.height;
+}
+
+// The board's own words for a screen reader: what = 0 its name, 1 how it plays from the keys.
+EMSCRIPTEN_KEEPALIVE const char* web_board_words(int what) {
+    return what == 0 ? boardName : boardKeys;
 }
 
 // What a screen reader finds: first what to say now (the last event's announcement; often

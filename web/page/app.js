@@ -71,6 +71,11 @@ class WebGame {
       now.getSeconds(), screen.width, screen.height);
     this.canvas = document.getElementById('canvas');
     this.board = document.getElementById('board');
+    // The board's words are the core's (the page has them already, unless they changed).
+    ['aria-label', 'aria-description'].forEach((name, what) => {
+      const words = this.text(m._web_board_words(what));
+      if (this.board.getAttribute(name) !== words) this.board.setAttribute(name, words);
+    });
     this.menu = [...document.querySelectorAll('#menubar button')];
     this.outlines = [[], null, [], []]; // letters, the page (when first shown), shapes, glyphs
     this.photos = [null, null];
@@ -293,6 +298,10 @@ class WebGame {
 }
 
 async function start() {
+  // The arrow keys play from the start. The board has the focus before the page has loaded, so
+  // that a screen reader finds it there and hands it the keys (Orca says nothing of a focus
+  // that comes to an application later, and keeps its own reading keys).
+  document.getElementById('board').focus({ preventScroll: true });
   const dense = (window.devicePixelRatio || 1) > 1;
   const [module, letters, photo] = await Promise.all([
     startWebAssembly(), fetchBytes('letters.outlines'),
@@ -304,7 +313,6 @@ async function start() {
   game.listen();
   game.m._web_start(game.handle);
   performance.mark('board-painted');
-  game.board.focus({ preventScroll: true }); // the arrow keys play from the start
   window.pirandellaReady = true;
   if ('serviceWorker' in navigator) registerServiceWorker();
 }

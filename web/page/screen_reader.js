@@ -1,7 +1,8 @@
 // What a screen reader finds on the board, from the core's accessible nodes, laid over the canvas
-// where each thing is drawn: the message line as a live region, the instructions page as text,
-// each visible arrow cell as a button that makes its move, the tiles as a grid of labelled cells.
-// Elements are kept from one look to the next, so a reader's place is not lost.
+// where each thing is drawn: the message line, the instructions page as text, each visible arrow
+// cell as a button that makes its move, the tiles as a grid of labelled cells. Elements are kept
+// from one look to the next, so a reader's place is not lost. What an event has to say goes to
+// one live region, once: a reader speaks the node the focus comes to by itself.
 
 // What to say, then the nodes, as the binding writes them: fields apart by ASCII 31, each node
 // ending in ASCII 30.
@@ -37,8 +38,7 @@ export class ScreenReaderView {
     this.board = board;
     this.message = this.add('div', 'message');
     this.message.id = 'message';
-    this.message.setAttribute('aria-live', 'polite');
-    // What an event says that no node shows: a line's letters after a move, the end of a playback.
+    // What an event says: a line's letters after a move, the end of a playback, the message line.
     this.speaker = document.createElement('div');
     this.speaker.className = 'speaker';
     this.speaker.setAttribute('aria-live', 'polite');
@@ -50,6 +50,9 @@ export class ScreenReaderView {
     this.grid.setAttribute('aria-label', 'Tabellone');
     this.rows = [];
     this.press = press;
+    // The first news also names the board and says how it plays: the board has the focus from
+    // before the page has loaded, and Orca says nothing of a focus that comes then.
+    this.intro = `${board.getAttribute('aria-label')}. ${board.getAttribute('aria-description')}`;
   }
 
   add(tag, className, parent = this.overlay) {
@@ -60,10 +63,8 @@ export class ScreenReaderView {
   }
 
   update({ speak, nodes }) {
-    if (speak) {
-      // The same words twice are still news: a trailing space tells them apart.
-      this.speaker.textContent = this.speaker.textContent === speak ? `${speak} ` : speak;
-    }
+    const focusWas = this.board.getAttribute('aria-activedescendant');
+    let news = speak;
     const seen = new Set();
     let focused = null;
     const tiles = [];
@@ -72,8 +73,11 @@ export class ScreenReaderView {
     for (const node of nodes) {
       if (node.element === E.message) {
         place(this.message, node);
-        setText(this.message, node.name);
         if (node.focused) focused = this.message.id;
+        // A new message is news, unless the event says it.
+        if (this.message.textContent !== node.name && !speak.includes(node.name))
+          news = [speak, node.name].filter(Boolean).join(' ');
+        setText(this.message, node.name);
       } else if (node.role === Role.text) {
         this.showPage(node);
         seen.add('page');
@@ -82,7 +86,10 @@ export class ScreenReaderView {
         const button = this.button(node.element);
         place(button, node);
         setText(button, node.name);
-        if (button.getAttribute('aria-description') !== node.description)
+        // The focused arrow's letters change as the focus comes to it: the event's own words say
+        // them after a move, and a reader would say a change in place again, or at every tick.
+        const staysFocused = node.focused && focusWas === button.id;
+        if (!staysFocused && button.getAttribute('aria-description') !== node.description)
           button.setAttribute('aria-description', node.description);
         seen.add(node.element);
         arrows.push(button);
@@ -106,6 +113,11 @@ export class ScreenReaderView {
     if (order.some((el, i) => this.overlay.children[i] !== el)) this.overlay.append(...order);
     if (focused) this.board.setAttribute('aria-activedescendant', focused);
     else this.board.removeAttribute('aria-activedescendant');
+    if (news && this.intro) [news, this.intro] = [`${this.intro} ${news}`, ''];
+    if (news) {
+      // The same words twice are still news: a trailing space tells them apart.
+      this.speaker.textContent = this.speaker.textContent === news ? `${news} ` : news;
+    }
   }
 
   button(element) {
@@ -121,7 +133,8 @@ export class ScreenReaderView {
     return button;
   }
 
-  // The page's heading and paragraphs as text, named by its heading; a press closes it.
+  // The page's heading and paragraphs as text, named by its heading and described by its
+  // paragraphs, so that the focus coming to it reads it whole; a press closes it.
   showPage(node) {
     if (!this.page) {
       this.page = this.add('section', 'page');
@@ -131,7 +144,13 @@ export class ScreenReaderView {
       h2.id = 'page-heading';
       h2.textContent = heading;
       this.page.setAttribute('aria-labelledby', h2.id);
-      for (const p of paragraphs) this.add('p', '', this.page).textContent = p;
+      const ids = paragraphs.map((p, i) => {
+        const el = this.add('p', '', this.page);
+        el.textContent = p;
+        el.id = `page-${i}`;
+        return el.id;
+      });
+      this.page.setAttribute('aria-describedby', ids.join(' '));
       this.page.addEventListener('click', () => this.press(node.element));
     }
     place(this.page, node);

@@ -95,6 +95,12 @@ for (const ratio of [1, 2]) {
     const { context, page, errors } = await openGame(browser, site.url, ratio);
     assert.equal(await page.title(), 'pirandella');
     assert.equal(await page.getAttribute('html', 'lang'), 'it');
+    // A screen reader finds the board, focused, as an application that takes its own keys.
+    const tree = await (await context.newCDPSession(page)).send('Accessibility.getFullAXTree');
+    const board = tree.nodes.find((node) => node.role?.value === 'application');
+    assert.equal(board?.name.value, 'Tabellone');
+    assert.match(board.description.value, /^Le frecce scelgono .*Invio.*Ctrl\+Z.*F1.*F2.*F10/);
+    assert.ok(board.properties.some((p) => p.name === 'focused' && p.value.value === true));
     await page.screenshot({ path: `${shots}ratio-${ratio}.png` });
 
     // Found by role and name: the arrow cells, the tiles, the message line.
@@ -104,8 +110,11 @@ for (const ratio of [1, 2]) {
     assert.equal(await page.getByRole('gridcell').count(), n * n);
     assert.equal(await page.locator('#overlay button').count(), 4 * n);
     await page.getByRole('button', { name: `Colonna ${n}, ruota in su`, exact: true }).waitFor();
-    assert.match(await page.locator('#message[aria-live]').textContent(),
-      new RegExp(`^in orizzontale posiziona ${n} nomi di animali$`));
+    const task = `in orizzontale posiziona ${n} nomi di animali`;
+    assert.equal(await page.locator('#message').textContent(), task);
+    // What an event says goes to the one live region: first the board's words and the task.
+    const heard = () => page.locator('.speaker[aria-live]').textContent();
+    assert.equal(await heard(), `Tabellone. ${board.description.value} ${task}`);
 
     assertSharpFrame(await leftFrame(page, ratio), ratio);
     // The arrow pointer, sharp at ratio 2, its hot spot on the tip.
@@ -120,7 +129,7 @@ for (const ratio of [1, 2]) {
     await page.getByRole('button', { name: 'Annulla mossa' }).click();
     await until(async () => (await readGrid(page))[0] === start[0]);
     // and tells a screen reader so, with the line's letters.
-    assert.match(await page.locator('.speaker').textContent(),
+    assert.match(await heard(),
       new RegExp(`^Mossa annullata\\. Riga 1: ${[...start[0]].join(', ')}`));
 
     // Keyboard play: the first key puts the marker on the first arrow, Enter turns its column.
@@ -129,7 +138,12 @@ for (const ratio of [1, 2]) {
     const marked = await page.getAttribute('#board', 'aria-activedescendant');
     assert.equal(await page.locator(`#${marked}`).textContent(), 'Colonna 1, ruota in giù');
     await page.keyboard.press('Enter');
-    assert.equal(column(await readGrid(page), 0), turnedRight(column(start, 0)));
+    const turned = turnedRight(column(start, 0));
+    assert.equal(column(await readGrid(page), 0), turned);
+    assert.match(await heard(), new RegExp(`^Colonna 1: ${[...turned].join(', ')}; \\d al posto`));
+    await page.keyboard.press('Control+z');
+    await until(async () => (await heard()).startsWith('Mossa annullata. Colonna 1: ' +
+      [...column(start, 0)].join(', ')));
     await page.keyboard.press('F10');
     assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Soluzione');
     await page.keyboard.press('Escape');
@@ -178,7 +192,7 @@ test('a puzzle is solved by clicks alone, and once loaded the game plays offline
   await shown.page.clock.pauseAt(new Date(now.getTime() + 1000)); // its ticks come when told
   await shown.page.getByRole('button', { name: 'Soluzione' }).click();
   const moves = [];
-  while (!(await shown.page.locator('#message[aria-live]').textContent()).startsWith('SCHEMA')) {
+  while (!(await shown.page.locator('#message').textContent()).startsWith('SCHEMA')) {
     await shown.page.clock.runFor(120);
     const next = await readGrid(shown.page);
     if (next.join() === board.join()) break; // the playback has ended
@@ -189,8 +203,12 @@ test('a puzzle is solved by clicks alone, and once loaded the game plays offline
   assert.ok(moves.length >= 20, `${moves.length} moves`);
 
   for (const move of moves) await clickArrow(page, move);
-  assert.equal(await page.locator('#message[aria-live]').textContent(),
+  assert.equal(await page.locator('#message').textContent(),
     `SCHEMA RISOLTO con n°${moves.length} mosse`);
+  // A screen reader hears it once, from the one live region.
+  assert.equal(await page.locator('.speaker').textContent(),
+    `SCHEMA RISOLTO con n°${moves.length} mosse`);
+  assert.equal(await page.locator('[aria-live]').count(), 1);
   await page.screenshot({ path: `${shots}solved.png` });
 
   // Offline: a reload comes from the service worker's copy and plays.
