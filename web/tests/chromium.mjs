@@ -1,15 +1,22 @@
 // Debian's Chromium driven headless by playwright-core, and the built site served on a free port:
 // shared by the browser test and the benchmark.
 import { chromium } from 'playwright-core';
+import { mkdtempSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serve } from '../serve.mjs';
 
 export const siteFolder = fileURLToPath(new URL('../../build-web/site', import.meta.url));
 
-// A fresh browser; playwright gives it a new empty profile (its --user-data-dir) every launch.
+// A fresh browser; playwright gives it a new empty profile (its --user-data-dir) every launch,
+// and what Chromium keeps beside a profile (its crash reports' settings) goes to /tmp too, not
+// into the home.
 export function launchChromium() {
+  const home = mkdtempSync(join(tmpdir(), 'pirandella-chromium-'));
   return chromium.launch({
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    env: { ...process.env, XDG_CONFIG_HOME: home, XDG_CACHE_HOME: home },
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
