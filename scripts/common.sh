@@ -20,7 +20,7 @@ if [ -z "${PIRANDELLA_STEP_FILE:-}" ]; then
 fi
 step() { # step <what is about to happen>
     printf '%s\n' "$1" >"$PIRANDELLA_STEP_FILE"
-    printf '\n==> %s\n' "$1"
+    printf '\n==> [%s] %s\n' "$(date +%T)" "$1"
 }
 trap 'echo >&2; echo "pirandella: stopped while $(cat "$PIRANDELLA_STEP_FILE" 2>/dev/null || echo starting): see the messages above." >&2' ERR
 

@@ -21,4 +21,4 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 ./scripts/fuzz.sh 20 # the outline reader and the front end's events under libFuzzer
 ./scripts/web_test.sh # the browser version: the core under Node, the page in Chromium
 ./scripts/windows.sh --test # the Windows game, cross-built with MinGW-w64, under Wine
-step "Every test passed"
+step "Every test passed, in $((SECONDS / 60)) min $((SECONDS % 60)) s"
