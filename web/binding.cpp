@@ -53,7 +53,8 @@ struct WebGame {
     Session session;
     Artwork art;
     PaintList paint;
-    PixelImage pointer; // the last pointer picture handed to the page
+    PixelImage pointer;   // the last pointer picture handed to the page
+    PixelImage reference; // the last frame the core painted itself, for the page's test
     PagePlatform platform;
     FrontEnd front{session, platform};
     std::string reply;        // the last text handed to the page
@@ -225,6 +226,36 @@ EMSCRIPTEN_KEEPALIVE const double* web_paint(WebGame* w, double devicePixelRatio
     PaintWindow(w->paint, WindowOf(s), w->art, Setup(s, devicePixelRatio, width, height),
                 s.view.marker);
     return w->paint.numbers().data();
+}
+
+// A photograph of one colour: the reference frame leaves the picture out.
+struct PlainPhoto : PhotoSource {
+    explicit PlainPhoto(std::uint32_t c) : colour(c) {}
+    std::uint32_t colour;
+    PixelImage image;
+    const PixelImage& photo(Photo, int width, int height) override {
+        image = {width, height,
+                 std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, colour)};
+        return image;
+    }
+};
+
+// The same frame as web_paint, painted by the core's own renderer into the canvas's device pixels
+// (0xAARRGGBB, premultiplied) on a photograph of one colour: what the page's test compares its
+// canvas with (where two grounds give the same pixel, nothing of the photograph shows through).
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* web_reference(WebGame* w, double devicePixelRatio,
+                                                        double width, double height,
+                                                        int deviceWidth, int deviceHeight,
+                                                        unsigned ground) {
+    const Session& s = w->session;
+    w->reference = {
+        deviceWidth, deviceHeight,
+        std::vector<std::uint32_t>(static_cast<std::size_t>(deviceWidth) * deviceHeight)};
+    PlainPhoto photo(0xff000000 | ground);
+    RasterCanvas canvas(w->reference.surface(), w->art, photo);
+    PaintWindow(canvas, WindowOf(s), w->art, Setup(s, devicePixelRatio, width, height),
+                s.view.marker);
+    return w->reference.pixels.data();
 }
 
 EMSCRIPTEN_KEEPALIVE int web_paint_length(WebGame* w) {

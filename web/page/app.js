@@ -202,9 +202,18 @@ class WebGame {
       if (el.style.height !== `${height}px`) el.style.height = `${height}px`;
     }
     this.photo(ratio > 1 ? 1 : 0);
+    this.painted = [ratio, width, height];
     const at = m._web_paint(this.handle, ratio, width, height) / 8;
     const numbers = m.HEAPF64.subarray(at, at + m._web_paint_length(this.handle));
     this.painter.replay(numbers);
+  }
+
+  // The last frame as the core's own renderer paints it, on a photograph of one colour (ground,
+  // 0xRRGGBB; the pixels 0xAARRGGBB): for the test to compare the canvas with.
+  reference(ground) {
+    const { width, height } = this.canvas;
+    const at = this.m._web_reference(this.handle, ...this.painted, width, height, ground) / 4;
+    return { width, height, pixels: [...this.m.HEAPU32.subarray(at, at + width * height)] };
   }
 
   // The window in the middle of the page and the board in the middle of the window, each on a
@@ -313,6 +322,7 @@ async function start() {
   game.listen();
   game.m._web_start(game.handle);
   performance.mark('board-painted');
+  window.pirandella = { reference: (ground) => game.reference(ground) }; // for the page's test
   window.pirandellaReady = true;
   if ('serviceWorker' in navigator) registerServiceWorker();
 }

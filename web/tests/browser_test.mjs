@@ -64,6 +64,59 @@ function moveBetween(before, after) {
   throw new Error('no line turned');
 }
 
+// The canvas beside the core's own rendering of the same frame (on black and on white in place of
+// the photograph): the tiles' pixels where nothing of the photograph shows through, and the
+// message line's bright strokes, agree within antialiasing; and the photograph shows round the
+// board.
+async function assertCanvasIsTheCores(page, what) {
+  const found = await page.evaluate(() => {
+    const canvas = document.getElementById('canvas');
+    const { width, height, pixels } = window.pirandella.reference(0x000000);
+    const onWhite = window.pirandella.reference(0xffffff).pixels;
+    const seen = canvas.getContext('2d').getImageData(0, 0, width, height).data;
+    const frame = canvas.getBoundingClientRect();
+    const scale = width / frame.width;
+    const box = (el) => {
+      const r = el.getBoundingClientRect();
+      return [r.left - frame.left, r.top - frame.top, r.right - frame.left, r.bottom - frame.top]
+        .map((v) => Math.round(v * scale));
+    };
+    const rgb = (x, y) => {
+      const p = pixels[y * width + x];
+      const i = 4 * (y * width + x);
+      return [[(p >>> 16) & 255, (p >>> 8) & 255, p & 255], [seen[i], seen[i + 1], seen[i + 2]]];
+    };
+    let tiles = 0, tilesOff = 0, strokes = 0, strokesOff = 0;
+    for (const cell of document.querySelectorAll('#overlay [role="gridcell"]')) {
+      const [x0, y0, x1, y1] = box(cell);
+      for (let y = y0; y < y1; y++)
+        for (let x = x0; x < x1; x++) {
+          const [core, shown] = rgb(x, y);
+          const i = y * width + x;
+          if (pixels[i] !== onWhite[i] || core.every((v) => v === 0)) continue; // see-through
+          tiles++;
+          if (core.some((v, k) => Math.abs(v - shown[k]) > 64)) tilesOff++;
+        }
+    }
+    const [x0, y0, x1, y1] = box(document.getElementById('message'));
+    const light = (c) => (c[0] + c[1] + c[2]) / 3;
+    for (let y = y0; y < y1; y++)
+      for (let x = x0; x < Math.min(width, x1 + 20 * scale); x++) {
+        const [core, shown] = rgb(x, y);
+        if (light(core) < 200 && light(shown) < 200) continue;
+        strokes++;
+        if (Math.abs(light(core) - light(shown)) > 100) strokesOff++;
+      }
+    const colours = new Set();
+    for (let y = 0; y < 20 * scale; y++)
+      for (let x = 0; x < 20 * scale; x++) colours.add(rgb(x, y)[1].join());
+    return { tiles, tilesOff, strokes, strokesOff, photo: colours.size };
+  });
+  assert.ok(found.tiles > 1000 && found.tilesOff < 0.02 * found.tiles, `${what}: tiles ${JSON.stringify(found)}`);
+  assert.ok(found.strokes > 100 && found.strokesOff < 0.1 * found.strokes, `${what}: message line ${JSON.stringify(found)}`);
+  assert.ok(found.photo > 20, `${what}: the photograph ${JSON.stringify(found)}`);
+}
+
 // The frame on the left edge of a tile that is not in its place, as the screen shows it: from
 // its first device pixel, as many pure black columns as a frame line is thick at this ratio (one
 // below 1.5), then the tile's white. A board drawn off the device pixel grid, or stretched,
@@ -117,6 +170,7 @@ for (const ratio of [1, 2]) {
     assert.equal(await heard(), `Tabellone. ${board.description.value} ${task}`);
 
     assertSharpFrame(await leftFrame(page, ratio), ratio);
+    await assertCanvasIsTheCores(page, `at ratio ${ratio}`);
     // The arrow pointer, sharp at ratio 2, its hot spot on the tip.
     const above = await page.getByRole('button', { name: 'Colonna 1, ruota in giù' }).boundingBox();
     await page.mouse.move(above.x + 10, above.y + 10);
@@ -126,6 +180,7 @@ for (const ratio of [1, 2]) {
     // A click on an arrow cell turns its line; the menu's undo turns it back.
     await clickArrow(page, 'Riga 1, ruota a destra');
     assert.equal((await readGrid(page))[0], turnedRight(start[0]));
+    await assertCanvasIsTheCores(page, `after a move at ratio ${ratio}`);
     await page.getByRole('button', { name: 'Annulla mossa' }).click();
     await until(async () => (await readGrid(page))[0] === start[0]);
     // and tells a screen reader so, with the line's letters.
@@ -156,6 +211,7 @@ for (const ratio of [1, 2]) {
     await (await outlines).finished();
     await page.waitForTimeout(100);
     await page.screenshot({ path: `${shots}instructions-${ratio}.png` });
+    await assertCanvasIsTheCores(page, `with the instructions at ratio ${ratio}`);
     await page.getByRole('button', { name: 'Esci da Istruzioni' }).click();
     await page.getByRole('button', { name: 'Istruzioni', exact: true }).waitFor();
 
@@ -210,6 +266,7 @@ test('a puzzle is solved by clicks alone, and once loaded the game plays offline
     `SCHEMA RISOLTO con n°${moves.length} mosse`);
   assert.equal(await page.locator('[aria-live]').count(), 1);
   await page.screenshot({ path: `${shots}solved.png` });
+  await assertCanvasIsTheCores(page, 'solved');
 
   // Offline: a reload comes from the service worker's copy and plays.
   await until(() => page.evaluate(async () => (await caches.keys()).length === 1 &&
