@@ -10,6 +10,7 @@
 #include <oleacc.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,24 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring after;
     for (int r = 1; r <= size; ++r) after += LetterAt(board, r, 1);
     Check(after == before.back() + before.substr(0, size - 1), "a click turns column 1 down");
+    // The screen reader hears the column's letters now, as an alert after the board's nodes.
+    std::wstring said = L"Colonna 1: ";
+    for (int r = 0; r < size; ++r) said += std::wstring(r ? L", " : L"") + after[r];
+    const bool told = !board.empty() && board.back().role == ROLE_SYSTEM_ALERT &&
+                      board.back().name.rfind(said + L"; ", 0) == 0;
+    Check(told, "the move is said: the column's letters, as an alert");
+    // The tile below the arrow shows its letter: dark ink on white, or red ink in its place.
+    const RECT tile{arrowBox.left, arrowBox.bottom, arrowBox.right,
+                    2 * arrowBox.bottom - arrowBox.top};
+    int ink = 0;
+    for (LONG y = tile.top + 3; y < tile.bottom - 3; ++y)
+        for (LONG x = tile.left + 3; x < tile.right - 3; ++x) {
+            const COLORREF c = ScreenPixel({x, y});
+            const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
+            const bool grey = r < 120 && std::abs(r - g) < 20 && std::abs(g - b) < 20;
+            ink += grey || (r > 200 && g < 120 && b < 120);
+        }
+    Check(ink > 15, "the tile's letter is on the screen");
 
     // Undo plays back on the timer: the column is as it was after a tick.
     Command(window, 3); // Annulla mossa
