@@ -222,6 +222,19 @@ for (const ratio of [1, 2]) {
       '#overlay [role="gridcell"]')].every((c) => c.textContent.endsWith(', al posto giusto')),
     n * n);
     await until(async () => (await page.locator('#overlay button').count()) === 0); // no arrows
+
+    // F2 and Ctrl+N each make a new puzzle, whose task is said once: not again when the focus
+    // leaves the board and comes back.
+    for (const key of ['F2', 'Control+n']) {
+      await page.locator('#board').focus();
+      await page.keyboard.press(key);
+      await until(async () => (await page.locator('#overlay button').count()) >= 20);
+      const said = await heard();
+      assert.match(said, /^in orizzontale posiziona [567] nomi di animali$/, key);
+      await page.getByRole('button', { name: 'Soluzione' }).focus();
+      await page.locator('#board').focus();
+      assert.equal(await heard(), said, key);
+    }
     assert.deepEqual(errors, []);
     await context.close();
   });
