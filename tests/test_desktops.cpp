@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -84,6 +85,27 @@ TEST(OnX11, PointsWithTheArrowsTipAtTheDisplayScale) {
     }
 }
 #endif
+
+// Under a window manager at display scale 1.5 the window keeps its design's client area of
+// 407 x 450 pixels, its outer size takes in the menu bar and the frame, and it stands in the
+// middle of the screen with all of them.
+TEST(OnOpenbox, CentresTheScaledWindowWithItsFrameAndMenuBar) {
+    ASSERT_EQ(QGuiApplication::platformName(), "xcb");
+    MainWindow w(GameOfSize(7));
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.windowHandle()->frameMargins().isNull(); }, 3000))
+        << "no frame from the window manager";
+    QTest::qWait(300); // placed again on the frame's size
+    const QMargins frame = w.windowHandle()->frameMargins();
+    const QRect screen = w.screen()->geometry(), outer = w.frameGeometry();
+    EXPECT_EQ(w.devicePixelRatioF(), 1.5);
+    EXPECT_EQ(w.board()->size(), QSize(407, 450));
+    EXPECT_EQ(outer.width(), 407 + frame.left() + frame.right());
+    EXPECT_EQ(outer.height(), 450 + w.menuBar()->height() + frame.top() + frame.bottom());
+    EXPECT_NEAR(outer.left(), (screen.width() - outer.width()) / 2.0, 1);
+    EXPECT_NEAR(outer.top(), (screen.height() - outer.height()) / 2.0, 1);
+}
 
 TEST(OnWayland, KeepsPlayingWhenTheCompositorMaximisesIt) {
     ASSERT_TRUE(QGuiApplication::platformName().startsWith("wayland"));
