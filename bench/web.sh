@@ -8,7 +8,10 @@ source scripts/common.sh
 source scripts/web_common.sh
 ensure_packages "${web_packages[@]}" "${web_test_packages[@]}"
 build_web build-web >/dev/null
-step "Installing playwright-core from web/package-lock.json"
-npm ci --prefix web --no-audit --no-fund
+if ! cmp -s web/package-lock.json web/node_modules/.pirandella-installed; then
+    step "Installing playwright-core from the npm registry (web/package-lock.json)"
+    npm ci --prefix web --no-audit --no-fund
+    cp web/package-lock.json web/node_modules/.pirandella-installed
+fi
 step "Measuring in headless Chromium"
 node bench/web_bench.mjs
