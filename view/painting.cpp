@@ -1,6 +1,7 @@
 #include "view/painting.h"
 
 #include "view/glyph_font.h"
+#include "view/pointer_shape.h"
 
 #include <algorithm>
 #include <cmath>
@@ -127,10 +128,45 @@ void AddRoundedBox(Outline& o, double inset, double radius) {
     add(Outline::Step::Cubic, {{x0, y0 + c}, {x0 + c, y0}, {x0 + radius, y0}});
 }
 
+// A closed polyline through pixel centres as a ring one pixel wide (mitred corners), so that
+// filled even-odd it covers the pixels the line passes through; placed in the middle of a cell.
+Outline LineRing(const PointerLine& line) {
+    constexpr double at = (markerCellPixels - pointerSize) / 2 + 0.5;
+    constexpr int count = static_cast<int>(std::tuple_size_v<decltype(line.points)>) - 1;
+    Outline o;
+    for (const double side : {0.5, -0.5}) {
+        for (int i = 0; i <= count; ++i) {
+            const OutlinePoint p = line.points[i % count],
+                               before = line.points[(i + count - 1) % count],
+                               after = line.points[(i + 1) % count];
+            const auto normal = [](OutlinePoint a, OutlinePoint b) {
+                const double dx = b.x - a.x, dy = b.y - a.y, length = std::hypot(dx, dy);
+                return OutlinePoint{-dy / length, dx / length};
+            };
+            const OutlinePoint n1 = normal(before, p), n2 = normal(p, after);
+            const double k = side / (1 + n1.x * n2.x + n1.y * n2.y);
+            o.steps.push_back(i == 0 ? Outline::Step::Move : Outline::Step::Line);
+            o.points.push_back({at + p.x + k * (n1.x + n2.x), at + p.y + k * (n1.y + n2.y)});
+        }
+    }
+    return o;
+}
+
+// The arrow pointer drawn in the middle of an arrow cell, on whole device pixels.
+void PaintPointer(Canvas& c, Pointer p, const BoxF& cell, double dpr) {
+    const DeviceRect clip = Covering(cell);
+    for (int line = 0; line < 2; ++line)
+        c.fillOutline({OutlineSet::Shapes, PointerShape(p, line)}, PointerLines(p)[line].colour,
+                      std::round(cell.x), std::round(cell.y), dpr, clip);
+}
+
 } // namespace
 
 std::vector<Outline> Shapes() {
     std::vector<Outline> shapes(2);
+    for (const Pointer p :
+         {Pointer::ArrowDown, Pointer::ArrowLeft, Pointer::ArrowRight, Pointer::ArrowUp})
+        for (const PointerLine& line : PointerLines(p)) shapes.push_back(LineRing(line));
     AddRoundedBox(shapes[markerWash], 6, 1.5); // three pixels wide, inside the cell's frame
     AddRoundedBox(shapes[markerRing], 3, 4.5);
     AddRoundedBox(shapes[markerRing], 6, 1.5);
@@ -153,16 +189,32 @@ void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const Pain
                  int marker) {
     const double dpr = at.devicePixelRatio;
     c.fillBox(Scaled(at.area.x, at.area.y, at.area.width, at.area.height, dpr), surroundColour);
-    c.drawPhoto(dpr > 1 ? Photo::Background2x : Photo::Background,
-                Scaled(at.originX, at.originY, photoWidth, photoHeight, dpr),
-                Scaled(at.originX, at.originY, at.designWidth, at.designHeight, dpr));
+    const BoxF area = Scaled(at.area.x, at.area.y, at.area.width, at.area.height, dpr);
+    if (at.photoFillsArea) {
+        const double k = std::max({dpr, area.width / photoWidth, area.height / photoHeight});
+        c.drawPhoto(dpr > 1 ? Photo::Background2x : Photo::Background,
+                    {area.x + (area.width - photoWidth * k) / 2,
+                     area.y + (area.height - photoHeight * k) / 2, photoWidth * k, photoHeight * k},
+                    area);
+    } else {
+        c.drawPhoto(dpr > 1 ? Photo::Background2x : Photo::Background,
+                    Scaled(at.originX, at.originY, photoWidth, photoHeight, dpr),
+                    Scaled(at.originX, at.originY, at.designWidth, at.designHeight, dpr));
+    }
     // Back to front. (No std::views::reverse: Emscripten's standard library lacks it.)
     const std::vector<ElementRef>& order = StackingOrder();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        if (it->kind == ElementRef::Message)
+        if (it->kind == ElementRef::Message) {
             PaintLabel(c, w.message, at);
-        else
-            PaintImage(c, *ImageOf(w, *it), art, at);
+            continue;
+        }
+        const ImageElement& e = *ImageOf(w, *it);
+        PaintImage(c, e, art, at);
+        if (at.arrowsShowPointers && e.visible && e.pointer != Pointer::Default) {
+            const PixelRect r = PixelBounds(e, at.twipsPerPixel);
+            PaintPointer(c, e.pointer,
+                         Scaled(at.originX + r.x, at.originY + r.y, r.width, r.height, dpr), dpr);
+        }
     }
     if (!MarkerShows(w, at.twipsPerPixel, marker)) return;
     const PixelRect cell = PixelBounds(w.arrows[marker], at.twipsPerPixel);
