@@ -128,30 +128,6 @@ void AddRoundedBox(Outline& o, double inset, double radius) {
     add(Outline::Step::Cubic, {{x0, y0 + c}, {x0 + c, y0}, {x0 + radius, y0}});
 }
 
-// A closed polyline through pixel centres as a ring one pixel wide (mitred corners), so that
-// filled even-odd it covers the pixels the line passes through; placed in the middle of a cell.
-Outline LineRing(const PointerLine& line) {
-    constexpr double at = (markerCellPixels - pointerSize) / 2 + 0.5;
-    constexpr int count = static_cast<int>(std::tuple_size_v<decltype(line.points)>) - 1;
-    Outline o;
-    for (const double side : {0.5, -0.5}) {
-        for (int i = 0; i <= count; ++i) {
-            const OutlinePoint p = line.points[i % count],
-                               before = line.points[(i + count - 1) % count],
-                               after = line.points[(i + 1) % count];
-            const auto normal = [](OutlinePoint a, OutlinePoint b) {
-                const double dx = b.x - a.x, dy = b.y - a.y, length = std::hypot(dx, dy);
-                return OutlinePoint{-dy / length, dx / length};
-            };
-            const OutlinePoint n1 = normal(before, p), n2 = normal(p, after);
-            const double k = side / (1 + n1.x * n2.x + n1.y * n2.y);
-            o.steps.push_back(i == 0 ? Outline::Step::Move : Outline::Step::Line);
-            o.points.push_back({at + p.x + k * (n1.x + n2.x), at + p.y + k * (n1.y + n2.y)});
-        }
-    }
-    return o;
-}
-
 // The arrow pointer drawn in the middle of an arrow cell, on whole device pixels.
 void PaintPointer(Canvas& c, Pointer p, const BoxF& cell, double dpr) {
     const DeviceRect clip = Covering(cell);
@@ -166,7 +142,8 @@ std::vector<Outline> Shapes() {
     std::vector<Outline> shapes(2);
     for (const Pointer p :
          {Pointer::ArrowDown, Pointer::ArrowLeft, Pointer::ArrowRight, Pointer::ArrowUp})
-        for (const PointerLine& line : PointerLines(p)) shapes.push_back(LineRing(line));
+        for (const PointerLine& line : PointerLines(p))
+            shapes.push_back(PixelLineOutline(line, 1, (markerCellPixels - pointerSize) / 2));
     AddRoundedBox(shapes[markerWash], 6, 1.5); // three pixels wide, inside the cell's frame
     AddRoundedBox(shapes[markerRing], 3, 4.5);
     AddRoundedBox(shapes[markerRing], 6, 1.5);
