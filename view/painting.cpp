@@ -167,15 +167,16 @@ void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const Pain
     const double dpr = at.devicePixelRatio;
     c.fillBox(Scaled(at.area.x, at.area.y, at.area.width, at.area.height, dpr), surroundColour);
     const BoxF area = Scaled(at.area.x, at.area.y, at.area.width, at.area.height, dpr);
+    const Photo photo =
+        (at.screenRatio > 0 ? at.screenRatio : dpr) > 1 ? Photo::Background2x : Photo::Background;
     if (at.photoFillsArea) {
         const double k = std::max({dpr, area.width / photoWidth, area.height / photoHeight});
-        c.drawPhoto(dpr > 1 ? Photo::Background2x : Photo::Background,
+        c.drawPhoto(photo,
                     {area.x + (area.width - photoWidth * k) / 2,
                      area.y + (area.height - photoHeight * k) / 2, photoWidth * k, photoHeight * k},
                     area);
     } else {
-        c.drawPhoto(dpr > 1 ? Photo::Background2x : Photo::Background,
-                    Scaled(at.originX, at.originY, photoWidth, photoHeight, dpr),
+        c.drawPhoto(photo, Scaled(at.originX, at.originY, photoWidth, photoHeight, dpr),
                     Scaled(at.originX, at.originY, at.designWidth, at.designHeight, dpr));
     }
     // Back to front. (No std::views::reverse: Emscripten's standard library lacks it.)

@@ -93,6 +93,9 @@ struct PaintSetup {
     bool arrowsShowPointers = false;
     // The photograph covers the whole area (cropped), not only the design's client area.
     bool photoFillsArea = false;
+    // The screen's own device pixel ratio where the design is zoomed beyond it: it picks the
+    // photograph (1x at ratio 1, so that a first visit stays small); 0 for the scale's own.
+    double screenRatio = 0;
 };
 
 // The photograph's size in layout pixels; its top-left corner is the design's.

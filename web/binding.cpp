@@ -104,6 +104,7 @@ PaintSetup Layout(const Session& s, double devicePixelRatio, double deviceWidth,
     at.designHeight = client.height;
     at.arrowsShowPointers = arrowsShowPointers;
     at.photoFillsArea = true;
+    at.screenRatio = devicePixelRatio;
     return at;
 }
 

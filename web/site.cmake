@@ -35,12 +35,12 @@ foreach(f background.jpg background@2x.jpg letters.outlines instructions.outline
     DEPENDS ${root}/assets/${f})
   list(APPEND copied ${site}/${f})
 endforeach()
-foreach(size 16 32 48 64 128 256)
-  add_custom_command(OUTPUT ${site}/icons/pirandella-${size}.png
-    COMMAND ${CMAKE_COMMAND} -E copy ${root}/assets/icons/pirandella-${size}.png
-      ${site}/icons/pirandella-${size}.png
-    DEPENDS ${root}/assets/icons/pirandella-${size}.png)
-  list(APPEND copied ${site}/icons/pirandella-${size}.png)
+foreach(icon 16 32 48 64 128 192 256 512 maskable-512)
+  add_custom_command(OUTPUT ${site}/icons/pirandella-${icon}.png
+    COMMAND ${CMAKE_COMMAND} -E copy ${root}/assets/icons/pirandella-${icon}.png
+      ${site}/icons/pirandella-${icon}.png
+    DEPENDS ${root}/assets/icons/pirandella-${icon}.png)
+  list(APPEND copied ${site}/icons/pirandella-${icon}.png)
 endforeach()
 
 # The service worker names its cache after the site's contents, so that a new build replaces the
