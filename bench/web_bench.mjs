@@ -35,8 +35,9 @@ async function firstVisit(ratio = 1) {
   // What came before the board's first paint, bodies as sent (the service worker comes after).
   const toPaint = await page.evaluate(() => {
     const painted = performance.getEntriesByName('board-painted')[0].startTime;
-    return [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType(
-      'resource')].filter((e) => e.responseEnd <= painted).reduce((n, e) => n + e.encodedBodySize, 0);
+    return [...performance.getEntriesByType('navigation'),
+      ...performance.getEntriesByType('resource')]
+      .filter((e) => e.responseEnd <= painted).reduce((n, e) => n + e.encodedBodySize, 0);
   });
   await waitInPage(page, () => navigator.serviceWorker.controller !== null);
   await page.waitForTimeout(500); // what the worker keeps after it starts

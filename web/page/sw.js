@@ -5,7 +5,9 @@ const CACHE = 'pirandella-@SITE_VERSION@';
 const SITE = ['@SITE_FILES@'];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(SITE.map((f) => new Request(f, { cache: 'reload' }))))
+  // Past the browser's HTTP cache, so that every file is this build's.
+  const fresh = SITE.map((f) => new Request(f, { cache: 'reload' }));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(fresh))
     .then(() => self.skipWaiting()));
 });
 
