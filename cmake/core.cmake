@@ -36,7 +36,8 @@ set(PIRANDELLA_UI_SOURCES
   ui/front_end.cpp
   ui/keyboard.cpp
   ui/menus.cpp
-  ui/playback.cpp)
+  ui/playback.cpp
+  ui/saved_game.cpp)
 # The core's tests: no toolkit and no display, so they run natively, under Node and under Wine.
 set(PIRANDELLA_CORE_TEST_SOURCES
   tests/game_fixtures.cpp
@@ -50,6 +51,7 @@ set(PIRANDELLA_CORE_TEST_SOURCES
   tests/test_outlines.cpp
   tests/test_painting.cpp
   tests/test_random_source.cpp
+  tests/test_saved_game.cpp
   tests/test_scaling.cpp
   tests/test_window_model.cpp
   tests/test_words.cpp)

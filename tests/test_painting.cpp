@@ -322,3 +322,27 @@ TEST(Painting, EachPointersHotSpotIsItsDrawnTipAtEveryScale) {
             EXPECT_EQ(beyond, 0) << static_cast<int>(p);
         }
 }
+
+// Where nothing hovers, each arrow cell shows the pointer a mouse would: the same pixels as the
+// pointer's own picture, in the middle of the cell; with a mouse the
+// cell shows only the photograph inside its frame.
+TEST(Painting, WithoutHoverTheArrowCellsDrawTheirPointers) {
+    const Session g = NewGame(7);
+    const Artwork art = TwoLetters();
+    PlainPhoto photo;
+    for (const bool pointers : {true, false}) {
+        PixelImage shot{407, 450, std::vector<std::uint32_t>(407 * 450)};
+        RasterCanvas canvas(shot.surface(), art, photo);
+        PaintSetup at = At(1);
+        at.arrowsShowPointers = pointers;
+        PaintWindow(canvas, WindowOf(g), art, at, -1);
+        const PixelImage down = PointerPicture(Pointer::ArrowDown, 1); // the cell above column 1
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const std::uint32_t seen = shot.pixels[std::size_t(90 + 9 + y) * 407 + 90 + 9 + x];
+                const std::uint32_t drawn = down.pixels[std::size_t(y) * down.width + x];
+                const bool inked = pointers && drawn >> 24 == 0xff;
+                EXPECT_EQ(seen, inked ? drawn : 0xff204020u) << x << ',' << y;
+            }
+    }
+}

@@ -172,6 +172,16 @@ QImage Icon(int size) {
     return image;
 }
 
+// The icon for a launcher that cuts it to its own shape (a circle, a rounded square): the grid in
+// the middle three fifths, inside the safe circle, on the dark green of the page.
+QImage MaskableIcon(int size) {
+    QImage image = NewImage(size, size, 1, QColor(10, 22, 8));
+    QPainter p(&image);
+    const int inner = size * 3 / 5;
+    p.drawImage(QPoint((size - inner) / 2, (size - inner) / 2), Icon(inner));
+    return image;
+}
+
 void Fail(const QString& path) {
     std::fprintf(stderr, "draw_assets: cannot write %s\n", qPrintable(path));
     std::exit(1);
@@ -313,8 +323,9 @@ void SaveIcns(const QString& path) {
 // Icons for desktops (hicolor sizes), Windows (ico) and macOS (icns).
 void SaveIcons(const QDir& out) {
     out.mkpath(QStringLiteral("icons"));
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64, 128, 192, 256, 512})
         Save(Icon(size), out.filePath(QStringLiteral("icons/pirandella-%1.png").arg(size)));
+    Save(MaskableIcon(512), out.filePath(QStringLiteral("icons/pirandella-maskable-512.png")));
     Save(Icon(256), out.filePath(QStringLiteral("icons/pirandella.ico")));
     SaveIcns(out.filePath(QStringLiteral("icons/pirandella.icns")));
 }

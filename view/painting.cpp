@@ -1,6 +1,7 @@
 #include "view/painting.h"
 
 #include "view/glyph_font.h"
+#include "view/pointer_shape.h"
 
 #include <algorithm>
 #include <cmath>
@@ -127,10 +128,22 @@ void AddRoundedBox(Outline& o, double inset, double radius) {
     add(Outline::Step::Cubic, {{x0, y0 + c}, {x0 + c, y0}, {x0 + radius, y0}});
 }
 
+// The arrow pointer drawn in the middle of an arrow cell, on whole device pixels.
+void PaintPointer(Canvas& c, Pointer p, const BoxF& cell, double dpr) {
+    const DeviceRect clip = Covering(cell);
+    for (int line = 0; line < 2; ++line)
+        c.fillOutline({OutlineSet::Shapes, PointerShape(p, line)}, PointerLines(p)[line].colour,
+                      std::round(cell.x), std::round(cell.y), dpr, clip);
+}
+
 } // namespace
 
 std::vector<Outline> Shapes() {
     std::vector<Outline> shapes(2);
+    for (const Pointer p :
+         {Pointer::ArrowDown, Pointer::ArrowLeft, Pointer::ArrowRight, Pointer::ArrowUp})
+        for (const PointerLine& line : PointerLines(p))
+            shapes.push_back(PixelLineOutline(line, 1, (markerCellPixels - pointerSize) / 2));
     AddRoundedBox(shapes[markerWash], 6, 1.5); // three pixels wide, inside the cell's frame
     AddRoundedBox(shapes[markerRing], 3, 4.5);
     AddRoundedBox(shapes[markerRing], 6, 1.5);
@@ -153,16 +166,33 @@ void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const Pain
                  int marker) {
     const double dpr = at.devicePixelRatio;
     c.fillBox(Scaled(at.area.x, at.area.y, at.area.width, at.area.height, dpr), surroundColour);
-    c.drawPhoto(dpr > 1 ? Photo::Background2x : Photo::Background,
-                Scaled(at.originX, at.originY, photoWidth, photoHeight, dpr),
-                Scaled(at.originX, at.originY, at.designWidth, at.designHeight, dpr));
+    const BoxF area = Scaled(at.area.x, at.area.y, at.area.width, at.area.height, dpr);
+    const Photo photo =
+        (at.screenRatio > 0 ? at.screenRatio : dpr) > 1 ? Photo::Background2x : Photo::Background;
+    if (at.photoFillsArea) {
+        const double k = std::max({dpr, area.width / photoWidth, area.height / photoHeight});
+        c.drawPhoto(photo,
+                    {area.x + (area.width - photoWidth * k) / 2,
+                     area.y + (area.height - photoHeight * k) / 2, photoWidth * k, photoHeight * k},
+                    area);
+    } else {
+        c.drawPhoto(photo, Scaled(at.originX, at.originY, photoWidth, photoHeight, dpr),
+                    Scaled(at.originX, at.originY, at.designWidth, at.designHeight, dpr));
+    }
     // Back to front. (No std::views::reverse: Emscripten's standard library lacks it.)
     const std::vector<ElementRef>& order = StackingOrder();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        if (it->kind == ElementRef::Message)
+        if (it->kind == ElementRef::Message) {
             PaintLabel(c, w.message, at);
-        else
-            PaintImage(c, *ImageOf(w, *it), art, at);
+            continue;
+        }
+        const ImageElement& e = *ImageOf(w, *it);
+        PaintImage(c, e, art, at);
+        if (at.arrowsShowPointers && e.visible && e.pointer != Pointer::Default) {
+            const PixelRect r = PixelBounds(e, at.twipsPerPixel);
+            PaintPointer(c, e.pointer,
+                         Scaled(at.originX + r.x, at.originY + r.y, r.width, r.height, dpr), dpr);
+        }
     }
     if (!MarkerShows(w, at.twipsPerPixel, marker)) return;
     const PixelRect cell = PixelBounds(w.arrows[marker], at.twipsPerPixel);

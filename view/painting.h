@@ -37,8 +37,12 @@ struct OutlineId {
     int index = 0;
     auto operator<=>(const OutlineId&) const = default;
 };
-// The shapes: the keyboard's marker, a wash and a ring inside an arrow cell.
-enum ShapeIndex { markerWash, markerRing };
+// The shapes: the keyboard's marker, a wash and a ring inside an arrow cell; then each arrow
+// pointer's two lines as rings, outline and inner line, from ArrowDown on (PointerShape).
+enum ShapeIndex { markerWash, markerRing, pointerShapes };
+constexpr int PointerShape(Pointer p, int line) {
+    return pointerShapes + 2 * (static_cast<int>(p) - 1) + line;
+}
 inline constexpr int markerCellPixels = 34;
 std::vector<Outline> Shapes();
 
@@ -85,6 +89,13 @@ struct PaintSetup {
     int originX = 0, originY = 0;          // layout pixels from the window's top-left corner
     BoxF area;                             // what the board paints of the window, in layout pixels
     int designWidth = 0, designHeight = 0; // the client area as designed, in layout pixels
+    // Where there is no mouse pointer (a touch screen): each shown arrow cell draws its pointer.
+    bool arrowsShowPointers = false;
+    // The photograph covers the whole area (cropped), not only the design's client area.
+    bool photoFillsArea = false;
+    // The screen's own device pixel ratio where the design is zoomed beyond it: it picks the
+    // photograph (1x at ratio 1, so that a first visit stays small); 0 for the scale's own.
+    double screenRatio = 0;
 };
 
 // The photograph's size in layout pixels; its top-left corner is the design's.

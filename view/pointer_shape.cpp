@@ -1,5 +1,6 @@
 #include "view/pointer_shape.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pirandella {
@@ -31,6 +32,24 @@ std::array<PointerLine, 2> PointerLines(Pointer p) {
     for (PointerLine& line : lines)
         for (OutlinePoint& point : line.points) point = Turn(p, point);
     return lines;
+}
+
+Outline PixelLineOutline(const PointerLine& line, double scale, double offset) {
+    Outline o;
+    o.fill = Outline::Fill::NonZero;
+    for (std::size_t i = 0; i + 1 < line.points.size(); ++i) {
+        const OutlinePoint a = line.points[i], b = line.points[i + 1];
+        const int steps = static_cast<int>(std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)));
+        for (int k = 0; k <= steps; ++k) {
+            const double x = (offset + a.x + (b.x - a.x) * k / std::max(steps, 1)) * scale;
+            const double y = (offset + a.y + (b.y - a.y) * k / std::max(steps, 1)) * scale;
+            o.steps.insert(o.steps.end(), {Outline::Step::Move, Outline::Step::Line,
+                                           Outline::Step::Line, Outline::Step::Line});
+            o.points.insert(o.points.end(),
+                            {{x, y}, {x + scale, y}, {x + scale, y + scale}, {x, y + scale}});
+        }
+    }
+    return o;
 }
 
 OutlinePoint PointerTip(Pointer p) {

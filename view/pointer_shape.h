@@ -18,6 +18,11 @@ struct PointerLine {
 
 // The outline first, then the inner line.
 std::array<PointerLine, 2> PointerLines(Pointer p);
+// A line one pixel of the design wide through the centres of its points, as the layout pixels it
+// passes through (each `scale` device pixels square), moved right and down by `offset` layout
+// pixels: the pointers' lines run across, down or at 45 degrees, so each step along one goes to
+// the next pixel. The non-zero rule joins the pixels into one shape.
+Outline PixelLineOutline(const PointerLine& line, double scale, double offset = 0);
 // The pixel at the arrow's tip: the pointer's hot spot.
 OutlinePoint PointerTip(Pointer p);
 // The tip's device pixel in a pointer drawn at a display scale.

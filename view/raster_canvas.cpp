@@ -28,26 +28,6 @@ Outline BoxOutline(const BoxF& b) {
     return o;
 }
 
-// A line one pixel of the design wide through the centres of its points, as the layout pixels
-// it passes through: the pointers' lines run across, down or at 45 degrees, so each step along
-// one goes to the next pixel. The non-zero rule joins the pixels into one shape.
-Outline PixelLine(const PointerLine& line, double scale) {
-    Outline o;
-    o.fill = Outline::Fill::NonZero;
-    for (std::size_t i = 0; i + 1 < line.points.size(); ++i) {
-        const OutlinePoint a = line.points[i], b = line.points[i + 1];
-        const int steps = static_cast<int>(std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)));
-        for (int k = 0; k <= steps; ++k) {
-            const double x = a.x + (b.x - a.x) * k / std::max(steps, 1);
-            const double y = a.y + (b.y - a.y) * k / std::max(steps, 1);
-            const Outline pixel = BoxOutline({x * scale, y * scale, scale, scale});
-            o.steps.insert(o.steps.end(), pixel.steps.begin(), pixel.steps.end());
-            o.points.insert(o.points.end(), pixel.points.begin(), pixel.points.end());
-        }
-    }
-    return o;
-}
-
 } // namespace
 
 PixelSurface RasterCanvas::target() {
@@ -120,7 +100,7 @@ PixelImage PointerPicture(Pointer p, double scale) {
     PixelImage image{side, side, std::vector<std::uint32_t>(static_cast<std::size_t>(side) * side)};
     PixelSurface s = image.surface();
     for (const PointerLine& line : PointerLines(p))
-        BlendMask(s, FillCoverage(PixelLine(line, scale), 0, 0, 1, s.rect()), line.colour);
+        BlendMask(s, FillCoverage(PixelLineOutline(line, scale), 0, 0, 1, s.rect()), line.colour);
     return image;
 }
 

@@ -2,6 +2,7 @@
 // to the core's front end, which brings the page in line through the platform below: each of its
 // calls goes to the object the page puts on the module as `platform` (web/page/app.js).
 #include "ui/front_end.h"
+#include "ui/saved_game.h"
 #include "view/accessible_view.h"
 #include "view/glyph_font.h"
 #include "view/pointer_shape.h"
@@ -10,6 +11,7 @@
 #include "web/paint_list.h"
 
 #include <algorithm>
+#include <cmath>
 #include <emscripten/emscripten.h>
 #include <string_view>
 
@@ -59,20 +61,52 @@ struct WebGame {
     FrontEnd front{session, platform};
     std::string reply;        // the last text handed to the page
     std::string outlineError; // why the last outline file was refused
+    PaintSetup at;            // where the design stands on the canvas (web_layout)
 };
 
-// The canvas may be a little larger than the design (the page keeps it to whole device pixels);
-// the design stands in its top-left corner.
-PaintSetup Setup(const Session& s, double devicePixelRatio, double width = 0, double height = 0) {
+// What the player must see, in layout pixels: the board with a row of arrow cells on each side
+// (shown or not, so the board keeps its size when solved), the message line and the
+// instructions page while it is shown.
+BoxF FitBox(const WindowModel& w, TwipsScale tpp) {
+    double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
+    const auto add = [&](PixelRect r, int grow) {
+        x0 = std::min<double>(x0, r.x - grow);
+        y0 = std::min<double>(y0, r.y - grow);
+        x1 = std::max<double>(x1, r.x + r.width + grow);
+        y1 = std::max<double>(y1, r.y + r.height + grow);
+    };
+    const int pitch = PixelBounds(w.tiles[1], tpp).x - PixelBounds(w.tiles[0], tpp).x;
+    for (const ImageElement& tile : w.tiles)
+        if (tile.visible) add(PixelBounds(tile, tpp), pitch);
+    if (w.message.visible) add(PixelBounds(w.message, tpp), 0);
+    if (w.page.visible) add(PixelBounds(w.page, tpp), 0);
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+
+// The design on a canvas of the given device pixels: what must be seen as large as fits, in the
+// middle, at a scale of device pixels per layout pixel; the photograph behind all of it.
+PaintSetup Layout(const Session& s, double devicePixelRatio, double deviceWidth,
+                  double deviceHeight, bool arrowsShowPointers) {
     const TwipsScale tpp = s.view.screen.twipsPerPixel();
-    const PixelRect client = ClientBounds(WindowOf(s).form, tpp);
+    const WindowModel w = WindowOf(s);
+    const PixelRect client = ClientBounds(w.form, tpp);
+    const BoxF fit = FitBox(w, tpp);
+    constexpr double margin = 4; // CSS pixels on every side
+    const double cssWidth = deviceWidth / devicePixelRatio,
+                 cssHeight = deviceHeight / devicePixelRatio;
+    const double zoom = std::max(
+        0.25, std::min((cssWidth - 2 * margin) / fit.width, (cssHeight - 2 * margin) / fit.height));
     PaintSetup at;
-    at.devicePixelRatio = devicePixelRatio;
+    at.devicePixelRatio = devicePixelRatio * zoom;
     at.twipsPerPixel = tpp;
-    at.area = {0, 0, std::max<double>(width, client.width),
-               std::max<double>(height, client.height)};
+    at.originX = static_cast<int>(std::lround((cssWidth / zoom - fit.width) / 2 - fit.x));
+    at.originY = static_cast<int>(std::lround((cssHeight / zoom - fit.height) / 2 - fit.y));
+    at.area = {0, 0, deviceWidth / at.devicePixelRatio, deviceHeight / at.devicePixelRatio};
     at.designWidth = client.width;
     at.designHeight = client.height;
+    at.arrowsShowPointers = arrowsShowPointers;
+    at.photoFillsArea = true;
+    at.screenRatio = devicePixelRatio;
     return at;
 }
 
@@ -217,14 +251,24 @@ EMSCRIPTEN_KEEPALIVE int web_outline(WebGame* w, int set, int index, int what) {
     }
 }
 
-// The whole board painted at the device pixel ratio on a canvas of the given size in CSS pixels,
-// as a list of numbers; its length follows.
-EMSCRIPTEN_KEEPALIVE const double* web_paint(WebGame* w, double devicePixelRatio, double width,
-                                             double height) {
+// Lays the design out on a canvas of the given device pixels (no hover: the arrow cells draw their
+// pointers) and gives its scale, device pixels per layout pixel.
+EMSCRIPTEN_KEEPALIVE double web_layout(WebGame* w, double devicePixelRatio, double deviceWidth,
+                                       double deviceHeight, int noHover) {
+    w->at = Layout(w->session, devicePixelRatio, deviceWidth, deviceHeight, noHover != 0);
+    return w->at.devicePixelRatio;
+}
+
+// Where the design's corner stands on the canvas, in layout pixels: what = 0 x, 1 y.
+EMSCRIPTEN_KEEPALIVE int web_origin(WebGame* w, int what) {
+    return what == 0 ? w->at.originX : w->at.originY;
+}
+
+// The whole board painted as laid out, as a list of numbers; its length follows.
+EMSCRIPTEN_KEEPALIVE const double* web_paint(WebGame* w) {
     w->paint.clear();
     const Session& s = w->session;
-    PaintWindow(w->paint, WindowOf(s), w->art, Setup(s, devicePixelRatio, width, height),
-                s.view.marker);
+    PaintWindow(w->paint, WindowOf(s), w->art, w->at, s.view.marker);
     return w->paint.numbers().data();
 }
 
@@ -240,21 +284,19 @@ struct PlainPhoto : PhotoSource {
     }
 };
 
-// The same frame as web_paint, painted by the core's own renderer into the canvas's device pixels
+// The same frame as web_paint (as laid out), painted by the core's own renderer into the canvas's
+// device pixels
 // (0xAARRGGBB, premultiplied) on a photograph of one colour: what the page's test compares its
 // canvas with (where two grounds give the same pixel, nothing of the photograph shows through).
-EMSCRIPTEN_KEEPALIVE const std::uint32_t* web_reference(WebGame* w, double devicePixelRatio,
-                                                        double width, double height,
-                                                        int deviceWidth, int deviceHeight,
-                                                        unsigned ground) {
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* web_reference(WebGame* w, int deviceWidth,
+                                                        int deviceHeight, unsigned ground) {
     const Session& s = w->session;
     w->reference = {
         deviceWidth, deviceHeight,
         std::vector<std::uint32_t>(static_cast<std::size_t>(deviceWidth) * deviceHeight)};
     PlainPhoto photo(0xff000000 | ground);
     RasterCanvas canvas(w->reference.surface(), w->art, photo);
-    PaintWindow(canvas, WindowOf(s), w->art, Setup(s, devicePixelRatio, width, height),
-                s.view.marker);
+    PaintWindow(canvas, WindowOf(s), w->art, w->at, s.view.marker);
     return w->reference.pixels.data();
 }
 
@@ -262,10 +304,19 @@ EMSCRIPTEN_KEEPALIVE int web_paint_length(WebGame* w) {
     return static_cast<int>(w->paint.numbers().size());
 }
 
-// The frontmost element under a device pixel of the canvas.
-EMSCRIPTEN_KEEPALIVE int web_element_at(WebGame* w, double devicePixelRatio, double x, double y) {
-    const Session& s = w->session;
-    return Encode(ElementAtDevicePixel(WindowOf(s), Setup(s, devicePixelRatio), x, y));
+// The frontmost element under a device pixel of the canvas, as laid out.
+EMSCRIPTEN_KEEPALIVE int web_element_at(WebGame* w, double x, double y) {
+    return Encode(ElementAtDevicePixel(WindowOf(w->session), w->at, x, y));
+}
+
+// The game as text to keep, and a kept game put back: "" when taken, else why it was refused
+// (the game then stays as it was).
+EMSCRIPTEN_KEEPALIVE const char* web_save(WebGame* w) {
+    return Reply(w, SaveGame(w->session));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* web_restore(WebGame* w, const char* saved) {
+    return Reply(w, RestoreGame(w->session, saved));
 }
 
 // The pointer an element shows: 0 the default, else one of the arrows.

@@ -1,9 +1,12 @@
-# Writes the service worker with a version drawn from every other file of the site.
+# Writes the service worker with a version drawn from every other file of the site, and the list
+# of those files for it to keep.
 file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
 list(REMOVE_ITEM files sw.js)
 list(SORT files)
 set(all "")
+set(names "'./'")
 foreach(f ${files})
+  string(APPEND names ", '${f}'")
   file(MD5 ${SITE}/${f} sum)
   string(APPEND all "${f}:${sum};")
 endforeach()
@@ -11,5 +14,6 @@ string(MD5 version "${all}")
 string(SUBSTRING ${version} 0 12 version)
 file(READ ${TEMPLATE} text)
 string(REPLACE "@SITE_VERSION@" ${version} text "${text}")
+string(REPLACE "'@SITE_FILES@'" "${names}" text "${text}")
 file(WRITE ${SITE}/sw.js.new "${text}")
 file(RENAME ${SITE}/sw.js.new ${SITE}/sw.js)

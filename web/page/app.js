@@ -19,6 +19,8 @@ function keyOf(C, e) {
 // What the page loaded itself, for the service worker to keep.
 const loaded = new Set();
 
+const savedGameKey = 'pirandella.game';
+
 // Every failure is told to the player in Italian, naming the file; a file the server does not
 // have is missing, as on the desktop.
 const notLoaded = (url, why) => new Error(`Il file ${url} non si è potuto caricare (${why}).`);
@@ -92,6 +94,9 @@ class WebGame {
     this.readPaths(this.C.outlines.glyphs);
     this.timer = 0;
     this.devicePixels = null; // the canvas's size in device pixels, when the browser tells it
+    // No pointer hovers here (a touch screen): the arrow cells show their arrows themselves.
+    this.noHover = window.matchMedia('(hover: none)');
+    this.kept = null; // the game as this tab last kept it
     module.platform = this.platform();
   }
 
@@ -100,13 +105,15 @@ class WebGame {
     return {
       showCaption: (id, caption) => {
         this.menu[id].textContent = caption;
-        this.placeWindow(); // the menu bar may have widened
       },
       runTimer: (running, interval) => {
         clearInterval(this.timer);
         this.timer = running ? setInterval(() => this.m._web_tick(this.handle), interval) : 0;
       },
-      repaint: () => this.paint(),
+      repaint: () => {
+        this.paint();
+        this.keep();
+      },
       tellScreenReader: () => this.tellScreenReader(),
       openMenuBar: () => this.menu[0].focus(),
     };
@@ -178,32 +185,33 @@ class WebGame {
     });
   }
 
-  // The canvas holds the board at the device's own pixels, so that frames fall on whole device
-  // pixels. Browsers place elements on whole CSS pixels, and at a ratio such as 1.25 only every
-  // fourth CSS pixel is a whole device pixel: the canvas is a whole number of fours wide and high
-  // and stands on a multiple of four (placeWindow), so it is never resampled at 1, 1.25, 1.5,
-  // 1.75 or 2.
+  // The canvas fills the page below the menu bar at the device's own pixels; the core lays the
+  // design out on it as large as fits (web_layout) and paints it at that scale, so frames fall on
+  // whole device pixels and letters, page and text are drawn from their outlines at every size.
+  // The screen reader's nodes, in the design's CSS pixels, follow the same zoom.
   paint() {
     const ratio = this.ratio();
     const m = this.m;
-    const width = Math.ceil(m._web_board_size(this.handle, 0) / 4) * 4;
-    const height = Math.ceil(m._web_board_size(this.handle, 1) / 4) * 4;
+    let [width, height] = [this.board.clientWidth, this.board.clientHeight]
+      .map((css) => Math.round(css * ratio));
     // The browser's exact count where it agrees with the ratio (emulated screens may not).
-    let [deviceWidth, deviceHeight] = [Math.round(width * ratio), Math.round(height * ratio)];
     const exact = this.devicePixels;
-    if (exact && Math.abs(exact[0] - deviceWidth) <= 1 && Math.abs(exact[1] - deviceHeight) <= 1)
-      [deviceWidth, deviceHeight] = exact;
-    if (this.canvas.width !== deviceWidth || this.canvas.height !== deviceHeight) {
-      this.canvas.width = deviceWidth;
-      this.canvas.height = deviceHeight;
+    if (exact && Math.abs(exact[0] - width) <= 1 && Math.abs(exact[1] - height) <= 1)
+      [width, height] = exact;
+    if (width === 0 || height === 0) return;
+    if (this.canvas.width !== width || this.canvas.height !== height) {
+      this.canvas.width = width;
+      this.canvas.height = height;
     }
-    for (const el of [this.canvas, this.board]) {
-      if (el.style.width !== `${width}px`) el.style.width = `${width}px`;
-      if (el.style.height !== `${height}px`) el.style.height = `${height}px`;
-    }
-    this.photo(ratio > 1 ? 1 : 0);
-    this.painted = [ratio, width, height];
-    const at = m._web_paint(this.handle, ratio, width, height) / 8;
+    const scale = m._web_layout(this.handle, ratio, width, height, this.noHover.matches ? 1 : 0);
+    const zoom = scale / ratio;
+    const [x, y] = [0, 1].map((what) => m._web_origin(this.handle, what) * zoom);
+    const overlay = document.getElementById('overlay');
+    overlay.style.width = `${m._web_board_size(this.handle, 0)}px`;
+    overlay.style.height = `${m._web_board_size(this.handle, 1)}px`;
+    overlay.style.transform = `translate(${x}px, ${y}px) scale(${zoom})`;
+    this.photo(ratio > 1 ? 1 : 0); // as the core picks it: by the screen's own ratio
+    const at = m._web_paint(this.handle) / 8;
     const numbers = m.HEAPF64.subarray(at, at + m._web_paint_length(this.handle));
     this.painter.replay(numbers);
   }
@@ -212,19 +220,42 @@ class WebGame {
   // 0xRRGGBB; the pixels 0xAARRGGBB): for the test to compare the canvas with.
   reference(ground) {
     const { width, height } = this.canvas;
-    const at = this.m._web_reference(this.handle, ...this.painted, width, height, ground) / 4;
+    const at = this.m._web_reference(this.handle, width, height, ground) / 4;
     return { width, height, pixels: [...this.m.HEAPU32.subarray(at, at + width * height)] };
   }
 
-  // The window in the middle of the page and the board in the middle of the window, each on a
-  // multiple of four CSS pixels.
-  placeWindow() {
-    const middle = (room) => `${Math.max(0, Math.floor(room / 8) * 4)}px`;
-    const frame = document.getElementById('window');
-    const inFrame = middle(frame.offsetWidth - this.board.offsetWidth);
-    if (this.board.style.marginLeft !== inFrame) this.board.style.marginLeft = inFrame;
-    const left = middle(document.documentElement.clientWidth - frame.offsetWidth);
-    if (frame.style.left !== left) frame.style.left = left;
+  // The whole game, kept after every event that changed it, so that a reload (or a phone that
+  // discards the tab) brings it back. Storage full or refused: the game plays on unkept.
+  keep() {
+    const saved = this.text(this.m._web_save(this.handle));
+    if (saved === this.kept) return; // only a change: of two tabs, the last to move is kept
+    this.kept = saved;
+    try {
+      localStorage.setItem(savedGameKey, saved);
+    } catch {
+      // private mode or a full store
+    }
+  }
+
+  // The game kept by the last visit, if any; one that is damaged, foreign or from a later
+  // version is left aside for a new puzzle.
+  restore() {
+    let saved = null;
+    try {
+      saved = localStorage.getItem(savedGameKey);
+    } catch {
+      return;
+    }
+    if (saved === null) return;
+    const m = this.m;
+    const bytes = new TextEncoder().encode(saved);
+    const at = m._malloc(bytes.length + 1);
+    m.HEAPU8.set(bytes, at);
+    m.HEAPU8[at + bytes.length] = 0;
+    const why = this.text(m._web_restore(this.handle, at));
+    m._free(at);
+    if (why) console.warn(`pirandella: the kept game is not used (${why}); a new puzzle instead`);
+    else this.kept = saved;
   }
 
   // The element under a pointer event, from the canvas's device pixels.
@@ -232,16 +263,19 @@ class WebGame {
     const rect = this.canvas.getBoundingClientRect();
     const x = (event.clientX - rect.left) * (this.canvas.width / rect.width);
     const y = (event.clientY - rect.top) * (this.canvas.height / rect.height);
-    return this.m._web_element_at(this.handle, this.ratio(), x, y);
+    return this.m._web_element_at(this.handle, x, y);
   }
 
   listen() {
     const m = this.m;
+    // Pointer events serve mouse, pen and touch alike: a tap is a press and a release, at once
+    // (the canvas takes no touch gesture, so the browser waits for none); a second finger is
+    // not a second press.
     this.canvas.addEventListener('pointerdown', (e) => {
-      if (e.button === 0) m._web_press(this.handle, this.elementAt(e));
+      if (e.button === 0 && e.isPrimary) m._web_press(this.handle, this.elementAt(e));
     });
     this.canvas.addEventListener('pointerup', (e) => {
-      if (e.button === 0) m._web_release(this.handle, this.elementAt(e));
+      if (e.button === 0 && e.isPrimary) m._web_release(this.handle, this.elementAt(e));
     });
     this.canvas.addEventListener('pointermove', (e) => {
       const cursor = this.cursors[m._web_pointer(this.handle, this.elementAt(e))];
@@ -253,8 +287,7 @@ class WebGame {
     this.board.addEventListener('blur', () => this.tellScreenReader());
     this.listenToMenu();
     this.followDevicePixels();
-    this.placeWindow();
-    window.addEventListener('resize', () => this.placeWindow());
+    this.noHover.addEventListener('change', () => this.paint());
   }
 
   // The board takes every key that plays; elsewhere F10 opens the menu bar and the shortcuts
@@ -319,6 +352,7 @@ async function start() {
   const game = new WebGame(module);
   game.photos[dense ? 1 : 0] = photo;
   game.loadOutlines(game.C.outlines.letters, letters);
+  game.restore();
   game.listen();
   game.m._web_start(game.handle);
   performance.mark('board-painted');

@@ -1,12 +1,13 @@
-// Keeps the game for offline play: the page and everything it loads, served from this cache first.
-// The build names the cache after the site's contents, so a new build replaces the old copy.
+// Keeps the game for offline play: every file of the site, fetched at install and served from this
+// cache first. The build names the cache after the site's contents and lists its files, so a new
+// build replaces the old copy whole and a page never mixes files of two builds.
 const CACHE = 'pirandella-@SITE_VERSION@';
-const SHELL = ['./', 'style.css', 'app.js', 'board_canvas.js', 'pointers.js', 'screen_reader.js',
-  'pirandella.js', 'pirandella.wasm', 'letters.outlines', 'manifest.webmanifest',
-  'icons/pirandella-16.png', 'icons/pirandella-32.png'];
+const SITE = ['@SITE_FILES@'];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(SHELL))
+  // Past the browser's HTTP cache, so that every file is this build's.
+  const fresh = SITE.map((f) => new Request(f, { cache: 'reload' }));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(fresh))
     .then(() => self.skipWaiting()));
 });
 

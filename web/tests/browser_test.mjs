@@ -118,27 +118,29 @@ async function assertCanvasIsTheCores(page, what) {
 }
 
 // The frame on the left edge of a tile that is not in its place, as the screen shows it: from
-// its first device pixel, as many pure black columns as a frame line is thick at this ratio (one
-// below 1.5), then the tile's white. A board drawn off the device pixel grid, or stretched,
-// shows grey there instead.
-async function leftFrame(page, ratio) {
+// its first device pixel, as many pure black columns as a frame line is thick at the scale the
+// board is drawn at (a 34-pixel tile's device pixels over 34; one below 1.5), then the tile's
+// white. A board drawn off the device pixel grid, or stretched, shows grey there instead.
+async function leftFrame(page) {
   const cell = page.getByRole('gridcell', { name: /^Riga \d, colonna \d: [A-Z]$/ }).first();
   const box = await cell.boundingBox();
   const y = box.y + box.height / 4;
   const png = await page.screenshot({ clip: { x: box.x, y, width: 4, height: 1 } });
-  return page.evaluate(async (data) => {
+  return page.evaluate(async ({ data, box }) => {
     const picture = new Image();
     picture.src = `data:image/png;base64,${data}`;
     await picture.decode();
     const ctx = new OffscreenCanvas(picture.width, 1).getContext('2d');
     ctx.drawImage(picture, 0, 0);
     const pixels = ctx.getImageData(0, 0, picture.width, 1).data;
-    return [...Array(picture.width).keys()].map((i) => pixels.slice(4 * i, 4 * i + 3).join(','));
-  }, png.toString('base64'));
+    const columns = [...Array(picture.width).keys()];
+    return { columns: columns.map((i) => pixels.slice(4 * i, 4 * i + 3).join(',')),
+      scale: (box.width * devicePixelRatio) / 34 };
+  }, { data: png.toString('base64'), box });
 }
 
-function assertSharpFrame(columns, ratio) {
-  const thickness = ratio < 1.5 ? 1 : Math.round(ratio);
+function assertSharpFrame({ columns, scale }, ratio) {
+  const thickness = scale < 1.5 ? 1 : Math.round(scale);
   assert.deepEqual(columns.slice(0, thickness + 1),
     [...Array(thickness).fill('0,0,0'), '255,255,255'], `at ratio ${ratio}: ${columns}`);
 }
@@ -169,7 +171,7 @@ for (const ratio of [1, 2]) {
     const heard = () => page.locator('.speaker[aria-live]').textContent();
     assert.equal(await heard(), `Tabellone. ${board.description.value} ${task}`);
 
-    assertSharpFrame(await leftFrame(page, ratio), ratio);
+    assertSharpFrame(await leftFrame(page), ratio);
     await assertCanvasIsTheCores(page, `at ratio ${ratio}`);
     // The arrow pointer, sharp at ratio 2, its hot spot on the tip.
     const above = await page.getByRole('button', { name: 'Colonna 1, ruota in giù' }).boundingBox();
@@ -243,7 +245,7 @@ for (const ratio of [1, 2]) {
 test('frames fall on whole device pixels at ratio 1.25 and 1.5', async () => {
   for (const ratio of [1.25, 1.5]) {
     const { context, page, errors } = await openGame(browser, site.url, ratio);
-    assertSharpFrame(await leftFrame(page, ratio), ratio);
+    assertSharpFrame(await leftFrame(page), ratio);
     assert.deepEqual(errors, []);
     await context.close();
   }
@@ -281,17 +283,97 @@ test('a puzzle is solved by clicks alone, and once loaded the game plays offline
   await page.screenshot({ path: `${shots}solved.png` });
   await assertCanvasIsTheCores(page, 'solved');
 
-  // Offline: a reload comes from the service worker's copy and plays.
+  // Offline: a reload comes from the service worker's copy and brings the solved game back; the
+  // instructions, never shown online, come from that copy too; a new puzzle plays.
   await until(() => page.evaluate(async () => (await caches.keys()).length === 1 &&
-    (await caches.match('background.jpg')) !== undefined));
+    (await caches.match('instructions.outlines')) !== undefined));
   await context.setOffline(true);
   await page.reload();
   await waitInPage(page, () => window.pirandellaReady === true);
+  assert.equal(await page.locator('#message[aria-live]').textContent(),
+    `SCHEMA RISOLTO con n°${moves.length} mosse`);
+  const outlines = page.waitForResponse(/instructions\.outlines$/);
+  await page.getByRole('button', { name: 'Istruzioni', exact: true }).click();
+  assert.equal((await outlines).status(), 200);
+  await page.getByRole('region', { name: 'Istruzioni' }).getByText('ISTRUZIONI').waitFor();
+  assert.ok(await page.getByRole('alert').isHidden());
+  await page.getByRole('button', { name: 'Esci da Istruzioni' }).click();
+  await page.getByRole('button', { name: 'Nuovo schema' }).click();
   const offline = await readGrid(page);
   await clickArrow(page, 'Riga 2, ruota a sinistra');
   assert.equal((await readGrid(page))[1], turnedLeft(offline[1]));
   assert.deepEqual(errors, []);
   await context.close();
+});
+
+// Phones upright and across, touch, and a large window: nothing scrolls, the board with its
+// arrow cells and the message line are in view, a phone's board takes at least 90 % of its
+// width, a finger has 44-pixel commands and a tap turns one line. The game is kept: a reload
+// gives it back and undo still works; a damaged kept game gives a new puzzle, told in the
+// console as a warning. Chromium finds the page installable.
+test('the page fits every screen, plays by touch and keeps the game', async () => {
+  for (const [width, height, ratio, touch] of
+    [[360, 640, 2, true], [390, 844, 3, true], [844, 390, 3, true], [1920, 1080, 1, false]]) {
+    const context = await browser.newContext({ viewport: { width, height },
+      deviceScaleFactor: ratio, isMobile: touch, hasTouch: touch, locale: 'it-IT' });
+    await context.addInitScript(() => document.addEventListener('securitypolicyviolation', (e) =>
+      console.error(`Content-Security-Policy: ${e.violatedDirective} refused ${e.blockedURI}`)));
+    const page = await context.newPage();
+    const [errors, warnings] = [[], []];
+    page.on('console', (m) => (m.type() === 'error' ? errors : warnings).push(m.text()));
+    page.on('pageerror', (e) => errors.push(e.message));
+    await page.clock.setFixedTime(new Date('2026-03-02T10:20:31')); // a board of 7
+    await page.goto(site.url);
+    await waitInPage(page, () => window.pirandellaReady === true);
+    const name = `${width}x${height}`;
+    await page.screenshot({ path: `${shots}fit-${name}.png` });
+    const seen = await page.evaluate(() => {
+      const boxes = [...document.querySelectorAll('#overlay button, #message, #menubar button')]
+        .map((e) => e.getBoundingClientRect());
+      const arrows = [...document.querySelectorAll('#overlay button')]
+        .map((e) => e.getBoundingClientRect());
+      return { scrolls: document.documentElement.scrollWidth > innerWidth ||
+          document.documentElement.scrollHeight > innerHeight,
+        inView: boxes.every((b) => b.left >= 0 && b.top >= 0 && b.right <= innerWidth + 0.5 &&
+          b.bottom <= innerHeight + 0.5),
+        share: (Math.max(...arrows.map((b) => b.right)) - Math.min(...arrows.map((b) => b.left)))
+          / innerWidth,
+        smallest: Math.min(...[...document.querySelectorAll('#menubar button')].map((e) =>
+          Math.min(e.offsetWidth, e.offsetHeight))) };
+    });
+    assert.equal(seen.scrolls, false, name);
+    assert.ok(seen.inView, name);
+    if (width < height) assert.ok(seen.share >= 0.9, `${name}: ${seen.share}`);
+    if (touch) assert.ok(seen.smallest >= 44, `${name}: ${seen.smallest}`);
+    const start = await readGrid(page);
+    assert.equal(start.length, 7);
+    const box = await page.getByRole('button', { name: 'Riga 1, ruota a destra', exact: true })
+      .boundingBox();
+    const at = [box.x + box.width / 2, box.y + box.height / 2];
+    if (touch) await page.touchscreen.tap(...at);
+    else await page.mouse.click(...at);
+    assert.equal((await readGrid(page))[0], turnedRight(start[0]), name);
+    if (width === 390) {
+      await page.reload();
+      await waitInPage(page, () => window.pirandellaReady === true);
+      assert.deepEqual(await readGrid(page), [turnedRight(start[0]), ...start.slice(1)]);
+      await page.getByRole('button', { name: 'Annulla mossa' }).click();
+      await until(async () => (await readGrid(page)).join() === start.join());
+      await page.evaluate(() => localStorage.setItem('pirandella.game', 'pirandella-game 9\n'));
+      await page.reload();
+      await waitInPage(page, () => window.pirandellaReady === true);
+      assert.equal((await readGrid(page)).length, 7); // the clock's puzzle, new
+      assert.ok(warnings.some((w) => w.includes('versione 9 sconosciuta')), warnings.join());
+    }
+    if (width === 1920) {
+      const cdp = await context.newCDPSession(page);
+      const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+      // A test browser's profile is private, which Chromium names too; nothing else may be.
+      assert.deepEqual(installabilityErrors.filter((e) => e.errorId !== 'in-incognito'), []);
+    }
+    assert.deepEqual(errors, [], name);
+    await context.close();
+  }
 });
 
 test('a missing or damaged file is told on the page, with nothing of the game drawn', async () => {
