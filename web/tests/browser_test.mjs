@@ -290,7 +290,7 @@ test('a puzzle is solved by clicks alone, and once loaded the game plays offline
   await context.setOffline(true);
   await page.reload();
   await waitInPage(page, () => window.pirandellaReady === true);
-  assert.equal(await page.locator('#message[aria-live]').textContent(),
+  assert.equal(await page.locator('#message').textContent(),
     `SCHEMA RISOLTO con n°${moves.length} mosse`);
   const outlines = page.waitForResponse(/instructions\.outlines$/);
   await page.getByRole('button', { name: 'Istruzioni', exact: true }).click();
