@@ -90,9 +90,10 @@ void PaintImage(Canvas& c, const ImageElement& e, const Artwork& art, const Pain
 void PaintLabel(Canvas& c, const LabelElement& e, const PaintSetup& at) {
     if (!e.visible) return;
     const PixelRect r = PixelBounds(e, at.twipsPerPixel);
-    const double dpr = at.devicePixelRatio, size = FontPixels(e, at.twipsPerPixel) * dpr;
+    const double dpr = at.devicePixelRatio;
+    const double size = FontPixels(e, at.twipsPerPixel) * dpr * at.messageScale;
     const TextLine line = LayOutLine(MessageFont(), e.caption, size);
-    const double x = (at.originX + r.x) * dpr;
+    const double x = (at.originX + r.x + at.messageShift) * dpr;
     const double baseline = std::round((at.originY + r.y) * dpr + line.ascent);
     const DeviceRect clip =
         Covering(Scaled(at.area.x, at.area.y, at.area.width, at.area.height, dpr));

@@ -91,6 +91,11 @@ struct PaintSetup {
     int designWidth = 0, designHeight = 0; // the client area as designed, in layout pixels
     // Where there is no mouse pointer (a touch screen): each shown arrow cell draws its pointer.
     bool arrowsShowPointers = false;
+    // The message line's size against the rest, and how far right of its place it starts (layout
+    // pixels): where a narrow screen gives the board its width, the line starts under the board's
+    // left edge and is made small enough to end within the screen.
+    double messageScale = 1;
+    double messageShift = 0;
     // The photograph covers the whole area (cropped), not only the design's client area.
     bool photoFillsArea = false;
     // The screen's own device pixel ratio where the design is zoomed beyond it: it picks the

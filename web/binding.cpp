@@ -65,8 +65,8 @@ struct WebGame {
 };
 
 // What the player must see, in layout pixels: the board with a row of arrow cells on each side
-// (shown or not, so the board keeps its size when solved), the message line and the
-// instructions page while it is shown.
+// (shown or not, so the board keeps its size when solved), the message line's height (its width
+// is fitted on its own: Layout) and the instructions page while it is shown.
 BoxF FitBox(const WindowModel& w, TwipsScale tpp) {
     double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
     const auto add = [&](PixelRect r, int grow) {
@@ -78,8 +78,13 @@ BoxF FitBox(const WindowModel& w, TwipsScale tpp) {
     const int pitch = PixelBounds(w.tiles[1], tpp).x - PixelBounds(w.tiles[0], tpp).x;
     for (const ImageElement& tile : w.tiles)
         if (tile.visible) add(PixelBounds(tile, tpp), pitch);
-    if (w.message.visible) add(PixelBounds(w.message, tpp), 0);
     if (w.page.visible) add(PixelBounds(w.page, tpp), 0);
+    if (w.message.visible) { // its height, under the board
+        PixelRect line = PixelBounds(w.message, tpp);
+        line.x = static_cast<int>(x0);
+        line.width = 0;
+        add(line, 0);
+    }
     return {x0, y0, x1 - x0, y1 - y0};
 }
 
@@ -105,6 +110,13 @@ PaintSetup Layout(const Session& s, double devicePixelRatio, double deviceWidth,
     at.designWidth = client.width;
     at.designHeight = client.height;
     at.arrowsShowPointers = arrowsShowPointers;
+    // The message line as large as the board where it fits on the screen from its own place, else
+    // from under the board's left edge, and smaller where it must be.
+    const PixelRect line = PixelBounds(w.message, tpp);
+    const double left = -at.originX + margin / zoom, right = (cssWidth - margin) / zoom;
+    at.messageShift = std::max(0.0, left - line.x);
+    const double room = right - (at.originX + line.x + at.messageShift);
+    if (line.width > 0) at.messageScale = std::clamp(room / line.width, 0.5, 1.0);
     at.photoFillsArea = true;
     at.screenRatio = devicePixelRatio;
     return at;
@@ -262,6 +274,12 @@ EMSCRIPTEN_KEEPALIVE double web_layout(WebGame* w, double devicePixelRatio, doub
 // Where the design's corner stands on the canvas, in layout pixels: what = 0 x, 1 y.
 EMSCRIPTEN_KEEPALIVE int web_origin(WebGame* w, int what) {
     return what == 0 ? w->at.originX : w->at.originY;
+}
+
+// The message line's size against the rest of the design, as laid out (1, or less on a narrow
+// screen).
+EMSCRIPTEN_KEEPALIVE double web_message_scale(WebGame* w, int what) {
+    return what == 0 ? w->at.messageScale : w->at.messageShift;
 }
 
 // The whole board painted as laid out, as a list of numbers; its length follows.

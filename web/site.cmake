@@ -4,7 +4,7 @@ set(site ${CMAKE_BINARY_DIR}/site)
 add_executable(pirandella binding.cpp paint_list.cpp)
 target_link_libraries(pirandella PRIVATE web_ui)
 set(web_exports web_constants web_create web_start web_load_outlines web_outline_error web_outline web_outline_count web_paint
-    web_paint_length web_reference web_layout web_origin web_save web_restore web_element_at web_pointer web_pointer_picture web_pointer_side web_pointer_tip web_press
+    web_paint_length web_reference web_layout web_origin web_message_scale web_save web_restore web_element_at web_pointer web_pointer_picture web_pointer_side web_pointer_tip web_press
     web_release web_click web_command web_tick web_key web_board_size web_board_words web_accessible_nodes malloc free)
 list(TRANSFORM web_exports PREPEND "'_")
 list(TRANSFORM web_exports APPEND "'")

@@ -210,6 +210,8 @@ class WebGame {
     overlay.style.width = `${m._web_board_size(this.handle, 0)}px`;
     overlay.style.height = `${m._web_board_size(this.handle, 1)}px`;
     overlay.style.transform = `translate(${x}px, ${y}px) scale(${zoom})`;
+    overlay.style.setProperty('--message-scale', m._web_message_scale(this.handle, 0));
+    overlay.style.setProperty('--message-shift', `${m._web_message_scale(this.handle, 1)}px`);
     this.photo(ratio > 1 ? 1 : 0); // as the core picks it: by the screen's own ratio
     const at = m._web_paint(this.handle) / 8;
     const numbers = m.HEAPF64.subarray(at, at + m._web_paint_length(this.handle));
