@@ -36,6 +36,22 @@ TEST(SavedGame, ComesBackWholeAndItsPlaybackEndsOnTheSolution) {
     EXPECT_EQ(ticks, played.game.scrambleMoves + 2 + 2 - 5); // down to entry 0, then the end
     EXPECT_EQ(Letters(other), other.game.solutionText);
     EXPECT_TRUE(other.game.ended);
+    // Solved by the player, then a move taken back: the end stays, the board is not solved.
+    Session solved = NewGame(5, 3);
+    for (int k = solved.game.moveCount; k >= 1; --k) {
+        const pirandella::Move m = solved.game.moveHistory[k].backward();
+        ClickArrowCell(solved, m.turnsColumn()
+                                   ? (m.direction == Direction::ColumnDown ? 0 : 21) + m.line
+                                   : (m.direction == Direction::RowLeft ? 7 : 14) + m.line);
+    }
+    ASSERT_EQ(MessageText(solved.game), "SCHEMA RISOLTO con n°20 mosse");
+    StartUndo(solved);
+    PlaybackTick(solved);
+    ASSERT_NE(Letters(solved), solved.game.solutionText);
+    Session again = NewGame(6, 3);
+    EXPECT_EQ(RestoreGame(again, SaveGame(solved)), "");
+    EXPECT_EQ(Letters(again), Letters(solved));
+    EXPECT_EQ(MessageText(again.game), "SCHEMA RISOLTO con n°20 mosse");
 }
 
 TEST(SavedGame, AnyDamageIsRefusedWholeAndTheGameStaysAsItWas) {

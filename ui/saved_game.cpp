@@ -81,16 +81,15 @@ std::string Check(const Game& g) {
     if ((g.ended && !g.solvedWithMoves && !g.solutionShown) || (g.solvedWithMoves && !g.ended) ||
         g.solvedWithMoves.value_or(0) < 0)
         return "la fine non è coerente";
-    const bool solvedThenPlayed = g.solvedWithMoves && g.solutionShown;
-    if (solvedThenPlayed) return ""; // the playback turns a solved board: no count to check
-    if (g.solvedWithMoves && (!g.ended || *g.solvedWithMoves != g.moveCount - g.scrambleMoves))
+    // Once solved, the player can only take moves back (undo) or play the solution: the moves
+    // made are never more than at the solve. Whether the board is right is told below.
+    if (g.solvedWithMoves && !g.solutionShown && g.moveCount - g.scrambleMoves > *g.solvedWithMoves)
         return "il conteggio della soluzione non torna";
     const auto solved = [n](const Game& game) {
         for (int i = 0; i < n * n; ++i)
             if (!InPlace(game, i)) return false;
         return true;
     };
-    if (g.solvedWithMoves && !solved(g)) return "la fine non è coerente";
     // The moves not yet played back, taken back newest first, give the solution.
     Game back = g;
     back.replaying = back.solutionShown = true;
