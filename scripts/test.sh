@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test without a display: once in a
 # plain build, once under AddressSanitizer and UndefinedBehaviorSanitizer (any report fails).
-# On a fresh Debian 12 this takes a few minutes on two cores, most of it the two builds.
+# Measured on two cores: 8 minutes from a clean clone once the packages are installed, most of it
+# the builds; on a fresh Debian 12 installing the packages comes first.
 source "$(dirname "$0")/common.sh"
 ensure_packages "${game_packages[@]}" "${test_packages[@]}"
+# What the tools keep between runs (Chromium's and openbox's settings, dconf, npm's cache) goes to
+# /tmp, not into the home.
+scratch=$(mktemp -d /tmp/pirandella-test-home.XXXXXX)
+export XDG_CACHE_HOME=$scratch/cache XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data
+export npm_config_cache=$scratch/npm
 export QT_QPA_PLATFORM=offscreen
 
 build_all build -DCMAKE_BUILD_TYPE=Release -DPIRANDELLA_TESTS=ON -DPIRANDELLA_TOOLS=ON \
