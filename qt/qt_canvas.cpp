@@ -1,7 +1,6 @@
 #include "qt/qt_canvas.h"
 
 #include <QImage>
-#include <cmath>
 
 namespace pirandella {
 
@@ -9,11 +8,6 @@ namespace {
 
 QColor ToQColor(Colour c) {
     return QColor(c.r, c.g, c.b, c.a);
-}
-
-bool Whole(const BoxF& b) {
-    return b.x == std::floor(b.x) && b.y == std::floor(b.y) && b.width == std::floor(b.width) &&
-           b.height == std::floor(b.height);
 }
 
 class QtCanvas final : public Canvas {
@@ -27,7 +21,7 @@ class QtCanvas final : public Canvas {
             picture_.fillRect(
                 QRectF(box.x - corner_.x(), box.y - corner_.y(), box.width, box.height),
                 ToQColor(c));
-        } else if (Whole(box)) {
+        } else if (OnWholePixels(box)) {
             inDevicePixels();
             painter_.fillRect(QRect(int(box.x), int(box.y), int(box.width), int(box.height)),
                               ToQColor(c));

@@ -18,13 +18,6 @@ BoxF Whole(const DeviceRect& r) {
     return {double(r.x), double(r.y), double(r.width), double(r.height)};
 }
 
-// The whole device pixels a box touches.
-DeviceRect Covering(const BoxF& b) {
-    const int x0 = static_cast<int>(std::floor(b.x)), y0 = static_cast<int>(std::floor(b.y));
-    return {x0, y0, static_cast<int>(std::ceil(b.x + b.width)) - x0,
-            static_cast<int>(std::ceil(b.y + b.height)) - y0};
-}
-
 // A frame line of the given thickness along the inside of each edge of the box.
 void PaintFrame(Canvas& c, const DeviceRect& b, int t) {
     c.fillBox(Whole({b.x, b.y, b.width, t}), frameColour);
@@ -138,6 +131,17 @@ void PaintPointer(Canvas& c, Pointer p, const BoxF& cell, double dpr) {
 }
 
 } // namespace
+
+DeviceRect Covering(const BoxF& b) {
+    const int x0 = static_cast<int>(std::floor(b.x)), y0 = static_cast<int>(std::floor(b.y));
+    return {x0, y0, static_cast<int>(std::ceil(b.x + b.width)) - x0,
+            static_cast<int>(std::ceil(b.y + b.height)) - y0};
+}
+
+bool OnWholePixels(const BoxF& b) {
+    return b.x == std::floor(b.x) && b.y == std::floor(b.y) && b.width == std::floor(b.width) &&
+           b.height == std::floor(b.height);
+}
 
 std::vector<Outline> Shapes() {
     std::vector<Outline> shapes(2);

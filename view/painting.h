@@ -54,6 +54,10 @@ struct Artwork {
     const Outline* find(OutlineId id) const;
 };
 
+// The whole device pixels a box touches, and whether its edges all fall on whole pixels.
+DeviceRect Covering(const BoxF& b);
+bool OnWholePixels(const BoxF& b);
+
 // A picture of one element, named by all that decides its pixels.
 struct PictureKey {
     Picture picture;

@@ -9,17 +9,6 @@ namespace pirandella {
 
 namespace {
 
-DeviceRect Covering(const BoxF& b) {
-    const int x0 = static_cast<int>(std::floor(b.x)), y0 = static_cast<int>(std::floor(b.y));
-    return {x0, y0, static_cast<int>(std::ceil(b.x + b.width)) - x0,
-            static_cast<int>(std::ceil(b.y + b.height)) - y0};
-}
-
-bool Whole(const BoxF& b) {
-    return b.x == std::floor(b.x) && b.y == std::floor(b.y) && b.width == std::floor(b.width) &&
-           b.height == std::floor(b.height);
-}
-
 Outline BoxOutline(const BoxF& b) {
     Outline o;
     o.steps = {Outline::Step::Move, Outline::Step::Line, Outline::Step::Line, Outline::Step::Line};
@@ -42,7 +31,7 @@ void RasterCanvas::blend(CoverageMask mask, Colour c) {
 }
 
 void RasterCanvas::fillBox(const BoxF& box, Colour c) {
-    if (Whole(box)) {
+    if (OnWholePixels(box)) {
         PixelSurface s = target();
         Fill(s,
              {static_cast<int>(box.x) - offsetX(), static_cast<int>(box.y) - offsetY(),
