@@ -132,8 +132,9 @@ TEST(WindowAtAnyScale, FillsEachFrameWithItsPictureDrawnForTheDevice) {
     // and different letters differently, however the window keeps the pictures it drew.
     for (auto a = seen.begin(); a != seen.end(); ++a)
         for (auto b = std::next(a); b != seen.end(); ++b)
-            if (a->second.size() == b->second.size())
+            if (a->second.size() == b->second.size()) {
                 EXPECT_NE(a->second, b->second) << a->first.second << " " << b->first.second;
+            }
     EXPECT_GT(seen.size(), 8u);
 }
 
