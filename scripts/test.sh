@@ -3,13 +3,29 @@
 # plain build, once under AddressSanitizer and UndefinedBehaviorSanitizer (any report fails).
 # Measured on two cores: 8 minutes from a clean clone once the packages are installed, most of it
 # the builds; on a fresh Debian 12 installing the packages comes first.
+
+# The tests see the same environment on every machine: what a desktop session or a shell adds (a
+# display, a session bus, a scale factor, a locale, sanitizer options) would change what they
+# find. Only the search path, the terminal and a proxy come along; the home, the runtime folder
+# and every tool's settings and caches are a folder of this run's in /tmp, removed at its end.
+if [ -z "${PIRANDELLA_TEST_ENVIRONMENT:-}" ]; then
+    scratch=$(mktemp -d /tmp/pirandella-test.XXXXXX)
+    mkdir -m 700 "$scratch/home" "$scratch/runtime"
+    kept=()
+    for name in TERM http_proxy https_proxy no_proxy HTTP_PROXY HTTPS_PROXY NO_PROXY; do
+        [ -n "${!name:-}" ] && kept+=("$name=${!name}")
+    done
+    status=0
+    env -i "${kept[@]}" PIRANDELLA_TEST_ENVIRONMENT=1 PATH="$PATH" LANG=C.UTF-8 \
+        HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
+        XDG_CACHE_HOME="$scratch/home/.cache" XDG_CONFIG_HOME="$scratch/home/.config" \
+        XDG_DATA_HOME="$scratch/home/.local/share" npm_config_cache="$scratch/home/.npm" \
+        "$0" "$@" || status=$?
+    rm -rf "$scratch"
+    exit "$status"
+fi
 source "$(dirname "$0")/common.sh"
 ensure_packages "${game_packages[@]}" "${test_packages[@]}"
-# What the tools keep between runs (Chromium's and openbox's settings, dconf, npm's cache) goes to
-# /tmp, not into the home.
-scratch=$(mktemp -d /tmp/pirandella-test-home.XXXXXX)
-export XDG_CACHE_HOME=$scratch/cache XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data
-export npm_config_cache=$scratch/npm
 export QT_QPA_PLATFORM=offscreen
 
 build_all build -DCMAKE_BUILD_TYPE=Release -DPIRANDELLA_TESTS=ON -DPIRANDELLA_TOOLS=ON \

@@ -5,12 +5,6 @@
 // Under LeakSanitizer: its scan of thread-local storage crashes on what a Qt test process leaves at
 // its end, so the window's tests run without it, and what GLib keeps for each thread there would
 // then read as leaks. (Unused in a build without the sanitizer.)
-extern "C" const char* __lsan_default_options() {
-    return "use_tls=0";
-}
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libglib-2.0.so\n";
-}
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
