@@ -1,8 +1,8 @@
 # The core: plain C++ with no toolkit, in three libraries, each using only those before it.
 #   engine  the game's state and rules
-#   view    the window as a model derived from the game: layout, painting, pointers, what a
-#           screen reader finds and says
-#   ui      the event handlers, the playback and what every front end does after an event
+#   view    the window as a model derived from the game: its geometry, the painting and the
+#           renderer with the files they draw from, what a screen reader finds and hears
+#   ui      the midend: the events, the playback and its clock, the keys, the kept game
 # The one list of the core's sources and tests, for the desktop, Windows and browser builds.
 set(PIRANDELLA_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
 cmake_path(NORMAL_PATH PIRANDELLA_ROOT)
@@ -15,29 +15,33 @@ set(PIRANDELLA_ENGINE_SOURCES
   engine/scramble.cpp
   engine/solved_check.cpp
   engine/word_selection.cpp)
+# view/ by job: render (the files the game draws from, the font and the text, the software
+# renderer's coverage and pixels), window (the window model and its geometry), painting (the
+# drawing interface and the painting of the window through it), access (what a screen reader
+# finds and hears). Each folder uses only those before it.
 set(PIRANDELLA_VIEW_SOURCES
-  view/accessible_view.cpp
-  view/board_layout.cpp
-  view/coverage_raster.cpp
-  view/device_pixels.cpp
-  view/display_scaling.cpp
-  view/glyph_font.cpp
-  view/keyboard_ring.cpp
-  view/outline_bytes.cpp
-  view/outlines.cpp
-  view/painting.cpp
-  view/pixels.cpp
-  view/pointer_shape.cpp
-  view/raster_canvas.cpp
-  view/spoken_names.cpp
-  view/window_model.cpp)
+  view/render/coverage_raster.cpp
+  view/render/device_rect.cpp
+  view/render/glyph_font.cpp
+  view/render/outline_file.cpp
+  view/render/pixels.cpp
+  view/window/board_layout.cpp
+  view/window/device_pixels.cpp
+  view/window/display_scaling.cpp
+  view/window/surface_fit.cpp
+  view/window/window_model.cpp
+  view/painting/painting.cpp
+  view/painting/pointer_shape.cpp
+  view/painting/raster_canvas.cpp
+  view/painting/shapes.cpp
+  view/access/accessible_view.cpp
+  view/access/spoken_names.cpp)
 set(PIRANDELLA_UI_SOURCES
-  ui/arrow_clicks.cpp
-  ui/front_end.cpp
+  ui/kept_game.cpp
   ui/keyboard.cpp
-  ui/menus.cpp
-  ui/playback.cpp
-  ui/saved_game.cpp)
+  ui/keyboard_ring.cpp
+  ui/midend.cpp
+  ui/playback.cpp)
 # The core's tests: no toolkit and no display, so they run natively, under Node and under Wine.
 set(PIRANDELLA_CORE_TEST_SOURCES
   tests/game_fixtures.cpp

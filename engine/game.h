@@ -1,6 +1,7 @@
-// One game: the board and its solution, the moves made, the playback and its guards, and the
-// random source and clock it draws from. The rules below act on the game they are given; the
-// window that shows it is derived from it (view/).
+// One game: the board and its solution, the names, the moves made, and the random source and
+// clock it draws from. The rules below act on the game they are given; what happens to it over
+// time (the playback of its history, the guards) is the midend's (ui/), and the window that shows
+// it is derived from it (view/).
 #pragma once
 
 #include "engine/random_source.h"
@@ -53,15 +54,7 @@ struct Game {
     std::vector<Move> moveHistory = std::vector<Move>(1001);
     int moveCount = 0;
     int scrambleMoves = 0;
-    bool scrambling = false; // while the scramble applies its moves: no solved check then
 
-    // Playback and guards
-    bool busy = false;      // a set-up or playback runs: every click and command is refused
-    bool replaying = false; // the playback timer applies recorded moves backwards
-    int replayIndex = 0;
-    int replayStop = 0;
-    bool replayAll = false; // the solution (all moves), not an undo (one)
-    bool solutionShown = false;
     bool initialized = false; // seeded: the first puzzle has been set up
 
     // How the puzzle stands: over once solved or its solution played back (no frames, no
@@ -78,14 +71,19 @@ struct Game {
     static float SecondsOfClock(double epochSeconds, int hour, int minute, int second);
 };
 
+// Where a move comes from decides what it does besides turning its line: a new move (the
+// player's or the scramble's) is counted and recorded; a move played back from the history only
+// overwrites its last entry. The solved check follows, but for the scramble's moves and for a
+// playback once the solution has been asked for.
+enum class MoveSource { Player, Scramble, PlayedBack, SolutionPlayedBack };
+
 // The rules; each acts on the one game it is given.
 void FillAnimalTables(Game& g);
 void ChooseWords(Game& g);
-// Counts and records the move (a playback's backward move only overwrites the last entry),
-// turns its line and, for the player's moves, checks whether the puzzle is solved.
-void ApplyMove(Game& g, Move m);
+void ApplyMove(Game& g, Move m, MoveSource from = MoveSource::Player);
 void Scramble(Game& g);
 void CheckSolved(Game& g);
+// A fresh, scrambled puzzle; the first one also seeds the random source from the clock.
 void NewPuzzle(Game& g);
 // The letter in its solution place at a position in use.
 bool InPlace(const Game& g, int position);

@@ -49,12 +49,13 @@ Move Move::backward() const {
     }
 }
 
-void ApplyMove(Game& g, Move m) {
-    if (!g.replaying) ++g.moveCount; // a playback adjusts the count itself
+void ApplyMove(Game& g, Move m, MoveSource from) {
+    const bool played = from == MoveSource::PlayedBack || from == MoveSource::SolutionPlayedBack;
+    if (!played) ++g.moveCount; // a playback adjusts the count itself
     Record(g, m);
     RotateLine(g, m);
     // Neither the scramble nor the solution playback may announce a solved board.
-    if (!g.solutionShown && !g.scrambling) CheckSolved(g);
+    if (from == MoveSource::Player || from == MoveSource::PlayedBack) CheckSolved(g);
 }
 
 } // namespace pirandella

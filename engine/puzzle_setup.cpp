@@ -28,7 +28,6 @@ float Game::SecondsOfClock(double epochSeconds, int hour, int minute, int second
 
 void NewPuzzle(Game& g) {
     FillAnimalTables(g);
-    g.solutionShown = false;
     if (!g.initialized) { // once per run
         g.initialized = true;
         // The clock's bits as they are (std::bit_cast is missing from some standard libraries).
@@ -42,7 +41,6 @@ void NewPuzzle(Game& g) {
     g.solvedWithMoves.reset();
     ChooseWords(g);
     Scramble(g);
-    g.busy = false;
 }
 
 } // namespace pirandella

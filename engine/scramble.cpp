@@ -6,12 +6,10 @@ namespace pirandella {
 void Scramble(Game& g) {
     g.moveCount = 0;
     g.scrambleMoves = g.boardSize == 7 ? 40 : g.boardSize == 6 ? 30 : 20;
-    g.scrambling = true;
     for (int i = 0; i < g.scrambleMoves; ++i) {
         const auto direction = static_cast<Direction>(g.rng.draw(4)); // direction before line
-        ApplyMove(g, {direction, g.rng.draw(g.boardSize)});
+        ApplyMove(g, {direction, g.rng.draw(g.boardSize)}, MoveSource::Scramble);
     }
-    g.scrambling = false;
 }
 
 } // namespace pirandella

@@ -12,14 +12,14 @@ ensure_packages cmake make clang libclang-rt-14-dev
 step "Building the fuzz targets in build-fuzz/ with clang"
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIRANDELLA_QT=OFF \
     -DPIRANDELLA_TESTS=OFF -DPIRANDELLA_FUZZ=ON >/dev/null
-cmake --build build-fuzz --parallel "$(nproc)" --target fuzz_outline_file fuzz_front_end_events fuzz_saved_game
+cmake --build build-fuzz --parallel "$(nproc)" --target fuzz_outline_file fuzz_midend_events fuzz_kept_game
 
 found=0
-for target in outline_file front_end_events saved_game; do
+for target in outline_file midend_events kept_game; do
     step "Fuzzing $target for $seconds seconds"
     learnt=build-fuzz/corpus/$target findings=build-fuzz/found/$target
     mkdir -p "$learnt" "$findings"
-    max_len=$(case $target in outline_file) echo 16384 ;; saved_game) echo 8192 ;; *) echo 256 ;; esac)
+    max_len=$(case $target in outline_file) echo 16384 ;; kept_game) echo 8192 ;; *) echo 256 ;; esac)
     log=build-fuzz/$target.log status=0
     ASAN_OPTIONS=detect_leaks=1 "build-fuzz/tests/fuzz/fuzz_$target" "$learnt" \
         "tests/fuzz/corpus/$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \

@@ -1,9 +1,9 @@
 // Every event a player can cause, each chosen by one byte: a click, a press and a release, a key,
-// a menu command, a tick of the running timer, through the shared front end on a platform that
-// only keeps whether the timer runs. Shared by the fuzz target and the core tests.
+// a menu command, a tick of the running clock, through the midend on a platform that only keeps
+// what the clock was told. Shared by the fuzz target and the core tests.
 #pragma once
 
-#include "ui/front_end.h"
+#include "ui/midend.h"
 
 #include <cstdint>
 
@@ -12,11 +12,12 @@ namespace pirandella::testing {
 class StubPlatform : public Platform {
   public:
     void showCaption(Command, const std::string&) override {}
-    void runTimer(bool on, int) override { running = on; }
+    void runClock(int intervalMs) override { clock = intervalMs; }
     void repaint() override {}
     void tellScreenReader(const std::string&) override {}
     void openMenuBar() override {}
-    bool running = false;
+    int clock = 0; // milliseconds between ticks; 0 while it stands
+
 };
 
 // One of the window's elements, or none (a click beside them all).
@@ -26,7 +27,7 @@ inline ElementRef Element(unsigned b) {
     return k < all.size() ? all[k] : ElementRef{};
 }
 
-inline void Play(FrontEnd& front, const StubPlatform& platform, std::uint8_t b) {
+inline void Play(Midend& front, const StubPlatform& platform, std::uint8_t b) {
     switch (b % 6) {
     case 0:
         front.click(Element(b / 6));
@@ -36,13 +37,13 @@ inline void Play(FrontEnd& front, const StubPlatform& platform, std::uint8_t b) 
         front.release(Element(b / 6 + b % 2));
         break;
     case 2:
-        front.key(static_cast<Key>(b / 6 % 12));
+        front.key(static_cast<Key>(b / 6 % keyCount));
         break;
     case 3:
         front.command(static_cast<Command>(b / 6 % commandCount));
         break;
-    default: // a tick only comes while the timer runs
-        if (platform.running) front.tick();
+    default: // a tick only comes while the clock runs
+        if (platform.clock) front.tick();
     }
 }
 

@@ -1,5 +1,7 @@
 #include "game_fixtures.h"
 
+#include "view/window/board_layout.h"
+
 namespace pirandella::testing {
 
 float Pick(int k, int m) {
@@ -10,23 +12,34 @@ float SizeDraw(int n) {
     return Pick(n - 4, 3);
 }
 
-Session NewGame(int n, unsigned seed) {
-    Session s;
-    s.game.timeOfDay = [seed] { return static_cast<float>(seed); };
-    s.game.rng.script({SizeDraw(n)});
-    StartGame(s);
-    return s;
+Game NewBoard(int n, unsigned seed) {
+    Game g;
+    g.timeOfDay = [seed] { return static_cast<float>(seed); };
+    g.rng.script({SizeDraw(n)});
+    NewPuzzle(g);
+    return g;
 }
 
-Session SolvedGame(int n, const std::vector<int>& candidateIndices) {
+Game SolvedBoard(int n, const std::vector<int>& candidateIndices) {
     static const int counts[] = {31, 33, 36};
-    Session s;
-    Game& g = s.game;
+    Game g;
     FillAnimalTables(g);
     g.rng.script({SizeDraw(n)});
     for (int k : candidateIndices) g.rng.script({Pick(k, counts[n - 5])});
     ChooseWords(g);
-    return s;
+    return g;
+}
+
+Midend NewGame(int n, unsigned seed) {
+    return Midend(NewBoard(n, seed));
+}
+
+Midend SolvedGame(int n, const std::vector<int>& candidateIndices) {
+    return Midend(SolvedBoard(n, candidateIndices));
+}
+
+WindowModel WindowOf(const Game& g) {
+    return pirandella::WindowOf(g, View{});
 }
 
 std::string Row(const Game& g, int r) {
@@ -51,6 +64,19 @@ std::string Letters(const Game& g) {
 
 void Turn(Game& g, Direction d, int line) {
     ApplyMove(g, {d, line});
+}
+
+void Turn(Midend& m, Direction d, int line) {
+    m.click(ArrowRef(ArrowOfMove(m.game().boardSize, {d, line})));
+}
+
+int RunClock(Midend& m) {
+    int ticks = 0;
+    while (m.playback().replaying && ticks < 100000) {
+        m.tick();
+        ++ticks;
+    }
+    return ticks;
 }
 
 } // namespace pirandella::testing

@@ -35,7 +35,7 @@ std::string CheckBoard(const Game& s, const WindowModel& w) {
         letters.push_back(letter);
         solution.push_back(s.solutionText[i]);
         while (!TileShown(n, cell)) ++cell; // the k-th tile in use shows position k
-        const ImageElement& tile = w.tiles[cell++];
+        const Square& tile = w.tiles[cell++];
         const bool inPlace = letter == s.solutionText[i];
         const Picture expected{inPlace ? Picture::LetterInPlace : Picture::LetterOutOfPlace,
                                s.board[i]};
@@ -47,14 +47,14 @@ std::string CheckBoard(const Game& s, const WindowModel& w) {
     return {};
 }
 
-std::string CheckHistory(const Game& s) {
+std::string CheckHistory(const Game& s, const Playback& p) {
     if (s.moveCount < 0 || s.moveCount >= static_cast<int>(s.moveHistory.size()))
         return "move count outside the history";
     if (s.moveHistory[0] != pirandella::Move{}) return "entry 0 holds a move";
     if (s.moveCount != 0 && s.moveCount < s.scrambleMoves) return "count below the scramble";
-    if (s.moveCount == 0 && !s.solutionShown) return "count 0 without a solution playback";
+    if (s.moveCount == 0 && !p.solutionShown) return "count 0 without a solution playback";
     // A playback overwrites entries it has already read; those below its cursor are still moves.
-    const int unread = s.replaying ? std::min(s.moveCount, s.replayIndex - 1) : s.moveCount;
+    const int unread = p.replaying ? std::min(s.moveCount, p.replayIndex - 1) : s.moveCount;
     for (int k = 1; k <= unread; ++k) {
         const pirandella::Move m = s.moveHistory[k];
         if (m.direction == Direction::None || m.direction > Direction::RowLeft || m.line < 1 ||
@@ -64,11 +64,9 @@ std::string CheckHistory(const Game& s) {
     return {};
 }
 
-std::string CheckPlayback(const Game& s, const WindowModel& w) {
-    if (s.replaying && !(w.playbackRunning && s.busy)) return "replaying while idle";
-    if (w.playbackRunning != s.busy) return "busy without a playback";
-    if (w.playbackRunning != s.replaying) return "timer runs without replaying";
-    if (w.playbackIntervalMs != 120) return "timer interval";
+std::string CheckPlayback(const Playback& p, const StubPlatform* platform) {
+    if (p.busy != p.replaying) return "busy without a playback";
+    if (platform && platform->clock != (p.replaying ? 120 : 0)) return "the clock and the playback";
     return {};
 }
 
@@ -82,7 +80,7 @@ std::string CheckElements(const Game& s, const WindowModel& w) {
         if (w.arrows[i].visible != shown) return "arrow visibility " + std::to_string(i);
         if (w.arrows[i].framed == ended) return "arrow frame " + std::to_string(i);
     }
-    for (const ImageElement& tile : w.tiles)
+    for (const Square& tile : w.tiles)
         if (tile.framed == ended) return "tile frame";
     if (w.captions[2] != (w.page.visible ? "Esci da Istruzioni" : "Istruzioni"))
         return "instructions caption";
@@ -91,11 +89,14 @@ std::string CheckElements(const Game& s, const WindowModel& w) {
 
 } // namespace
 
-std::string BrokenInvariant(const Session& session) {
-    const Game& g = session.game;
-    const WindowModel w = WindowOf(session);
-    for (const std::string& broken :
-         {CheckBoard(g, w), CheckHistory(g), CheckPlayback(g, w), CheckElements(g, w)})
+std::string BrokenInvariant(const Midend& m, const StubPlatform* platform) {
+    const Game& g = m.game();
+    const WindowModel& w = m.window();
+    if (const WindowModel fresh = WindowOf(g, m.view()); fresh.message.text != w.message.text ||
+                                                          fresh.arrows[1].visible != w.arrows[1].visible)
+        return "the window is not the game's";
+    for (const std::string& broken : {CheckBoard(g, w), CheckHistory(g, m.playback()),
+                                      CheckPlayback(m.playback(), platform), CheckElements(g, w)})
         if (!broken.empty()) return broken;
     return {};
 }

@@ -1,6 +1,6 @@
 // Coverage masks: how much of each pixel a filled outline covers, under either fill rule, with
 // edges between pixels shared out and curves followed closely.
-#include "view/coverage_raster.h"
+#include "view/render/coverage_raster.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The glyph file and the line set from it: what is written is read back exactly, a damaged
 // file is refused whole, and a line's glyphs, kerning and width follow the font.
-#include "view/glyph_font.h"
+#include "view/render/glyph_font.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -34,12 +34,9 @@ GlyphFont Sample() {
 }
 
 std::string Error(const std::string& bytes) {
-    try {
-        ReadGlyphFont(bytes, "serif.glyphs");
-    } catch (const OutlineError& e) {
-        return e.what();
-    }
-    return "read without complaint";
+    const GlyphFile file = ReadGlyphFont(bytes, "serif.glyphs");
+    EXPECT_TRUE(file.font.glyphs.empty());
+    return file.error.empty() ? "read without complaint" : file.error;
 }
 
 template <typename Change> std::string ErrorOf(Change change) {
@@ -67,38 +64,51 @@ TEST(GlyphFont, ReadBackExactlyWhatWasWritten) {
     const std::string bytes = WriteGlyphFont(Sample());
     EXPECT_EQ(bytes.substr(0, 12), std::string("PIRAGLYF\1\0\0\0", 12));
     EXPECT_EQ(bytes.size(), 28u + 4 + 68 + 68 + 17 + 83 + 4 + 2 * 16); // by the layout above
-    EXPECT_EQ(ReadGlyphFont(bytes, "x"), Sample());
+    EXPECT_EQ(ReadGlyphFont(bytes, "x").font, Sample());
 }
 
 TEST(GlyphFont, ADamagedFileIsRefusedWholeWithItsName) {
     const std::string good = WriteGlyphFont(Sample());
     for (std::size_t n = 0; n < good.size(); ++n) // cut anywhere: refused, never half read
-        EXPECT_NE(Error(good.substr(0, n)).find("serif.glyphs is damaged"), std::string::npos) << n;
-    EXPECT_EQ(Error(good + "x"), "pirandella: the glyph file serif.glyphs is damaged: unexpected "
-                                 "bytes after the last kerning pair at byte 304");
+        EXPECT_NE(Error(good.substr(0, n)).find("Il file serif.glyphs è danneggiato"),
+                  std::string::npos)
+            << n;
+    EXPECT_EQ(Error(good + "x"), "Il file serif.glyphs è danneggiato: ci sono byte in più dopo "
+                                 "l'ultima coppia di crenatura, al byte 304.");
     std::string bytes = good;
     bytes[31] = 0x7f; // a glyph count far beyond the file
-    EXPECT_NE(Error(bytes).find("more glyphs than the file holds"), std::string::npos);
+    EXPECT_NE(Error(bytes).find("più glifi di quanti il file ne contenga"), std::string::npos);
+    bytes = good;
+    bytes[0] = 'X';
+    EXPECT_NE(Error(bytes).find("non è un file di glifi"), std::string::npos);
     const auto says = [](const std::string& error, const char* what) {
         return error.find(what) != std::string::npos;
     };
-    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.ascent = NAN; }), "not a number");
-    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.descent = -0.1; }), "descent out of range");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.ascent = NAN; }), "l'ascesa non è un numero");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.descent = -0.1; }),
+                 "la discesa è fuori dai limiti");
     EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[1].advance = 4.5; }),
-                 "advance out of range");
+                 "un avanzamento è oltre ±4");
     EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[1].outline.points[2].y = -4.01; }),
-                 "point out of range");
+                 "una coordinata è oltre ±4");
     EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[1].codePoint = U'A'; }),
-                 "glyphs out of order");
+                 "i glifi non sono in ordine");
     EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[2].codePoint = 0xD800; }),
-                 "55296 is not a character");
-    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs.pop_back(); }), "no replacement");
+                 "il codice 55296 non è un carattere");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs.pop_back(); }),
+                 "manca il glifo sostitutivo");
     EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.kerning[1].right = U'Z'; }),
-                 "a character without a glyph");
+                 "un carattere senza glifo");
     EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { std::swap(f.kerning[0], f.kerning[1]); }),
-                 "kerning pairs out of order");
+                 "le coppie di crenatura non sono in ordine");
     EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.kerning[0].adjustment = -1.5; }),
-                 "adjustment out of range");
+                 "una crenatura è fuori dai limiti");
+    // The glyphs' outlines are read as the outline files' are, steps and fill rules checked.
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[0].outline.fill = Outline::Fill(7); }),
+                 "regola di riempimento 7 sconosciuta");
+    EXPECT_PRED2(says,
+                 ErrorOf([](GlyphFont& f) { f.glyphs[0].outline.steps[1] = Outline::Step(5); }),
+                 "passo 5 sconosciuto");
 }
 
 TEST(GlyphFont, ALineTakesItsAdvancesAndKerningFromTheFont) {

@@ -1,10 +1,9 @@
 // The window painted through a canvas that records every call: order and geometry in device
 // pixels at every display scale, checked against the design's own numbers.
 #include "game_fixtures.h"
-#include "ui/session.h"
-#include "view/painting.h"
-#include "view/pointer_shape.h"
-#include "view/raster_canvas.h"
+#include "view/painting/painting.h"
+#include "view/painting/pointer_shape.h"
+#include "view/painting/raster_canvas.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -82,8 +81,8 @@ Artwork TwoLetters() {
     return art;
 }
 
-PaintSetup At(double dpr, int originY = 0) {
-    PaintSetup at;
+Placement At(double dpr, int originY = 0) {
+    Placement at;
     at.devicePixelRatio = dpr;
     at.originY = originY;
     at.area = {0, 0, 407, 450.0 + originY};
@@ -113,7 +112,7 @@ DeviceRect Inside(const DeviceRect& r, int t) {
 } // namespace
 
 TEST(Painting, FramesTilesAndPhotographFollowTheDesignAtEveryScale) {
-    Session g = NewGame(7);
+    Game g = NewBoard(7);
     const Artwork art = TwoLetters();
     for (const Scale& s : scales) {
         SCOPED_TRACE(s.dpr);
@@ -165,9 +164,9 @@ TEST(Painting, FramesTilesAndPhotographFollowTheDesignAtEveryScale) {
 }
 
 TEST(Painting, GoesBackToFrontWithTheMarkerLastAndNeverOverThePage) {
-    Session g = NewGame(7);
+    Game g = NewBoard(7);
     const Artwork art = TwoLetters();
-    const PaintSetup at = At(1.5, 21); // under a menu bar 21 pixels high
+    const Placement at = At(1.5, 21); // under a menu bar 21 pixels high
     RecordingCanvas c;
     PaintWindow(c, WindowOf(g), art, at, 24);
     ASSERT_GE(c.calls.size(), 3u);
@@ -190,7 +189,7 @@ TEST(Painting, GoesBackToFrontWithTheMarkerLastAndNeverOverThePage) {
     // pixels, 25.5 at scale 1.5; the line box's top at 1.5 x (21 + 395), the baseline the font's
     // ascent (1825 of its 2048 units) below it, on a whole device pixel.
     const std::vector<Call> glyphs(c.calls.end() - 2 - 42, c.calls.end() - 2);
-    ASSERT_EQ(WindowOf(g).message.caption.size(), 42u);
+    ASSERT_EQ(WindowOf(g).message.text.size(), 42u);
     for (const Call& k : glyphs) {
         ASSERT_TRUE(glyph(k));
         EXPECT_EQ(k.colour, labelColour);
@@ -202,14 +201,16 @@ TEST(Painting, GoesBackToFrontWithTheMarkerLastAndNeverOverThePage) {
                                [](const Call& a, const Call& b) { return a.x < b.x; }));
     EXPECT_FALSE(glyph(c.calls[c.calls.size() - 3 - 42]));
 
-    ToggleInstructions(g);
+    View shown;
+    shown.instructionsShown = true;
+    const WindowModel withPage = WindowOf(g, shown);
     for (int covered : {3, 10, 17}) { // under the page: no marker
         RecordingCanvas under;
-        PaintWindow(under, WindowOf(g), art, at, covered);
+        PaintWindow(under, withPage, art, at, covered);
         EXPECT_NE(under.calls.back().outline.set, OutlineSet::Shapes) << covered;
     }
     RecordingCanvas page;
-    PaintWindow(page, WindowOf(g), art, at, 24);
+    PaintWindow(page, withPage, art, at, 24);
     EXPECT_EQ(page.calls.back().outline, (OutlineId{OutlineSet::Shapes, markerRing}));
     const auto text = std::find_if(page.calls.begin(), page.calls.end(), glyph);
     const auto pageFill = std::find_if(page.calls.begin(), page.calls.end(), [](const Call& k) {
@@ -219,18 +220,18 @@ TEST(Painting, GoesBackToFrontWithTheMarkerLastAndNeverOverThePage) {
 }
 
 TEST(Painting, HitsTheElementUnderEveryDevicePixel) {
-    const Session g = NewGame(7);
-    const PaintSetup at = At(2, 21);
+    Game g = NewBoard(7);
+    const Placement at = At(2, 21);
     // Tile 24 covers pixels 222..254 down (255 is tile 31's frame line, which lies in front).
     const double x = 2 * 200;
     EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 222)),
-              (ElementRef{ElementRef::Tile, 24}));
+              TileRef(24));
     EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 254) + 1),
-              (ElementRef{ElementRef::Tile, 24}));
+              TileRef(24));
     EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 255)),
-              (ElementRef{ElementRef::Tile, 31}));
+              TileRef(31));
     EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 222) - 1),
-              (ElementRef{ElementRef::Tile, 17}));
+              TileRef(17));
     EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, 1, 1).kind, ElementRef::None); // the menu bar
 }
 
@@ -252,7 +253,7 @@ struct PlainPhoto : PhotoSource {
 // every frame line as thick as the design says, the letters' ink where the letter is, and the
 // message line within its box.
 TEST(Painting, TheCoresOwnPixelsFollowTheDesignAtEveryScale) {
-    Session g = NewGame(7);
+    Game g = NewBoard(7);
     const Artwork art = TwoLetters(); // a letter is a right triangle, 10 x 11 pixels: 55 of ink
     PlainPhoto photo;
     for (const Scale& s : scales) {
@@ -327,13 +328,13 @@ TEST(Painting, EachPointersHotSpotIsItsDrawnTipAtEveryScale) {
 // pointer's own picture, in the middle of the cell; with a mouse the
 // cell shows only the photograph inside its frame.
 TEST(Painting, WithoutHoverTheArrowCellsDrawTheirPointers) {
-    const Session g = NewGame(7);
+    Game g = NewBoard(7);
     const Artwork art = TwoLetters();
     PlainPhoto photo;
     for (const bool pointers : {true, false}) {
         PixelImage shot{407, 450, std::vector<std::uint32_t>(407 * 450)};
         RasterCanvas canvas(shot.surface(), art, photo);
-        PaintSetup at = At(1);
+        Placement at = At(1);
         at.arrowsShowPointers = pointers;
         PaintWindow(canvas, WindowOf(g), art, at, -1);
         const PixelImage down = PointerPicture(Pointer::ArrowDown, 1); // the cell above column 1

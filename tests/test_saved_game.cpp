@@ -1,5 +1,4 @@
 #include "game_fixtures.h"
-#include "ui/saved_game.h"
 
 #include <gtest/gtest.h>
 
@@ -10,57 +9,54 @@ namespace {
 
 // A game half played: two moves of the player, the instructions shown, the solution's playback
 // five moves along.
-Session PlayedGame() {
-    Session s = NewGame(6, 7);
-    Turn(s.game, Direction::RowRight, 2);
-    Turn(s.game, Direction::ColumnUp, 6);
-    ToggleInstructions(s);
-    StartSolution(s);
-    for (int tick = 0; tick < 5; ++tick) PlaybackTick(s);
+Midend PlayedGame() {
+    Midend s = NewGame(6, 7);
+    Turn(s, Direction::RowRight, 2);
+    Turn(s, Direction::ColumnUp, 6);
+    s.command(Command::Instructions);
+    s.command(Command::ShowSolution);
+    for (int tick = 0; tick < 5; ++tick) s.tick();
     return s;
 }
 
 } // namespace
 
 TEST(SavedGame, ComesBackWholeAndItsPlaybackEndsOnTheSolution) {
-    Session played = PlayedGame();
-    const std::string saved = SaveGame(played);
-    Session other = NewGame(5, 3);
-    ASSERT_EQ(RestoreGame(other, saved), "");
+    Midend played = PlayedGame();
+    const std::string saved = played.save();
+    Midend other = NewGame(5, 3);
+    ASSERT_EQ(other.restore(saved), "");
     EXPECT_EQ(Letters(other), Letters(played));
-    EXPECT_EQ(other.game.moveCount, played.game.scrambleMoves + 2);
-    EXPECT_TRUE(other.view.instructionsShown);
-    EXPECT_EQ(SaveGame(other), saved);
-    int ticks = 0;
-    while (other.game.replaying && ticks < 1000) PlaybackTick(other), ++ticks;
-    EXPECT_EQ(ticks, played.game.scrambleMoves + 2 + 2 - 5); // down to entry 0, then the end
-    EXPECT_EQ(Letters(other), other.game.solutionText);
-    EXPECT_TRUE(other.game.ended);
+    EXPECT_EQ(other.game().moveCount, played.game().scrambleMoves + 2);
+    EXPECT_TRUE(other.window().page.visible);
+    EXPECT_EQ(other.save(), saved);
+    const int ticks = RunClock(other);
+    EXPECT_EQ(ticks, played.game().scrambleMoves + 2 + 2 - 5); // down to entry 0, then the end
+    EXPECT_EQ(Letters(other), other.game().solutionText);
+    EXPECT_TRUE(other.game().ended);
     // Solved by the player, then a move taken back: the end stays, the board is not solved.
-    Session solved = NewGame(5, 3);
-    for (int k = solved.game.moveCount; k >= 1; --k) {
-        const pirandella::Move m = solved.game.moveHistory[k].backward();
-        ClickArrowCell(solved, m.turnsColumn()
-                                   ? (m.direction == Direction::ColumnDown ? 0 : 21) + m.line
-                                   : (m.direction == Direction::RowLeft ? 7 : 14) + m.line);
+    Midend solved = NewGame(5, 3);
+    for (int k = solved.game().moveCount; k >= 1; --k) {
+        const pirandella::Move m = solved.game().moveHistory[k].backward();
+        Turn(solved, m.direction, m.line);
     }
-    ASSERT_EQ(MessageText(solved.game), "SCHEMA RISOLTO con n°20 mosse");
-    StartUndo(solved);
-    PlaybackTick(solved);
-    ASSERT_NE(Letters(solved), solved.game.solutionText);
-    Session again = NewGame(6, 3);
-    EXPECT_EQ(RestoreGame(again, SaveGame(solved)), "");
+    ASSERT_EQ(MessageText(solved.game()), "SCHEMA RISOLTO con n°20 mosse");
+    solved.command(Command::UndoMove);
+    solved.tick();
+    ASSERT_NE(Letters(solved), solved.game().solutionText);
+    Midend again = NewGame(6, 3);
+    EXPECT_EQ(again.restore(solved.save()), "");
     EXPECT_EQ(Letters(again), Letters(solved));
-    EXPECT_EQ(MessageText(again.game), "SCHEMA RISOLTO con n°20 mosse");
+    EXPECT_EQ(MessageText(again.game()), "SCHEMA RISOLTO con n°20 mosse");
 }
 
 TEST(SavedGame, AnyDamageIsRefusedWholeAndTheGameStaysAsItWas) {
-    const std::string saved = SaveGame(PlayedGame());
-    Session target = NewGame(5, 3);
-    const std::string before = SaveGame(target);
+    const std::string saved = PlayedGame().save();
+    Midend target = NewGame(5, 3);
+    const std::string before = target.save();
     const auto refused = [&](const std::string& text) {
-        const std::string why = RestoreGame(target, text);
-        return !why.empty() && SaveGame(target) == before;
+        const std::string why = target.restore(text);
+        return !why.empty() && target.save() == before;
     };
     for (std::size_t length = 0; length < saved.size(); ++length)
         EXPECT_TRUE(refused(saved.substr(0, length))) << length;
@@ -75,5 +71,5 @@ TEST(SavedGame, AnyDamageIsRefusedWholeAndTheGameStaysAsItWas) {
     count.replace(saved.rfind(" -1 "), 4, " 40 ");
     for (const std::string& text : {swapped, unknown, badMove, future, count})
         EXPECT_TRUE(refused(text)) << text;
-    EXPECT_EQ(RestoreGame(target, future), "versione 2 sconosciuta");
+    EXPECT_EQ(target.restore(future), "versione 2 sconosciuta");
 }

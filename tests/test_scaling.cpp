@@ -1,5 +1,4 @@
 #include "game_fixtures.h"
-#include "ui/session.h"
 
 #include <gtest/gtest.h>
 
@@ -8,37 +7,37 @@ using namespace pirandella::testing;
 
 namespace {
 
-Session GameOnAxes(double tppX, double tppY, int widthPx = 1920, int heightPx = 1080,
-                   int chromeHeight = 0) {
-    Session g;
-    g.view.screen = {tppX, tppY, widthPx * tppX, heightPx * tppY};
-    g.view.chromeHeight = chromeHeight; // as the window says before its first puzzle
-    g.game.rng.script({SizeDraw(5)});   // the smallest board hides the most: scaling must not care
-    StartGame(g);
+Midend GameOnAxes(double tppX, double tppY, int widthPx = 1920, int heightPx = 1080,
+                  int chromeHeight = 0) {
+    Midend g;
+    g.setScreen({tppX, tppY, widthPx * tppX, heightPx * tppY});
+    g.setChrome(0, chromeHeight);  // as the window says before its first puzzle
+    g.random().script({SizeDraw(5)}); // the smallest board hides the most: scaling must not care
+    g.start();
     return g;
 }
 
-Session GameOnScreen(double twipsPerPixel, int widthPx = 1920, int heightPx = 1080) {
+Midend GameOnScreen(double twipsPerPixel, int widthPx = 1920, int heightPx = 1080) {
     return GameOnAxes(twipsPerPixel, twipsPerPixel, widthPx, heightPx);
 }
 
 // Every element at the pixels it has at the design resolution, whatever the screen's.
-void ExpectDesignPixels(const Session& g, const char* where) {
-    const Session design = GameOnScreen(12);
-    const TwipsScale tpp = g.view.screen.twipsPerPixel();
+void ExpectDesignPixels(const Midend& g, const char* where) {
+    const Midend design = GameOnScreen(12);
+    const TwipsScale tpp = g.view().screen.twipsPerPixel();
     for (int i = 0; i < 49; ++i)
-        ASSERT_EQ(PixelBounds(WindowOf(g).tiles[i], tpp),
-                  PixelBounds(WindowOf(design).tiles[i], {}))
+        ASSERT_EQ(PixelBounds(g.window().tiles[i], tpp),
+                  PixelBounds(design.window().tiles[i], {}))
             << where << ": tile " << i;
     for (int i = 0; i < 28; ++i)
-        ASSERT_EQ(PixelBounds(WindowOf(g).arrows[i], tpp),
-                  PixelBounds(WindowOf(design).arrows[i], {}))
+        ASSERT_EQ(PixelBounds(g.window().arrows[i], tpp),
+                  PixelBounds(design.window().arrows[i], {}))
             << where << ": arrow " << i;
-    ASSERT_EQ(PixelBounds(WindowOf(g).page, tpp), PixelBounds(WindowOf(design).page, {})) << where;
-    const PixelRect label = PixelBounds(WindowOf(g).message, tpp);
+    ASSERT_EQ(PixelBounds(g.window().page, tpp), PixelBounds(design.window().page, {})) << where;
+    const PixelRect label = PixelBounds(g.window().message, tpp);
     EXPECT_EQ(label.x, 57) << where;
     EXPECT_EQ(label.y, 395) << where;
-    EXPECT_EQ(ClientBounds(WindowOf(g).form, tpp), (PixelRect{0, 0, 407, 450})) << where;
+    EXPECT_EQ(ClientBounds(g.window().outer, tpp), (PixelRect{0, 0, 407, 450})) << where;
 }
 
 } // namespace
@@ -55,105 +54,103 @@ TEST(TwipsToPixels, FollowsTheScreensResolution) {
 }
 
 TEST(ScaleToScreen, AtTheDesignResolutionChangesNothing) {
-    Session g = GameOnScreen(12);
+    Midend g = GameOnScreen(12);
     const WindowModel design = DesignWindow();
-    EXPECT_FALSE(Scaled(g.view.screen));
-    EXPECT_EQ(WindowOf(g).form.left, 0);
-    EXPECT_EQ(WindowOf(g).form.width, design.form.width);
-    EXPECT_EQ(WindowOf(g).page.width, design.page.width);
-    EXPECT_EQ(WindowOf(g).message.fontSize, 10.2f);
+    EXPECT_FALSE(Scaled(g.view().screen));
+    EXPECT_EQ(g.window().outer.left, 0);
+    EXPECT_EQ(g.window().outer.width, design.outer.width);
+    EXPECT_EQ(g.window().page.width, design.page.width);
+    EXPECT_EQ(g.window().message.fontSize, 10.2f);
 }
 
 TEST(ScaleToScreen, AtFifteenTwipsKeepsEveryElementsDesignPixels) {
-    Session g = GameOnScreen(15);
+    Midend g = GameOnScreen(15);
     const WindowModel design = DesignWindow();
-    EXPECT_TRUE(Scaled(g.view.screen));
-    for (int i = 0; i < 49; ++i) EXPECT_EQ(WindowOf(g).tiles[i].left, design.tiles[i].left * 1.25f);
+    EXPECT_TRUE(Scaled(g.view().screen));
+    for (int i = 0; i < 49; ++i) EXPECT_EQ(g.window().tiles[i].left, design.tiles[i].left * 1.25f);
     ExpectDesignPixels(g, "15 twips");
-    EXPECT_EQ(WindowOf(g).message.fontSize, 12); // 12.75 rounded down
-    EXPECT_EQ(WindowOf(g).form.width, 6105);
-    EXPECT_EQ(WindowOf(g).form.height, 6750);
-    EXPECT_EQ(WindowOf(g).form.left, (1920 * 15 - 6105) / 2.0f);
-    EXPECT_EQ(WindowOf(g).form.top, (1080 * 15 - 6750) / 2.0f);
+    EXPECT_EQ(g.window().message.fontSize, 12); // 12.75 rounded down
+    EXPECT_EQ(g.window().outer.width, 6105);
+    EXPECT_EQ(g.window().outer.height, 6750);
+    EXPECT_EQ(g.window().outer.left, (1920 * 15 - 6105) / 2.0f);
+    EXPECT_EQ(g.window().outer.top, (1080 * 15 - 6750) / 2.0f);
 }
 
 TEST(ScaleToScreen, KeepsTheDesignPixelsAtEveryCommonResolution) {
     for (double dpi : {72.0, 100.0, 110.0, 144.0, 150.0, 168.0, 192.0}) {
-        const Session g = GameOnScreen(TwipsPerPixel(dpi));
+        const Midend g = GameOnScreen(TwipsPerPixel(dpi));
         ExpectDesignPixels(g, (std::to_string(dpi) + " dpi").c_str());
     }
     // 72 dpi: 20 twips per pixel, a factor of 5/3 held in single precision: 10.2 points become
     // 17.0 (in double precision the product stays just below 17 and rounds down to 16).
-    EXPECT_EQ(WindowOf(GameOnScreen(20)).message.fontSize, 17);
+    EXPECT_EQ(GameOnScreen(20).window().message.fontSize, 17);
 }
 
 TEST(ScaleToScreen, ScalesEachAxisByItsOwnFactor) {
     // Only the vertical resolution differs from the design's: the scaling must still run.
-    Session g = GameOnAxes(12, 15);
+    Midend g = GameOnAxes(12, 15);
     const WindowModel design = DesignWindow();
-    EXPECT_TRUE(Scaled(g.view.screen));
-    EXPECT_EQ(WindowOf(g).tiles[8].left, design.tiles[8].left);
-    EXPECT_EQ(WindowOf(g).tiles[8].top, design.tiles[8].top * 1.25f);
-    EXPECT_EQ(WindowOf(g).page.width, design.page.width);
-    EXPECT_EQ(WindowOf(g).page.height, design.page.height * 1.25f);
-    EXPECT_EQ(WindowOf(g).form.width, design.form.width);
-    EXPECT_EQ(WindowOf(g).message.fontSize, 12);
+    EXPECT_TRUE(Scaled(g.view().screen));
+    EXPECT_EQ(g.window().tiles[8].left, design.tiles[8].left);
+    EXPECT_EQ(g.window().tiles[8].top, design.tiles[8].top * 1.25f);
+    EXPECT_EQ(g.window().page.width, design.page.width);
+    EXPECT_EQ(g.window().page.height, design.page.height * 1.25f);
+    EXPECT_EQ(g.window().outer.width, design.outer.width);
+    EXPECT_EQ(g.window().message.fontSize, 12);
     ExpectDesignPixels(g, "12 x 15 twips");
-    Session h = GameOnAxes(10, 12);
-    EXPECT_TRUE(Scaled(h.view.screen));
-    EXPECT_EQ(WindowOf(h).tiles[8].top, design.tiles[8].top);
-    EXPECT_EQ(WindowOf(h).message.fontSize, 10); // 10.2 x 1 rounded down
+    Midend h = GameOnAxes(10, 12);
+    EXPECT_TRUE(Scaled(h.view().screen));
+    EXPECT_EQ(h.window().tiles[8].top, design.tiles[8].top);
+    EXPECT_EQ(h.window().message.fontSize, 10); // 10.2 x 1 rounded down
     ExpectDesignPixels(h, "10 x 12 twips");
 }
 
 TEST(ScaleToScreen, CentresTheWindowsOuterSize) {
     // A menu bar of 20 px: the outer size is 407 x 470 px, centred on a 1920 x 1080 screen.
-    Session g = GameOnAxes(15, 15, 1920, 1080, 20);
-    EXPECT_EQ(WindowOf(g).form.height, (5400 + 240) * 1.25f);
-    EXPECT_EQ(TwipsToPixels(WindowOf(g).form.top, 15), (1080 - 470) / 2);
-    EXPECT_EQ(WindowOf(g).form.left, (1920 * 15 - 6105) / 2.0f);
+    Midend g = GameOnAxes(15, 15, 1920, 1080, 20);
+    EXPECT_EQ(g.window().outer.height, (5400 + 240) * 1.25f);
+    EXPECT_EQ(TwipsToPixels(g.window().outer.top, 15), (1080 - 470) / 2);
+    EXPECT_EQ(g.window().outer.left, (1920 * 15 - 6105) / 2.0f);
     ExpectDesignPixels(g, "with a menu bar");
     // A window manager then adds a 4 px frame and a 24 px title: centred again on the new size.
-    g.view.chromeWidth = 8;
-    g.view.chromeHeight = 20 + 24 + 8;
-    EXPECT_EQ(TwipsToPixels(WindowOf(g).form.width, 15), 415);
-    EXPECT_EQ(TwipsToPixels(WindowOf(g).form.top, 15), (1080 - 502) / 2);
-    EXPECT_EQ(WindowOf(g).form.left, (1920 * 15 - 415 * 15) / 2.0f);
+    g.setChrome(8, 20 + 24 + 8);
+    EXPECT_EQ(TwipsToPixels(g.window().outer.width, 15), 415);
+    EXPECT_EQ(TwipsToPixels(g.window().outer.top, 15), (1080 - 502) / 2);
+    EXPECT_EQ(g.window().outer.left, (1920 * 15 - 415 * 15) / 2.0f);
     ExpectDesignPixels(g, "framed");
     // At the design resolution nothing is scaled, so the window manager places the window.
-    Session h = GameOnAxes(12, 12, 1920, 1080, 20);
-    h.view.chromeWidth = 8;
-    h.view.chromeHeight = 52;
-    EXPECT_EQ(WindowOf(h).form.left, 0);
-    EXPECT_EQ(WindowOf(h).form.top, 0);
-    EXPECT_EQ(ClientBounds(WindowOf(h).form, {}), (PixelRect{0, 0, 407, 450}));
+    Midend h = GameOnAxes(12, 12, 1920, 1080, 20);
+    h.setChrome(8, 52);
+    EXPECT_EQ(h.window().outer.left, 0);
+    EXPECT_EQ(h.window().outer.top, 0);
+    EXPECT_EQ(ClientBounds(h.window().outer, {}), (PixelRect{0, 0, 407, 450}));
 }
 
 TEST(ScaleToScreen, ShrinksOnDenseScreensAndNeverRunsTwice) {
-    Session g = GameOnScreen(10, 400, 300); // a window larger than the screen: negative place
-    EXPECT_EQ(WindowOf(g).message.fontSize, 8);
-    EXPECT_LT(WindowOf(g).form.top, 0);
-    const WindowModel after = WindowOf(g);
-    for (int i = 0; i < 3; ++i) StartNewPuzzle(g);
-    EXPECT_EQ(WindowOf(g).form.width, after.form.width);
-    EXPECT_EQ(WindowOf(g).page.left, after.page.left);
-    EXPECT_EQ(WindowOf(g).tiles[48].top, after.tiles[48].top);
-    EXPECT_EQ(WindowOf(g).message.fontSize, 8);
+    Midend g = GameOnScreen(10, 400, 300); // a window larger than the screen: negative place
+    EXPECT_EQ(g.window().message.fontSize, 8);
+    EXPECT_LT(g.window().outer.top, 0);
+    const WindowModel after = g.window();
+    for (int i = 0; i < 3; ++i) g.command(Command::NewPuzzle);
+    EXPECT_EQ(g.window().outer.width, after.outer.width);
+    EXPECT_EQ(g.window().page.left, after.page.left);
+    EXPECT_EQ(g.window().tiles[48].top, after.tiles[48].top);
+    EXPECT_EQ(g.window().message.fontSize, 8);
 }
 
 TEST(NewPuzzle, SeedsOnceFromTheTimeOfDay) {
     int reads = 0;
-    Session a;
-    a.game.timeOfDay = [&reads] { return ++reads, 1234.5f; };
-    StartGame(a);
-    StartNewPuzzle(a);
+    Game first, second;
+    first.timeOfDay = [&reads] { return ++reads, 1234.5f; };
+    second.timeOfDay = [] { return 1234.5f; };
+    Midend a(first), b(second);
+    for (Midend* m : {&a, &b}) {
+        m->start();
+        m->command(Command::NewPuzzle);
+    }
     EXPECT_EQ(reads, 1);
-    EXPECT_TRUE(a.game.initialized);
-    Session b;
-    b.game.timeOfDay = [] { return 1234.5f; };
-    StartGame(b);
-    StartNewPuzzle(b);
-    EXPECT_EQ(a.game.solutionText, b.game.solutionText); // same time, same puzzles
+    EXPECT_TRUE(a.game().initialized);
+    EXPECT_EQ(a.game().solutionText, b.game().solutionText); // same time, same puzzles
     const float now = Game::SecondsSinceMidnight();
     EXPECT_GE(now, 0);
     EXPECT_LT(now, 86400);

@@ -1,4 +1,4 @@
-#include "view/window_model.h"
+#include "view/window/window_model.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@ using namespace pirandella;
 
 TEST(DesignWindow, PlacesEveryElementAsDesigned) {
     const WindowModel w = DesignWindow();
-    EXPECT_EQ(w.form.caption, "pirandella");
-    EXPECT_EQ(w.form.width, 4884);
-    EXPECT_EQ(w.form.height, 5400);
+    EXPECT_EQ(w.outer.title, "pirandella");
+    EXPECT_EQ(w.outer.width, 4884);
+    EXPECT_EQ(w.outer.height, 5400);
     for (int i = 0; i < 49; ++i) {
-        const ImageElement& tile = w.tiles[i];
+        const Square& tile = w.tiles[i];
         EXPECT_EQ(PixelBounds(tile, {12, 12}),
                   (PixelRect{90 + 33 * (i % 7), 123 + 33 * (i / 7), 34, 34}));
         EXPECT_TRUE(tile.visible);
@@ -31,17 +31,14 @@ TEST(DesignWindow, PlacesEveryElementAsDesigned) {
         EXPECT_TRUE(w.arrows[i].visible);
         EXPECT_EQ(w.arrows[i].picture.kind, Picture::None);
     }
-    const ImageElement& page = w.page;
+    const Square& page = w.page;
     EXPECT_EQ(PixelBounds(page, {12, 12}), (PixelRect{55, 0, 302, 302}));
     EXPECT_FALSE(page.visible);
     EXPECT_EQ(page.picture.kind, Picture::Instructions);
-    const LabelElement& label = w.message;
-    EXPECT_EQ(label.left, 684);
-    EXPECT_EQ(label.top, 4740);
-    EXPECT_EQ(label.fontName, "Times New Roman");
-    EXPECT_EQ(label.fontSize, 10.2f);
-    EXPECT_EQ(w.playbackIntervalMs, 120);
-    EXPECT_FALSE(w.playbackRunning);
+    const MessageLine& line = w.message;
+    EXPECT_EQ(line.left, 684);
+    EXPECT_EQ(line.top, 4740);
+    EXPECT_EQ(line.fontSize, 10.2f);
     const std::vector<std::string> captions{"Soluzione", "Nuovo schema", "Istruzioni",
                                             "Annulla mossa"};
     for (int id = 0; id < 4; ++id) EXPECT_EQ(w.captions[id], captions[id]);
@@ -52,30 +49,30 @@ TEST(StackingOrder, RunsFromTheInstructionsToTheFirstArrow) {
     ASSERT_EQ(order.size(), 79u);
     EXPECT_EQ(order[0], pageRef);
     EXPECT_EQ(order[1], messageRef);
-    EXPECT_EQ(order[2], (ElementRef{ElementRef::Tile, 48}));
-    EXPECT_EQ(order[50], (ElementRef{ElementRef::Tile, 0}));
-    EXPECT_EQ(order[51], (ElementRef{ElementRef::Arrow, 27}));
-    EXPECT_EQ(order[78], (ElementRef{ElementRef::Arrow, 0}));
+    EXPECT_EQ(order[2], TileRef(48));
+    EXPECT_EQ(order[50], TileRef(0));
+    EXPECT_EQ(order[51], ArrowRef(27));
+    EXPECT_EQ(order[78], ArrowRef(0));
 }
 
 TEST(HitTest, FindsTheFrontmostVisibleElement) {
     WindowModel w = DesignWindow();
     // Arrow 0 spans rows 90..123 and tile 0 rows 123..156: row 123 is shared, and tiles are in
     // front of arrows.
-    EXPECT_EQ(HitTest(w, 100, 122, {12, 12}), (ElementRef{ElementRef::Arrow, 0}));
-    EXPECT_EQ(HitTest(w, 100, 123, {12, 12}), (ElementRef{ElementRef::Tile, 0}));
+    EXPECT_EQ(HitTest(w, 100, 122, {12, 12}), ArrowRef(0));
+    EXPECT_EQ(HitTest(w, 100, 123, {12, 12}), TileRef(0));
     // Neighbouring tiles share a column: the higher index is in front.
-    EXPECT_EQ(HitTest(w, 123, 130, {12, 12}), (ElementRef{ElementRef::Tile, 1}));
+    EXPECT_EQ(HitTest(w, 123, 130, {12, 12}), TileRef(1));
     EXPECT_EQ(HitTest(w, 10, 10, {12, 12}), ElementRef{});
     w.arrows[0].visible = false; // a hidden arrow takes no click
     EXPECT_EQ(HitTest(w, 100, 100, {12, 12}), ElementRef{});
     w.page.visible = true; // the shown page covers arrows and the upper tiles
     EXPECT_EQ(HitTest(w, 100, 100, {12, 12}), pageRef);
     EXPECT_EQ(HitTest(w, 330, 130, {12, 12}), pageRef);
-    EXPECT_EQ(HitTest(w, 330, 330, {12, 12}), (ElementRef{ElementRef::Arrow, 13}));
+    EXPECT_EQ(HitTest(w, 330, 330, {12, 12}), ArrowRef(13));
     EXPECT_EQ(HitTest(w, 60, 301, {12, 12}),
               pageRef); // page's last row
-    EXPECT_EQ(HitTest(w, 60, 302, {12, 12}), (ElementRef{ElementRef::Arrow, 19})); // below the page
+    EXPECT_EQ(HitTest(w, 60, 302, {12, 12}), ArrowRef(19)); // below the page
     w.message.width = 3000;
     EXPECT_EQ(HitTest(w, 60, 400, {12, 12}), messageRef);
 }

@@ -1,5 +1,4 @@
 #include "game_fixtures.h"
-#include "ui/session.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -10,8 +9,8 @@ using namespace pirandella::testing;
 namespace {
 
 std::vector<std::string> CandidatesOf(int n) {
-    Session g = SolvedGame(n, std::vector<int>{1, 2, 3, 4, 5, 6, 7}); // n of these are used
-    return {g.game.candidates.begin() + 1, g.game.candidates.begin() + 1 + g.game.candidateCount};
+    Game g = SolvedBoard(n, std::vector<int>{1, 2, 3, 4, 5, 6, 7}); // n of these are used
+    return {g.candidates.begin() + 1, g.candidates.begin() + 1 + g.candidateCount};
 }
 
 } // namespace
@@ -46,12 +45,12 @@ TEST(AnimalTables, HoldHundredDistinctNamesOfFiveToSevenPlainLetters) {
 }
 
 TEST(AnimalTables, AreRebuiltUnchangedByEveryPuzzle) {
-    Session g = NewGame(6);
-    const auto a = g.game.animalsA, b = g.game.animalsB;
-    g.game.animalsA[0] = "XXXXX";
-    for (int i = 0; i < 3; ++i) StartNewPuzzle(g);
-    EXPECT_EQ(g.game.animalsA, a);
-    EXPECT_EQ(g.game.animalsB, b);
+    Game g = NewBoard(6);
+    const auto a = g.animalsA, b = g.animalsB;
+    g.animalsA[0] = "XXXXX";
+    for (int i = 0; i < 3; ++i) NewPuzzle(g);
+    EXPECT_EQ(g.animalsA, a);
+    EXPECT_EQ(g.animalsB, b);
 }
 
 TEST(Candidates, AreTheNamesOfEachLengthInTableOrder) {
@@ -75,23 +74,23 @@ TEST(Candidates, AreTheNamesOfEachLengthInTableOrder) {
 }
 
 TEST(ChooseWords, LaysTheDrawnNamesOneToARowAndShowsTheTask) {
-    Session g = SolvedGame(5, {29, 1, 31, 2, 3}); // TIGRE, CORVO, TROTA, DAINO, DINGO
-    EXPECT_EQ(g.game.boardSize, 5);
-    EXPECT_EQ(g.game.solutionText, "TIGRECORVOTROTADAINODINGO");
-    EXPECT_EQ(g.game.chosenWords[1], "TIGRE");
-    EXPECT_EQ(g.game.chosenWords[5], "DINGO");
-    for (int i = 0; i < 25; ++i) EXPECT_EQ(g.game.board[i].character(), g.game.solutionText[i]);
-    EXPECT_EQ(WindowOf(g).message.caption, "in orizzontale posiziona 5 nomi di animali");
+    Game g = SolvedBoard(5, {29, 1, 31, 2, 3}); // TIGRE, CORVO, TROTA, DAINO, DINGO
+    EXPECT_EQ(g.boardSize, 5);
+    EXPECT_EQ(g.solutionText, "TIGRECORVOTROTADAINODINGO");
+    EXPECT_EQ(g.chosenWords[1], "TIGRE");
+    EXPECT_EQ(g.chosenWords[5], "DINGO");
+    for (int i = 0; i < 25; ++i) EXPECT_EQ(g.board[i].character(), g.solutionText[i]);
+    EXPECT_EQ(WindowOf(g).message.text, "in orizzontale posiziona 5 nomi di animali");
 
-    Session seven = SolvedGame(7, {1, 2, 3, 4, 5, 6, 36});
-    EXPECT_EQ(WindowOf(seven).message.caption, "in orizzontale posiziona 7 nomi di animali");
-    EXPECT_EQ(seven.game.chosenWords[7], "TACCOLA");
+    Game seven = SolvedBoard(7, {1, 2, 3, 4, 5, 6, 36});
+    EXPECT_EQ(WindowOf(seven).message.text, "in orizzontale posiziona 7 nomi di animali");
+    EXPECT_EQ(seven.chosenWords[7], "TACCOLA");
 }
 
 TEST(ChooseWords, DrawsAgainWhenANameIsAlreadyOnTheBoard) {
-    Session g = SolvedGame(5, {29, 29, 29, 1, 1, 2, 3, 4});
-    EXPECT_EQ(g.game.solutionText, "TIGRECORVODAINODINGOFAINA");
-    EXPECT_FALSE(g.game.rng.scripted()); // every scripted draw was used: the repeats were drawn
+    Game g = SolvedBoard(5, {29, 29, 29, 1, 1, 2, 3, 4});
+    EXPECT_EQ(g.solutionText, "TIGRECORVODAINODINGOFAINA");
+    EXPECT_FALSE(g.rng.scripted()); // every scripted draw was used: the repeats were drawn
 }
 
 TEST(ChooseWords, SizesAreFiveSixOrSevenInRoughlyEqualShares) {
@@ -112,12 +111,12 @@ TEST(ChooseWords, SizesAreFiveSixOrSevenInRoughlyEqualShares) {
 }
 
 TEST(ChooseWords, ASmallerPuzzleLeavesTheRestOfTheBoardEmptyAndOldNamesAlone) {
-    Session g = NewGame(7);
-    const std::string six = g.game.chosenWords[6], seven = g.game.chosenWords[7];
-    g.game.rng.script({SizeDraw(5)});
-    StartNewPuzzle(g);
-    ASSERT_EQ(g.game.boardSize, 5);
-    for (int i = 25; i < 49; ++i) EXPECT_EQ(g.game.board[i], Letter{});
-    EXPECT_EQ(g.game.chosenWords[6], six);
-    EXPECT_EQ(g.game.chosenWords[7], seven);
+    Game g = NewBoard(7);
+    const std::string six = g.chosenWords[6], seven = g.chosenWords[7];
+    g.rng.script({SizeDraw(5)});
+    NewPuzzle(g);
+    ASSERT_EQ(g.boardSize, 5);
+    for (int i = 25; i < 49; ++i) EXPECT_EQ(g.board[i], Letter{});
+    EXPECT_EQ(g.chosenWords[6], six);
+    EXPECT_EQ(g.chosenWords[7], seven);
 }

@@ -1,53 +1,46 @@
-#include "ui/session.h"
+#include "ui/playback.h"
 
 namespace pirandella {
 
 namespace {
 
-void StartPlayback(Game& g, bool all) {
-    g.busy = true;
-    g.replayIndex = g.moveCount + 1;
-    g.replaying = true;
-    g.replayStop = -1;
-    g.replayAll = all;
-}
-
-// A solution playback ends with the puzzle over: no frames, no arrows.
-void EndSolution(Game& g) {
-    g.replaying = false;
-    g.busy = false;
-    g.moveCount = 0;
-    g.replayAll = false;
-    g.ended = true;
+void Start(Playback& p, const Game& g, bool all) {
+    p.busy = true;
+    p.replayIndex = g.moveCount + 1;
+    p.replaying = true;
+    p.replayStop = -1;
+    p.replayAll = all;
 }
 
 } // namespace
 
 // Only the player's moves are taken back one by one, never the scramble's.
-void StartUndo(Session& s) {
-    Game& g = s.game;
-    if (g.busy || g.moveCount < g.scrambleMoves + 1) return;
-    StartPlayback(g, false);
+void Playback::startUndo(const Game& g) {
+    if (!busy && g.moveCount >= g.scrambleMoves + 1) Start(*this, g, false);
 }
 
-void StartSolution(Session& s) {
-    Game& g = s.game;
-    if (g.busy) return;
-    g.solutionShown = true;
-    StartPlayback(g, true);
+void Playback::startSolution(const Game& g) {
+    if (busy) return;
+    solutionShown = true;
+    Start(*this, g, true);
 }
 
-// One recorded move backwards per tick, newest first.
-void PlaybackTick(Session& s) {
-    Game& g = s.game;
-    if (!g.replaying) return; // a tick only ever comes from the running timer
-    --g.replayIndex;
-    if (g.replayIndex == g.replayStop) return EndSolution(g);
-    ApplyMove(g, g.moveHistory[g.replayIndex].backward());
-    if (g.replayAll) return;
+// One recorded move backwards a tick, newest first. A solution playback ends past entry 0, with
+// the puzzle over: no frames, no arrow cells.
+Playback::Step Playback::tick(Game& g) {
+    if (!replaying) return Step::None; // a tick only ever comes from the running clock
+    if (--replayIndex == replayStop) {
+        replaying = busy = replayAll = false;
+        g.moveCount = 0;
+        g.ended = true;
+        return Step::SolutionDone;
+    }
+    ApplyMove(g, g.moveHistory[replayIndex].backward(),
+              solutionShown ? MoveSource::SolutionPlayedBack : MoveSource::PlayedBack);
+    if (replayAll) return Step::Played;
     --g.moveCount; // after the move, so its solved check still sees the count before the undo
-    g.replaying = false;
-    g.busy = false;
+    replaying = busy = false;
+    return Step::UndoDone;
 }
 
 } // namespace pirandella

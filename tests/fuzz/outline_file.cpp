@@ -1,8 +1,8 @@
 // Fuzz target: any bytes as an outline file. What the reader accepts is filled at the game's
 // three display scales into a clip the size of the largest picture; the sanitizers catch a read
 // or write out of place, a refused file must leave no outlines behind.
-#include "view/coverage_raster.h"
-#include "view/outlines.h"
+#include "view/render/coverage_raster.h"
+#include "view/render/outline_file.h"
 
 #include <cstdlib>
 

@@ -1,0 +1,157 @@
+#include "view/render/outline_file.h"
+
+#include "view/render/outline_reader.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace pirandella {
+
+namespace {
+
+constexpr char magic[8] = {'P', 'I', 'R', 'A', 'O', 'U', 'T', 'L'};
+constexpr std::uint32_t version = 1;
+
+std::string Bound(double limit) {
+    return std::to_string(static_cast<long long>(limit));
+}
+
+bool ReadAll(OutlineReader& in, std::vector<Outline>& outlines) {
+    std::uint32_t v = 0, count = 0;
+    if (!in.bytes(magic, sizeof magic, "non è un file di contorni") || !in.u32(v)) return false;
+    if (v != version) return in.fail("la versione " + std::to_string(v) + " è sconosciuta");
+    if (!in.u32(count)) return false;
+    if (count > in.left() / 5) return in.fail("più contorni di quanti il file ne contenga");
+    if (count > maxOutlinesPerFile) return in.fail("più di 1024 contorni");
+    outlines.resize(count);
+    std::uint32_t pointsLeft = maxPointsPerFile;
+    for (Outline& o : outlines)
+        if (!in.outline(o, maxCoordinate, pointsLeft)) return false;
+    if (in.left() != 0) return in.fail("ci sono byte in più dopo l'ultimo contorno");
+    return true;
+}
+
+} // namespace
+
+bool OutlineReader::fail(const std::string& what) {
+    if (error_.empty()) error_ = what + ", al byte " + std::to_string(at_);
+    return false;
+}
+
+std::string OutlineReader::message(const std::string& fileName) const {
+    return "Il file " + fileName + " è danneggiato: " + error_ + ".";
+}
+
+bool OutlineReader::bytes(const char* expected, std::size_t n, const char* otherwise) {
+    if (failed()) return false;
+    if (left() < n) return fail("finisce troppo presto");
+    at_ += n;
+    return std::memcmp(bytes_.data() + at_ - n, expected, n) == 0 || fail(otherwise);
+}
+
+bool OutlineReader::byte(std::uint8_t& v) {
+    if (failed()) return false;
+    if (left() < 1) return fail("finisce troppo presto");
+    v = static_cast<std::uint8_t>(bytes_[at_++]);
+    return true;
+}
+
+bool OutlineReader::u32(std::uint32_t& v) {
+    if (failed()) return false;
+    if (left() < 4) return fail("finisce troppo presto");
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data() + at_);
+    v = p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+    at_ += 4;
+    return true;
+}
+
+bool OutlineReader::number(double& v, double limit, const char* what) {
+    if (failed()) return false;
+    if (left() < 8) return fail("finisce troppo presto");
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data() + at_);
+    std::uint64_t bits = 0;
+    for (int i = 7; i >= 0; --i) bits = bits << 8 | p[i];
+    std::memcpy(&v, &bits, sizeof v); // no std::bit_cast in every standard library we build with
+    at_ += 8;
+    if (!std::isfinite(v)) return fail(std::string(what) + " non è un numero");
+    if (std::abs(v) > limit) return fail(std::string(what) + " è oltre ±" + Bound(limit));
+    return true;
+}
+
+bool OutlineReader::outline(Outline& o, double limit, std::uint32_t& pointsLeft) {
+    std::uint8_t fill = 0;
+    std::uint32_t steps = 0;
+    if (!byte(fill)) return false;
+    if (fill > 1) return fail("regola di riempimento " + std::to_string(fill) + " sconosciuta");
+    o.fill = static_cast<Outline::Fill>(fill);
+    if (!u32(steps)) return false;
+    if (steps > left() / 17) return fail("più passi di quanti il file ne contenga"); // 17: a line
+    if (steps > maxPointsPerOutline) return fail("più di 65536 punti in un contorno");
+    o.steps.reserve(steps);
+    for (std::uint32_t i = 0; i < steps; ++i) {
+        std::uint8_t step = 0;
+        if (!byte(step)) return false;
+        if (step > 2) return fail("passo " + std::to_string(step) + " sconosciuto");
+        if (i == 0 && step != 0) return fail("un contorno non comincia con uno spostamento");
+        const auto count = static_cast<std::uint32_t>(PointsOf(static_cast<Outline::Step>(step)));
+        if (o.points.size() + count > maxPointsPerOutline)
+            return fail("più di 65536 punti in un contorno");
+        if (count > pointsLeft) return fail("più di 262144 punti nel file");
+        pointsLeft -= count;
+        o.steps.push_back(static_cast<Outline::Step>(step));
+        for (std::uint32_t k = 0; k < count; ++k) {
+            OutlinePoint p;
+            if (!number(p.x, limit, "una coordinata") || !number(p.y, limit, "una coordinata"))
+                return false;
+            o.points.push_back(p);
+        }
+    }
+    return true;
+}
+
+void PutU32(std::string& out, std::uint32_t v) {
+    for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>(v >> shift & 0xff);
+}
+
+void PutNumber(std::string& out, double d) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &d, sizeof bits);
+    for (int shift = 0; shift < 64; shift += 8) out += static_cast<char>(bits >> shift & 0xff);
+}
+
+void PutOutline(std::string& out, const Outline& o) {
+    out += static_cast<char>(o.fill);
+    PutU32(out, static_cast<std::uint32_t>(o.steps.size()));
+    std::size_t point = 0;
+    for (const Outline::Step step : o.steps) {
+        out += static_cast<char>(step);
+        for (int k = PointsOf(step); k > 0; --k, ++point) {
+            PutNumber(out, o.points.at(point).x);
+            PutNumber(out, o.points.at(point).y);
+        }
+    }
+}
+
+OutlineFile ReadOutlineFile(std::string_view bytes, const std::string& fileName) {
+    OutlineReader in(bytes);
+    OutlineFile file;
+    if (!ReadAll(in, file.outlines)) {
+        file.outlines.clear();
+        file.error = in.message(fileName);
+    }
+    return file;
+}
+
+std::string MissingOutlineFile(const std::string& fileName) {
+    return "Manca il file " + fileName + ".";
+}
+
+std::string WriteOutlines(const std::vector<Outline>& outlines) {
+    std::string out(magic, sizeof magic);
+    PutU32(out, version);
+    PutU32(out, static_cast<std::uint32_t>(outlines.size()));
+    for (const Outline& o : outlines) PutOutline(out, o);
+    return out;
+}
+
+} // namespace pirandella
