@@ -1,7 +1,7 @@
 #include "qt/board_accessible.h"
 
 #include "qt/board_widget.h"
-#include "view/spoken_names.h"
+#include "view/access/spoken_names.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -86,7 +86,7 @@ class NodeAccessible : public LeafAccessible, public QAccessibleActionInterface 
     QStringList actionNames() const override { return {pressAction()}; }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
     void doAction(const QString& action) override {
-        if (board_ && action == pressAction()) board_->front().click(ref_);
+        if (board_ && action == pressAction()) board_->midend().click(ref_);
     }
 
   private:

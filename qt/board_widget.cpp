@@ -7,10 +7,8 @@
 
 namespace pirandella {
 
-BoardWidget::BoardWidget(FrontEnd& front, const Session& session, Pictures& pictures,
-                         QSize designSize, QWidget* parent)
-    : QWidget(parent), front_(front), session_(session), pictures_(pictures),
-      designSize_(designSize) {
+BoardWidget::BoardWidget(Midend& midend, Pictures& pictures, QSize designSize, QWidget* parent)
+    : QWidget(parent), midend_(midend), pictures_(pictures), designSize_(designSize) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);       // the arrow keys play
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted
@@ -18,28 +16,29 @@ BoardWidget::BoardWidget(FrontEnd& front, const Session& session, Pictures& pict
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-// Frames and pictures go on whole device pixels of the window, wherever in the window this
-// widget stands: the painting counts from the window's corner.
-PaintSetup BoardWidget::paintSetup() const {
-    const BoxF area{double(inWindow().x()), double(inWindow().y()), double(width()),
-                    double(height())};
-    return CentredSetup(session_.view.screen.twipsPerPixel(), devicePixelRatioF(), area,
-                        designSize_.width(), designSize_.height());
+const Placement& BoardWidget::placed() {
+    const qreal dpr = devicePixelRatioF();
+    const QPointF corner = devicePixel({});
+    midend_.setSurface({{corner.x(), corner.y(), width() * dpr, height() * dpr}, dpr, false, true});
+    return midend_.placement();
 }
 
-QPoint BoardWidget::origin() const {
-    const PaintSetup at = paintSetup();
+QPoint BoardWidget::origin() {
+    const Placement& at = placed();
     return QPoint(at.originX, at.originY) - inWindow();
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintBoard(painter, pictures_, inWindow(), session_, paintSetup());
+    const Placement& at = placed();
+    QtCanvas canvas(painter, pictures_, at.devicePixelRatio, inWindow());
+    midend_.paint(canvas, pictures_.artwork());
 }
 
-ElementRef BoardWidget::elementAt(QPointF p) const {
-    const QPointF device = (p + QPointF(inWindow())) * devicePixelRatioF();
-    return ElementAtDevicePixel(WindowOf(session_), paintSetup(), device.x(), device.y());
+ElementRef BoardWidget::elementAt(QPointF p) {
+    placed();
+    const QPointF device = devicePixel(p);
+    return midend_.elementAt(device.x(), device.y());
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* e) {
@@ -48,25 +47,26 @@ void BoardWidget::keyPressEvent(QKeyEvent* e) {
         {Qt::Key_Down, Key::Down},   {Qt::Key_Return, Key::Enter}, {Qt::Key_Enter, Key::Enter},
         {Qt::Key_Space, Key::Space}, {Qt::Key_Escape, Key::Escape}};
     for (const auto& [qtKey, key] : keys)
-        if (e->key() == qtKey && front_.key(key)) return;
+        if (e->key() == qtKey && midend_.key(key)) return;
     QWidget::keyPressEvent(e);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* e) {
-    front_.press(e->button() == Qt::LeftButton ? elementAt(e->position()) : ElementRef{});
+    midend_.press(e->button() == Qt::LeftButton ? elementAt(e->position()) : ElementRef{});
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
-    front_.release(e->button() == Qt::LeftButton ? elementAt(e->position()) : ElementRef{});
+    midend_.release(e->button() == Qt::LeftButton ? elementAt(e->position()) : ElementRef{});
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* e) {
-    const ElementRef ref = elementAt(e->position());
-    if (ref.kind == ElementRef::Arrow)
-        setCursor(
-            pictures_.cursor(WindowOf(session_).arrows[ref.index].pointer, devicePixelRatioF()));
-    else
+    placed();
+    const QPointF device = devicePixel(e->position());
+    const Pointer pointer = midend_.pointerAt(device.x(), device.y());
+    if (pointer == Pointer::Default)
         unsetCursor();
+    else
+        setCursor(pictures_.cursor(pointer, devicePixelRatioF()));
 }
 
 } // namespace pirandella

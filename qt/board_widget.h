@@ -1,12 +1,11 @@
-// The client area: paints the window model through the core's painting, hands clicks and the
-// keys that play to the front end and shows each arrow cell's pointer. The design keeps its size
-// in pixels; in a larger window (maximised, full screen, a wide menu bar) it stands in the
-// middle, with a dark surround.
+// The client area: the board painted through the core on a QPainter, clicks and the keys that
+// play handed to the midend, and each arrow cell's pointer shown. The design keeps its size in
+// pixels; in a larger window (maximised, full screen, a wide menu bar) it stands in the middle,
+// with a dark surround.
 #pragma once
 
 #include "qt/pictures.h"
-#include "ui/front_end.h"
-#include "view/accessible_view.h"
+#include "ui/midend.h"
 
 #include <QWidget>
 
@@ -17,18 +16,16 @@ class BoardAccessible;
 class BoardWidget : public QWidget {
     Q_OBJECT // named for the accessibility factory
 
-        public : BoardWidget(FrontEnd& front, const Session& session, Pictures& pictures,
-                             QSize designSize, QWidget* parent = nullptr);
-    FrontEnd& front() { return front_; }
+  public:
+    BoardWidget(Midend& midend, Pictures& pictures, QSize designSize, QWidget* parent = nullptr);
+    Midend& midend() { return midend_; }
     // The design's top-left corner in the widget.
-    QPoint origin() const;
+    QPoint origin();
     QSize sizeHint() const override { return designSize_; }
     // The frontmost visible element under a point of the widget.
-    ElementRef elementAt(QPointF p) const;
+    ElementRef elementAt(QPointF p);
     // What a screen reader finds on the board now.
-    std::vector<AccessibleNode> accessibleNodes() const {
-        return AccessibleNodes(session_.game, session_.view, hasFocus());
-    }
+    std::vector<AccessibleNode> accessibleNodes() const { return midend_.accessibleNodes(hasFocus()); }
     // The board's accessible interface, once a screen reader has asked for it.
     BoardAccessible* accessible() const { return accessible_; }
     void setAccessible(BoardAccessible* a) { accessible_ = a; }
@@ -41,11 +38,13 @@ class BoardWidget : public QWidget {
     void keyPressEvent(QKeyEvent* e) override;
 
   private:
-    PaintSetup paintSetup() const;
+    // Where the widget stands in the window now, in device pixels: the painting counts from the
+    // window's corner, so that frames fall on its whole device pixels.
+    const Placement& placed();
     QPoint inWindow() const { return mapTo(window(), QPoint()); }
+    QPointF devicePixel(QPointF p) const { return (p + QPointF(inWindow())) * devicePixelRatioF(); }
 
-    FrontEnd& front_;
-    const Session& session_;
+    Midend& midend_;
     Pictures& pictures_;
     QSize designSize_;
     BoardAccessible* accessible_ = nullptr;

@@ -31,18 +31,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Wayland desktops find the window's icon and name through its desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pirandella.pirandella"));
-    pirandella::Session session;
-    session.view.screen = pirandella::MeasureScreen();
-    try {
-        pirandella::MainWindow window(std::move(session));
-        window.show();
-        return app.exec();
-    } catch (const pirandella::OutlineError& e) { // a build with a missing or damaged picture
+    pirandella::MainWindow window;
+    if (const std::string& failure = window.failure(); !failure.empty()) {
         // Told where the player looks, before any window of the game is shown.
-        std::fprintf(stderr, "pirandella: %s\n", e.what());
+        std::fprintf(stderr, "pirandella: %s\n", failure.c_str());
         QMessageBox::critical(nullptr, QStringLiteral("pirandella"),
                               QStringLiteral("pirandella non può partire.\n\n") +
-                                  QString::fromUtf8(e.what()));
+                                  QString::fromStdString(failure));
         return 1;
     }
+    window.show();
+    return app.exec();
 }

@@ -16,17 +16,13 @@
 
 namespace pirandella {
 
-ScreenMetrics MeasureScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    ScreenMetrics m;
-    m.twipsPerPixelX = TwipsPerPixel(screen->logicalDotsPerInchX());
-    m.twipsPerPixelY = TwipsPerPixel(screen->logicalDotsPerInchY());
-    m.widthTwips = screen->geometry().width() * m.twipsPerPixelX;
-    m.heightTwips = screen->geometry().height() * m.twipsPerPixelY;
-    return m;
-}
-
 namespace {
+
+ScreenMetrics MeasureScreen() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return ScreenOf(s->logicalDotsPerInchX(), s->logicalDotsPerInchY(), s->geometry().width(),
+                    s->geometry().height());
+}
 
 // The menu bar's look, with the command chosen from the keyboard drawn as if pressed, so the
 // player sees which one Enter runs (the usual look marks it only while the mouse is over it).
@@ -47,23 +43,23 @@ class MenuBarStyle : public QProxyStyle {
 
 } // namespace
 
-MainWindow::MainWindow(Session session) : session_(std::move(session)) {
+MainWindow::MainWindow(Game game) : midend_(std::move(game)) {
     for (int id = 0; id < commandCount; ++id) {
         actions_[id] = menuBar()->addAction(QString::fromStdString(CommandCaptions()[id][0]));
         connect(actions_[id], &QAction::triggered, this, [this, id] {
             if (menuBar()->hasFocus()) board_->setFocus(); // run from the keyboard: back to play
-            front_.command(static_cast<Command>(id));
+            midend_.command(static_cast<Command>(id));
         });
     }
     menuBar()->ensurePolished(); // measured in the font it will show
     // The menu bar is part of the window's outer size, which the scaling centres on the screen;
     // a window manager's frame and title follow once the window is shown.
-    session_.view.chromeHeight = menuBar()->sizeHint().height();
-    StartGame(session_); // the first puzzle stands before the window is shown
-    const WindowModel w = WindowOf(session_);
-    const PixelRect client = ClientBounds(w.form, session_.view.screen.twipsPerPixel());
+    midend_.setScreen(MeasureScreen());
+    midend_.setChrome(0, menuBar()->sizeHint().height());
+    if (midend_.game().boardSize == 0) midend_.start(); // the first puzzle, before the window shows
+    const WindowPlace place = midend_.windowPlace();
     InstallBoardAccessibility();
-    board_ = new BoardWidget(front_, session_, pictures_, QSize(client.width, client.height), this);
+    board_ = new BoardWidget(midend_, pictures_, QSize(place.clientWidth, place.clientHeight), this);
     setCentralWidget(board_);
     board_->setFocus(); // the arrow keys play from the start
     menuBar()->setStyle(new MenuBarStyle(this));
@@ -77,13 +73,13 @@ MainWindow::MainWindow(Session session) : session_(std::move(session)) {
     for (const auto& [keys, key] : shortcuts)
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, k = key] {
             board_->setFocus(); // from the menu bar too: back to play
-            front_.key(k);
+            midend_.key(k);
         });
     menuBar()->installEventFilter(this);
-    timer_.setInterval(w.playbackIntervalMs);
-    connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
+    timer_.setInterval(playbackIntervalMs);
+    connect(&timer_, &QTimer::timeout, this, [this] { midend_.tick(); });
 
-    setWindowTitle(QString::fromStdString(w.form.caption));
+    setWindowTitle(QString::fromStdString(midend_.window().outer.title));
     // The icon's six sizes take a few milliseconds to decode: they follow the window onto the
     // screen rather than hold it back.
     QTimer::singleShot(0, this, [this] { setWindowIcon(WindowIcon()); });
@@ -91,11 +87,11 @@ MainWindow::MainWindow(Session session) : session_(std::move(session)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    normalSize_ = QSize(std::max(client.width, widestMenuBar()),
-                        client.height + menuBar()->sizeHint().height());
+    normalSize_ = QSize(std::max(place.clientWidth, widestMenuBar()),
+                        place.clientHeight + menuBar()->sizeHint().height());
     holdNormalSize();
-    placeAsScaled();
-    front_.reflect();
+    if (place.corner) move(place.corner->first, place.corner->second);
+    midend_.setPlatform(*this);
 }
 
 // Wide enough for every command at its longest caption, should the menu font be large, so none
@@ -111,18 +107,9 @@ int MainWindow::widestMenuBar() {
         actions_[id]->setText(widest);
     }
     const int width = menuBar()->sizeHint().width();
-    const WindowModel w = WindowOf(session_);
     for (int id = 0; id < commandCount; ++id)
-        actions_[id]->setText(QString::fromStdString(w.captions[id]));
+        actions_[id]->setText(QString::fromStdString(midend_.window().captions[id]));
     return width;
-}
-
-void MainWindow::placeAsScaled() {
-    const ScreenMetrics& screen = session_.view.screen;
-    const FormElement form = WindowOf(session_).form;
-    if (Scaled(screen))
-        move(TwipsToPixels(form.left, screen.twipsPerPixelX),
-             TwipsToPixels(form.top, screen.twipsPerPixelY));
 }
 
 void MainWindow::holdNormalSize() {
@@ -155,13 +142,12 @@ bool MainWindow::event(QEvent* e) {
 void MainWindow::followFrame() {
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     if (frame.isNull() || windowState() != Qt::WindowNoState) return; // unframed, or not placed
-    View& view = session_.view;
     const int width = frame.left() + frame.right();
     const int height = frame.top() + frame.bottom() + menuBar()->height();
+    const View& view = midend_.view();
     if (width == view.chromeWidth && height == view.chromeHeight) return;
-    view.chromeWidth = width;
-    view.chromeHeight = height;
-    placeAsScaled();
+    midend_.setChrome(width, height);
+    if (const auto corner = midend_.windowPlace().corner) move(corner->first, corner->second);
 }
 
 MainWindow::~MainWindow() = default;
@@ -170,10 +156,9 @@ void MainWindow::showCaption(Command c, const std::string& caption) {
     actions_[static_cast<int>(c)]->setText(QString::fromStdString(caption));
 }
 
-void MainWindow::runTimer(bool running, int intervalMs) {
-    timer_.setInterval(intervalMs);
-    if (running)
-        timer_.start();
+void MainWindow::runClock(int intervalMs) {
+    if (intervalMs > 0)
+        timer_.start(intervalMs);
     else
         timer_.stop();
 }

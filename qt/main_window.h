@@ -1,5 +1,5 @@
-// The game's Qt window: owns the game, its menu bar and its timer, and after every event shows
-// the window model's current state.
+// The game's Qt window: the midend's platform, with the menu bar, the playback's clock and the
+// board widget; its size and place come from the midend.
 #pragma once
 
 #include "qt/board_widget.h"
@@ -13,21 +13,18 @@ class QAction;
 
 namespace pirandella {
 
-// The screen the window opens on, as the game measures it.
-ScreenMetrics MeasureScreen();
-
 class MainWindow : public QMainWindow, private Platform {
   public:
-    explicit MainWindow(Session session);
+    // The game as it stands; a new one has its first puzzle set up before the window is shown.
+    explicit MainWindow(Game game = {});
     ~MainWindow() override;
 
-    Session& session() { return session_; }
+    Midend& midend() { return midend_; }
     BoardWidget* board() { return board_; }
     QAction* menuAction(Command c) { return actions_[static_cast<int>(c)]; }
     QTimer& timer() { return timer_; }
-
-    // One tick of the timer, as the running timer delivers it.
-    void tick() { front_.tick(); }
+    // Why the game cannot be drawn (a built-in file missing or damaged); empty when it can.
+    const std::string& failure() const { return pictures_.error(); }
 
   protected:
     bool event(QEvent* e) override;
@@ -36,7 +33,7 @@ class MainWindow : public QMainWindow, private Platform {
 
   private:
     void showCaption(Command c, const std::string& caption) override;
-    void runTimer(bool running, int intervalMs) override;
+    void runClock(int intervalMs) override;
     void repaint() override { board_->update(); }
     void tellScreenReader(const std::string& announcement) override;
     void openMenuBar() override;
@@ -44,14 +41,12 @@ class MainWindow : public QMainWindow, private Platform {
     void holdNormalSize();
     // Takes in the frame and title that a window manager adds once the window is shown.
     void followFrame();
-    void placeAsScaled();
     int widestMenuBar();
 
-    Session session_;
-    FrontEnd front_{session_, *this};
+    Midend midend_;
     Pictures pictures_;
     BoardWidget* board_ = nullptr;
-    std::array<QAction*, 4> actions_{};
+    std::array<QAction*, commandCount> actions_{};
     QSize normalSize_;
     QTimer timer_;
 };

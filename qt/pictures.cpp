@@ -1,7 +1,7 @@
 #include "qt/pictures.h"
 
-#include "view/pointer_shape.h"
-#include "view/raster_canvas.h"
+#include "view/painting/pointer_shape.h"
+#include "view/painting/raster_canvas.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -13,13 +13,12 @@ namespace pirandella {
 namespace {
 
 // A built-in outline file, all of it or nothing, read where the program holds it.
-std::vector<Outline> ReadBuiltIn(const char* name) {
+OutlineFile ReadBuiltIn(const char* name) {
     const QResource file(QStringLiteral(":/") + QLatin1String(name));
-    if (!file.isValid())
-        throw OutlineError(MissingOutlineFile(name));
+    if (!file.isValid()) return {{}, MissingOutlineFile(name)};
     const QByteArray bytes = file.uncompressedData();
-    return ReadOutlines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                        name);
+    return ReadOutlineFile(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), name);
 }
 
 // The core's picture of the pointer as Qt's, its pixels in the same order.
@@ -46,8 +45,11 @@ QIcon WindowIcon() {
 }
 
 Pictures::Pictures() {
-    artwork_.letters = ReadBuiltIn(lettersFile);
-    artwork_.page = ReadBuiltIn(pageFile);
+    for (auto [set, name] : {std::pair{&artwork_.letters, lettersFile}, {&artwork_.page, pageFile}}) {
+        OutlineFile file = ReadBuiltIn(name);
+        *set = std::move(file.outlines);
+        if (error_.empty()) error_ = std::move(file.error);
+    }
 }
 
 const QPixmap& Pictures::photo(Photo p) {

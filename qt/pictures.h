@@ -3,7 +3,7 @@
 // own device pixel size the first time each is needed, and kept.
 #pragma once
 
-#include "view/painting.h"
+#include "view/painting/painting.h"
 
 #include <QCursor>
 #include <QIcon>
@@ -16,9 +16,11 @@ namespace pirandella {
 
 class Pictures {
   public:
-    // Reads the outlines; throws OutlineError when a built-in file is missing or damaged.
+    // Reads the outlines; a built-in file missing or damaged is told by error().
     Pictures();
     const Artwork& artwork() const { return artwork_; }
+    // Why the game cannot be drawn, in Italian for the player; empty when it can.
+    const std::string& error() const { return error_; }
     const QPixmap& photo(Photo p);
     // An outline as Qt fills it, converted once; nullptr for none.
     const QPainterPath* path(OutlineId id);
@@ -29,6 +31,7 @@ class Pictures {
 
   private:
     Artwork artwork_;
+    std::string error_;
     std::map<Photo, QPixmap> photos_; // decoded when first needed
     std::map<OutlineId, QPainterPath> paths_;
     std::map<PictureKey, QImage> drawn_;

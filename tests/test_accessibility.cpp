@@ -64,7 +64,7 @@ TEST(ScreenReader, FindsTheMessageTheArrowsAndTheTilesOfEverySize) {
         EXPECT_EQ(arrows.back(), QString("Colonna %1, ruota in su").arg(n));
         const QStringList tiles = Names(board, QAccessible::Cell);
         ASSERT_EQ(tiles.size(), n * n);
-        const Game& s = w.session().game;
+        const Game& s = w.midend().game();
         for (int pos : {0, n + 2, n * n - 1}) {
             const char letter = s.board[pos].character();
             const QString expected = QString("Riga %1, colonna %2: %3")
@@ -92,7 +92,7 @@ TEST(ScreenReader, FollowsTheMarkerHearsEachMoveAndTheEndOfTheSolution) {
     w.activateWindow(); // no window manager gives it the keys
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000));
     QAccessibleInterface* board = Board(w);
-    Session& g = w.session();
+    const Midend& g = w.midend();
     told.clear();
     QAccessible::installUpdateHandler(Listen);
     QTest::keyClick(w.board(), Qt::Key_Down); // the marker, and the focus, on the first arrow
@@ -103,7 +103,7 @@ TEST(ScreenReader, FollowsTheMarkerHearsEachMoveAndTheEndOfTheSolution) {
     EXPECT_EQ(Told(QAccessible::Focus, "Colonna 1"), 1);
     // Where it stands on the screen, in the screen's own pixels, and found there again.
     const qreal dpr = w.devicePixelRatioF();
-    const QPoint centre = w.board()->mapToGlobal(CentreOf(w, WindowOf(g).arrows[0])) * dpr;
+    const QPoint centre = w.board()->mapToGlobal(CentreOf(w, g.window().arrows[0])) * dpr;
     EXPECT_TRUE(arrow->rect().contains(centre));
     EXPECT_EQ(arrow->rect().size(), QSize(34, 34) * dpr);
     EXPECT_EQ(board->childAt(centre.x(), centre.y()), arrow);
@@ -111,7 +111,7 @@ TEST(ScreenReader, FollowsTheMarkerHearsEachMoveAndTheEndOfTheSolution) {
     EXPECT_TRUE(board->child(1 + 24)->role() == QAccessible::Cell);
     // A press turns the column, and what it holds now is said.
     arrow->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(g.game.moveCount, 31);
+    EXPECT_EQ(g.game().moveCount, 31);
     EXPECT_EQ(Told(QAccessible::ObjectShow, "Colonna 1: "), 1);
     EXPECT_TRUE(arrow->text(QAccessible::Description).startsWith("Colonna 1: "));
     EXPECT_EQ(board->child(1 + 24)->text(QAccessible::Description), ""); // only arrows have one
@@ -124,7 +124,7 @@ TEST(ScreenReader, FollowsTheMarkerHearsEachMoveAndTheEndOfTheSolution) {
     // The solution: the arrows go one by one, the message line takes the focus, and the names
     // of the solution are said.
     w.menuAction(Command::ShowSolution)->trigger();
-    while (w.timer().isActive()) w.tick();
+    while (w.timer().isActive()) w.midend().tick();
     EXPECT_EQ(Told(QAccessible::ObjectDestroyed), 24);
     EXPECT_EQ(Told(QAccessible::ObjectReorder), 0);
     EXPECT_EQ(Told(QAccessible::Focus, "in orizzontale"), 1);
@@ -135,7 +135,7 @@ TEST(ScreenReader, FollowsTheMarkerHearsEachMoveAndTheEndOfTheSolution) {
     EXPECT_EQ(board->focusChild()->role(), QAccessible::StaticText);
     // A new puzzle: its arrows come back, and its task is said.
     told.clear();
-    g.game.rng.script({SizeDraw(5)});
+    w.midend().random().script({SizeDraw(5)});
     QTest::keyClick(w.board(), Qt::Key_F2);
     EXPECT_EQ(Told(QAccessible::ObjectCreated), 20);
     EXPECT_EQ(Told(QAccessible::ObjectDestroyed), 11); // six tiles each way, less the one kept
@@ -160,7 +160,7 @@ TEST(ScreenReader, ReadsTheInstructionsAsTextOverWhatTheyCover) {
     EXPECT_LT(board->childCount(), 1 + 1 + 20 + 25); // what lies under the page is not there
     EXPECT_EQ(w.menuAction(Command::Instructions)->text(), "Esci da Istruzioni");
     page->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); // as a click
-    EXPECT_FALSE(WindowOf(w.session()).page.visible);
+    EXPECT_FALSE(w.midend().window().page.visible);
     EXPECT_EQ(w.menuAction(Command::Instructions)->text(), "Istruzioni");
     EXPECT_EQ(board->childCount(), 1 + 20 + 25);
 }

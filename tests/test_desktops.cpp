@@ -1,8 +1,8 @@
 // The game on real desktops, each run by a test of its own: on an X server (Xvfb) at display
 // scale 2, and as a client of a Wayland compositor (weston) that maximises it.
 #include "qt/pictures.h"
-#include "view/device_pixels.h"
-#include "view/pointer_shape.h"
+#include "view/window/device_pixels.h"
+#include "view/painting/pointer_shape.h"
 #include "window_helpers.h"
 
 #include <QAction>
@@ -56,7 +56,7 @@ TEST(OnX11, PointsWithTheArrowsTipAtTheDisplayScale) {
     const std::pair<int, QPoint> arrows[] = {
         {3, {15, 27}}, {9, {3, 15}}, {16, {27, 15}}, {24, {15, 3}}};
     for (const auto& [arrow, tip] : arrows) {
-        const ImageElement cell = WindowOf(w.session()).arrows[arrow];
+        const Square cell = w.midend().window().arrows[arrow];
         QCursor::setPos(w.board()->mapToGlobal(CentreOf(w, cell)));
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {
@@ -116,17 +116,17 @@ TEST(OnWayland, KeepsPlayingWhenTheCompositorMaximisesIt) {
     // As a title bar's button or a compositor's shortcut does it: through the platform window.
     w.windowHandle()->setWindowStates(Qt::WindowMaximized);
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->width() > normal.width(); }, 5000));
-    Session& g = w.session();
-    const int count = g.game.moveCount;
+    const Midend& g = w.midend();
+    const int count = g.game().moveCount;
     for (int i = 0; i < 20; ++i) {
         ClickArrow(w, (i * 5) % 28);
         QTest::qWait(10); // each move repainted and committed to the compositor
     }
-    EXPECT_EQ(g.game.moveCount, count + 20);
+    EXPECT_EQ(g.game().moveCount, count + 20);
     w.menuAction(Command::ShowSolution)->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w.timer().isActive(); }, 20000));
     QTest::qWait(200);
-    EXPECT_EQ(Letters(g), g.game.solutionText);
+    EXPECT_EQ(Letters(g), g.game().solutionText);
     EXPECT_TRUE(w.isVisible());
     EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
 }

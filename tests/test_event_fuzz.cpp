@@ -30,12 +30,12 @@ class Player {
     std::string act(bool marathon) {
         const int roll = pick(100);
         if (roll < 30 && w_.timer().isActive()) { // the timer only ticks while it runs
-            w_.tick();
+            w_.midend().tick();
             return "tick";
         }
         if (roll < 60) {
             const int index = pick(29); // the 28 arrow cells and the page
-            w_.board()->front().click(index == 28 ? pageRef : ElementRef{ElementRef::Arrow, index});
+            w_.midend().click(index == 28 ? pageRef : ArrowRef(index));
             return "click on element " + std::to_string(index);
         }
         if (roll < 80) {
@@ -70,28 +70,27 @@ class Player {
 TEST(EventFuzz, NoEventSequenceBreaksTheGame) {
     const long long events = EnvNumber("PIRANDELLA_FUZZ_EVENTS", 100000);
     const auto seed = static_cast<unsigned>(EnvNumber("PIRANDELLA_FUZZ_SEED", 20261207));
-    Session session;
-    session.view.screen = MeasureScreen();
-    session.game.timeOfDay = [seed] { return static_cast<float>(seed % 86400); };
-    MainWindow w(std::move(session));
-    const Session& g = w.session();
+    Game game;
+    game.timeOfDay = [seed] { return static_cast<float>(seed % 86400); };
+    MainWindow w(std::move(game));
+    const Midend& g = w.midend();
     Player player(w, seed);
     long long solutions = 0, sizes[8] = {};
     int longest = 0;
     for (long long i = 0; i < events; ++i) {
-        const bool solving = g.game.replayAll;
-        const int puzzle = g.game.boardSize;
+        const bool solving = g.playback().replayAll;
+        const int puzzle = g.game().boardSize;
         const std::string event = player.act(i % 100000 < 8000);
         const std::string broken = BrokenInvariant(g);
         ASSERT_EQ(broken, "") << "seed " << seed << ", event " << i << " (" << event << ")";
-        if (solving && !g.game.replayAll) {
+        if (solving && !g.playback().replayAll) {
             ++solutions;
-            ASSERT_EQ(Letters(g), g.game.solutionText)
+            ASSERT_EQ(Letters(g), g.game().solutionText)
                 << "seed " << seed << ", event " << i
                 << ": solution playback ended off the solution";
         }
-        if (puzzle != g.game.boardSize || i == 0) ++sizes[g.game.boardSize];
-        longest = std::max(longest, g.game.moveCount);
+        if (puzzle != g.game().boardSize || i == 0) ++sizes[g.game().boardSize];
+        longest = std::max(longest, g.game().moveCount);
         if (i % 5000 == 0) w.board()->repaint(); // paint now and then, as a player would see it
     }
     if (events >= 100000) { // long enough to have met every kind of puzzle and its end

@@ -1,4 +1,4 @@
-#include "view/pointer_shape.h"
+#include "view/painting/pointer_shape.h"
 #include "window_helpers.h"
 
 #include <QAction>
@@ -105,12 +105,12 @@ TEST(MainWindow, OpensAsDesigned) {
     QStringList captions;
     for (QAction* a : w.menuBar()->actions()) captions << a->text();
     EXPECT_EQ(captions, QStringList({"Soluzione", "Nuovo schema", "Istruzioni", "Annulla mossa"}));
-    EXPECT_FALSE(WindowOf(w.session()).page.visible);
+    EXPECT_FALSE(w.midend().window().page.visible);
     EXPECT_FALSE(w.timer().isActive());
     EXPECT_EQ(w.timer().interval(), 120);
     EXPECT_EQ(w.windowIcon().availableSizes(),
               QList<QSize>({{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
-    EXPECT_EQ(w.session().game.moveCount, 40); // the puzzle was set up before the window showed
+    EXPECT_EQ(w.midend().game().moveCount, 40); // the puzzle was set up before the window showed
 }
 
 TEST(MainWindow, ArrowClicksTurnTheirLineForEverySize) {
@@ -125,40 +125,40 @@ TEST(MainWindow, ArrowClicksTurnTheirLineForEverySize) {
     for (const auto& c : cases) {
         MainWindow w(GameOfSize(c.n));
         w.show();
-        Session& g = w.session();
-        Session expected = g;
-        Turn(expected.game, c.direction, c.line);
+        const Midend& g = w.midend();
+        Game expected = g.game();
+        Turn(expected, c.direction, c.line);
         ClickArrow(w, c.index);
         EXPECT_EQ(Letters(g), Letters(expected)) << c.n << " " << c.index;
-        EXPECT_EQ(g.game.moveHistory[g.game.moveCount], (pirandella::Move{c.direction, c.line}));
+        EXPECT_EQ(g.game().moveHistory[g.game().moveCount], (pirandella::Move{c.direction, c.line}));
     }
 }
 
 TEST(MainWindow, ClicksReachOnlyTheFrontmostVisibleElement) {
     MainWindow w(GameOfSize(5));
     w.show();
-    Session& g = w.session();
-    const int count = g.game.moveCount;
-    ClickAt(w, CentreOf(w, WindowOf(g).tiles[24])); // a tile
-    ClickAt(w, CentreOf(w, WindowOf(g).arrows[0])); // a hidden arrow
+    const Midend& g = w.midend();
+    const int count = g.game().moveCount;
+    ClickAt(w, CentreOf(w, g.window().tiles[24])); // a tile
+    ClickAt(w, CentreOf(w, g.window().arrows[0])); // a hidden arrow
     ClickAt(w, {70, 400});                          // the label
-    EXPECT_EQ(g.game.moveCount, count);
+    EXPECT_EQ(g.game().moveCount, count);
     w.menuAction(Command::Instructions)->trigger();
     EXPECT_EQ(w.menuAction(Command::Instructions)->text(), "Esci da Istruzioni");
     ClickArrow(w, 2); // covered by the page: the page takes the click and closes
-    EXPECT_EQ(g.game.moveCount, count);
-    EXPECT_FALSE(WindowOf(g).page.visible);
+    EXPECT_EQ(g.game().moveCount, count);
+    EXPECT_FALSE(g.window().page.visible);
     EXPECT_EQ(w.menuAction(Command::Instructions)->text(), "Istruzioni");
     // A press on one arrow released on another is no click.
-    QTest::mousePress(w.board(), Qt::LeftButton, {}, CentreOf(w, WindowOf(g).arrows[1]));
-    QTest::mouseRelease(w.board(), Qt::LeftButton, {}, CentreOf(w, WindowOf(g).arrows[2]));
-    EXPECT_EQ(g.game.moveCount, count);
+    QTest::mousePress(w.board(), Qt::LeftButton, {}, CentreOf(w, g.window().arrows[1]));
+    QTest::mouseRelease(w.board(), Qt::LeftButton, {}, CentreOf(w, g.window().arrows[2]));
+    EXPECT_EQ(g.game().moveCount, count);
 }
 
 TEST(MainWindow, TheRealTimerPlaysAnUndoBack) {
     MainWindow w(GameOfSize(6));
     w.show();
-    Session& g = w.session();
+    const Midend& g = w.midend();
     const std::string before = Letters(g);
     ClickArrow(w, 8);
     ASSERT_NE(Letters(g), before);
@@ -169,22 +169,23 @@ TEST(MainWindow, TheRealTimerPlaysAnUndoBack) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w.timer().isActive(); }, 2000));
     EXPECT_EQ(ticks.count(), 1);
     EXPECT_EQ(Letters(g), before);
-    EXPECT_EQ(g.game.moveCount, 30);
+    EXPECT_EQ(g.game().moveCount, 30);
 }
 
 TEST(MainWindow, TheScreenShowsEveryMoveAfterItsEvent) {
-    MainWindow w(GameOfSize(7));
+    Game laid = SolvedBoard(7, {1, 2, 3, 4, 5, 6, 7});
+    Turn(laid, Direction::RowRight, 1); // a puzzle one move from solved: row 1 comes round
+    MainWindow w(laid);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    Session& g = w.session();
+    const Midend& g = w.midend();
     // The corner of the top-left tile is white unless its letter is in place.
-    const QPoint corner = CentreOf(w, WindowOf(g).tiles[0]) - QPoint(14, 14);
-    for (int j = 0; j < 7; ++j) g.game.board[j] = Letter::Of(g.game.solutionText[j]);
+    const QPoint corner = CentreOf(w, g.window().tiles[0]) - QPoint(14, 14);
     bool seen[2] = {};
     for (int i = 0; i < 7; ++i) {
         ClickArrow(w, 14); // row 1 turns right
         QTest::qWait(20);
-        const bool inPlace = g.game.board[0] == Letter::Of(g.game.solutionText[0]);
+        const bool inPlace = g.game().board[0] == Letter::Of(g.game().solutionText[0]);
         seen[inPlace] = true;
         EXPECT_EQ(ScreenPixel(w, corner) == QColor(Qt::white), !inPlace) << i;
     }
@@ -194,61 +195,61 @@ TEST(MainWindow, TheScreenShowsEveryMoveAfterItsEvent) {
 // Runs twice: at the platform's usual 96 dpi and, in its own process, at 120 dpi.
 TEST(WindowAtAnyDpi, KeepsEveryElementAtItsDesignPixels) {
     MainWindow w(GameOfSize(7));
-    const TwipsScale tpp = w.session().view.screen.twipsPerPixel();
+    const TwipsScale tpp = w.midend().view().screen.twipsPerPixel();
     if (qgetenv("QT_FONT_DPI") == "120") {
         EXPECT_EQ(tpp.x, 12);
     }
-    const Session& g = w.session();
-    EXPECT_EQ(Scaled(g.view.screen), tpp.x != 12);
+    const Midend& g = w.midend();
+    EXPECT_EQ(Scaled(g.view().screen), tpp.x != 12);
     EXPECT_EQ(w.board()->size(), QSize(407, 450));
     const WindowModel design = DesignWindow();
-    const WindowModel shown = WindowOf(g);
+    const WindowModel shown = g.window();
     for (int i = 0; i < 49; ++i)
         EXPECT_EQ(PixelBounds(shown.tiles[i], tpp), PixelBounds(design.tiles[i], {})) << i;
     for (int i = 0; i < 28; ++i)
         EXPECT_EQ(PixelBounds(shown.arrows[i], tpp), PixelBounds(design.arrows[i], {})) << i;
     EXPECT_EQ(PixelBounds(shown.page, tpp), PixelBounds(design.page, {}));
-    EXPECT_EQ(WindowOf(g).message.fontSize,
+    EXPECT_EQ(g.window().message.fontSize,
               tpp.y == 12 ? 10.2f : std::floor(10.2f * float(tpp.y / 12)));
     // The window's outer size takes in the menu bar: the client area stays 407 x 450.
-    EXPECT_EQ(ClientBounds(WindowOf(g).form, tpp), (PixelRect{0, 0, 407, 450}));
-    EXPECT_EQ(WindowOf(g).form.chromeHeight, w.menuBar()->sizeHint().height());
+    EXPECT_EQ(ClientBounds(g.window().outer, tpp), (PixelRect{0, 0, 407, 450}));
+    EXPECT_EQ(g.window().outer.chromeHeight, w.menuBar()->sizeHint().height());
 }
 
 TEST(MainWindow, ShowsEachArrowsPointerOverIt) {
     MainWindow w(GameOfSize(7));
     w.show();
-    QTest::mouseMove(w.board(), CentreOf(w, WindowOf(w.session()).arrows[3]));
+    QTest::mouseMove(w.board(), CentreOf(w, w.midend().window().arrows[3]));
     EXPECT_EQ(w.board()->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(w.board()->cursor().hotSpot(), QPoint(7, 13)); // pointing down, above the board
-    QTest::mouseMove(w.board(), CentreOf(w, WindowOf(w.session()).arrows[9]));
+    QTest::mouseMove(w.board(), CentreOf(w, w.midend().window().arrows[9]));
     EXPECT_EQ(w.board()->cursor().hotSpot(), QPoint(1, 7)); // pointing left, at the right
-    QTest::mouseMove(w.board(), CentreOf(w, WindowOf(w.session()).tiles[24]));
+    QTest::mouseMove(w.board(), CentreOf(w, w.midend().window().tiles[24]));
     EXPECT_EQ(w.board()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST(MainWindow, PlaysTheSolutionTickByTickWhileIgnoringThePlayer) {
     MainWindow w(GameOfSize(5));
     w.show();
-    const Session& g = w.session();
-    const std::string task = WindowOf(g).message.caption;
+    const Midend& g = w.midend();
+    const std::string task = g.window().message.text;
     w.menuAction(Command::ShowSolution)->trigger();
     int ticks = 0;
     while (w.timer().isActive() && ticks < 100) {
         const std::string before = Letters(g);
-        const int count = g.game.moveCount;
+        const int count = g.game().moveCount;
         ClickArrow(w, 3);
         w.menuAction(Command::NewPuzzle)->trigger();
         w.menuAction(Command::UndoMove)->trigger();
         EXPECT_EQ(Letters(g), before);
-        EXPECT_EQ(g.game.moveCount, count);
-        w.tick();
+        EXPECT_EQ(g.game().moveCount, count);
+        w.midend().tick();
         ++ticks;
     }
     EXPECT_EQ(ticks, 22);
-    EXPECT_EQ(Letters(g), g.game.solutionText);
-    EXPECT_EQ(WindowOf(g).message.caption, task);
-    for (int i = 0; i < 28; ++i) EXPECT_FALSE(WindowOf(g).arrows[i].visible);
+    EXPECT_EQ(Letters(g), g.game().solutionText);
+    EXPECT_EQ(g.window().message.text, task);
+    for (int i = 0; i < 28; ++i) EXPECT_FALSE(g.window().arrows[i].visible);
     EXPECT_EQ(w.menuAction(Command::Instructions)->text(), "Istruzioni");
 }
 
@@ -264,9 +265,9 @@ TEST(MainWindow, KeepsTheDesignInTheMiddleOfALargerWindow) {
         const QSize board = w.board()->size();
         EXPECT_EQ(w.board()->origin(),
                   QPoint((board.width() - 407) / 2, (board.height() - 450) / 2));
-        const int count = w.session().game.moveCount;
+        const int count = w.midend().game().moveCount;
         ClickArrow(w, 8); // still plays, at the arrow's new place on the screen
-        EXPECT_EQ(w.session().game.moveCount, count + 1);
+        EXPECT_EQ(w.midend().game().moveCount, count + 1);
         const QImage shot = w.board()->grab().toImage();
         EXPECT_EQ(shot.pixelColor(1, 1), QColor(10, 22, 8)); // the surround is painted
         w.windowHandle()->setWindowStates(Qt::WindowNoState);
@@ -298,7 +299,7 @@ TEST(MainWindow, ShowsEveryMenuCommandWhateverTheMenuFont) {
     w.menuAction(Command::Instructions)->trigger();
     EXPECT_EQ(w.board()->origin().x(), (w.board()->width() - 407) / 2);
     ClickArrow(w, 2);
-    EXPECT_EQ(w.session().game.moveCount, 21);
+    EXPECT_EQ(w.midend().game().moveCount, 21);
 }
 
 TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
@@ -306,25 +307,25 @@ TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000)); // focused at start
-    Session& g = w.session();
+    const Midend& g = w.midend();
     const QImage unmarked = w.board()->grab().toImage();
-    EXPECT_EQ(w.session().view.marker, -1);
+    EXPECT_EQ(w.midend().view().marker, -1);
     // Right: the marker appears on the first arrow above the board, then moves to the second.
     Press(Qt::Key_Right);
-    EXPECT_EQ(w.session().view.marker, 1);
+    EXPECT_EQ(w.midend().view().marker, 1);
     EXPECT_NE(w.board()->grab().toImage(), unmarked); // drawn over the window
     Press(Qt::Key_Right);
-    EXPECT_EQ(w.session().view.marker, 2);
-    Session expected = g;
-    Turn(expected.game, Direction::ColumnDown, 2); // column 2 turns down, by the keypad's Enter
+    EXPECT_EQ(w.midend().view().marker, 2);
+    Game expected = g.game();
+    Turn(expected, Direction::ColumnDown, 2); // column 2 turns down, by the keypad's Enter
     Press(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(Letters(g), Letters(expected));
-    EXPECT_EQ(g.game.moveCount, 21);
+    EXPECT_EQ(g.game().moveCount, 21);
     // Round the corner: past the last arrow above comes the first on the right.
     for (int k = 0; k < 4; ++k) Press(Qt::Key_Right);
-    EXPECT_EQ(w.session().view.marker, 8);
+    EXPECT_EQ(w.midend().view().marker, 8);
     Press(Qt::Key_Left); // across the board: the same row's arrow on the left
-    EXPECT_EQ(w.session().view.marker, 15);
+    EXPECT_EQ(w.midend().view().marker, 15);
     // F10 then Escape: the keys are back on the board.
     Press(Qt::Key_F10);
     ASSERT_TRUE(w.menuBar()->hasFocus());
@@ -340,13 +341,13 @@ TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
     EXPECT_NE(w.menuBar()->grab().toImage(), menuChosen); // the highlight moved with it
     Press(Qt::Key_Return);
     EXPECT_TRUE(w.timer().isActive());
-    while (w.timer().isActive()) w.tick();
-    EXPECT_EQ(g.game.moveCount, 20);
+    while (w.timer().isActive()) w.midend().tick();
+    EXPECT_EQ(g.game().moveCount, 20);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000)); // back to the board
     // The instructions from the menu, closed with Escape on the board.
     w.menuAction(Command::Instructions)->trigger();
     Press(Qt::Key_Escape);
-    EXPECT_FALSE(WindowOf(g).page.visible);
+    EXPECT_FALSE(g.window().page.visible);
     // F10, Enter: the solution. Keys on the board change nothing while it plays.
     Press(Qt::Key_F10);
     Press(Qt::Key_Return);
@@ -355,11 +356,11 @@ TEST(Keyboard, PlaysAColumnUndoesFromTheMenuAndShowsTheSolution) {
     const std::string during = Letters(g);
     Press(Qt::Key_Return);
     EXPECT_EQ(Letters(g), during);
-    while (w.timer().isActive()) w.tick();
-    EXPECT_EQ(Letters(g), g.game.solutionText);
+    while (w.timer().isActive()) w.midend().tick();
+    EXPECT_EQ(Letters(g), g.game().solutionText);
     // The arrows are gone, and the marker with them: the window looks as the design says.
     Press(Qt::Key_Right);
-    EXPECT_EQ(w.session().view.marker, -1);
+    EXPECT_EQ(w.midend().view().marker, -1);
 }
 
 TEST(Keyboard, SolvesAWholePuzzleToTheSolvedMessage) {
@@ -367,7 +368,7 @@ TEST(Keyboard, SolvesAWholePuzzleToTheSolvedMessage) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.board()->hasFocus(); }, 2000));
-    Session& g = w.session();
+    const Midend& g = w.midend();
     // Each side's key that takes the marker on round the ring.
     const auto onward = [](int arrow) {
         return arrow < 7    ? Qt::Key_Right
@@ -375,23 +376,23 @@ TEST(Keyboard, SolvesAWholePuzzleToTheSolvedMessage) {
                : arrow < 21 ? Qt::Key_Up
                             : Qt::Key_Left;
     };
-    const std::vector<pirandella::Move> scramble(g.game.moveHistory.begin() + 1,
-                                                 g.game.moveHistory.begin() + 1 + g.game.moveCount);
+    const std::vector<pirandella::Move> scramble(g.game().moveHistory.begin() + 1,
+                                                 g.game().moveHistory.begin() + 1 + g.game().moveCount);
     int keys = 0;
     for (auto move = scramble.rbegin(); move != scramble.rend(); ++move) {
         // The move that takes this one back, and the arrow that makes it (6 x 6: groups from 0).
         // Down is undone from below, up from above, right from the right, left from the left.
         static constexpr int groupOf[5] = {0, 3, 0, 1, 2};
         const int arrow = groupOf[static_cast<int>(move->direction)] * 7 + move->line - 1;
-        if (w.session().view.marker < 0) Press(Qt::Key_Right), ++keys;
-        for (int k = 0; k < 30 && w.session().view.marker != arrow; ++k)
-            Press(onward(w.session().view.marker)), ++keys;
-        ASSERT_EQ(w.session().view.marker, arrow);
+        if (w.midend().view().marker < 0) Press(Qt::Key_Right), ++keys;
+        for (int k = 0; k < 30 && w.midend().view().marker != arrow; ++k)
+            Press(onward(w.midend().view().marker)), ++keys;
+        ASSERT_EQ(w.midend().view().marker, arrow);
         Press(Qt::Key_Return), ++keys;
     }
-    EXPECT_EQ(Letters(g), g.game.solutionText);
-    EXPECT_EQ(WindowOf(g).message.caption, "SCHEMA RISOLTO con n°30 mosse");
-    EXPECT_EQ(w.session().view.marker >= 0 && WindowOf(g).arrows[w.session().view.marker].visible,
+    EXPECT_EQ(Letters(g), g.game().solutionText);
+    EXPECT_EQ(g.window().message.text, "SCHEMA RISOLTO con n°30 mosse");
+    EXPECT_EQ(w.midend().view().marker >= 0 && g.window().arrows[w.midend().view().marker].visible,
               false);
     EXPECT_LT(keys, 30 * 26);
 }

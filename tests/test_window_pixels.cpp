@@ -2,7 +2,7 @@
 // frames on whole device pixels and all equally thick, pictures drawn at the device's own size,
 // elements painted back to front over the background.
 #include "qt/pictures.h"
-#include "view/device_pixels.h"
+#include "view/window/device_pixels.h"
 #include "window_helpers.h"
 
 #include <cmath>
@@ -59,8 +59,8 @@ QImage Cut(const Shot& s, const DeviceRect& r) {
 
 // An element's box on the screen, from its first pixel to the end of the frame line on its last;
 // inside: what the frame encloses.
-DeviceRect OnScreen(const Shot& s, MainWindow& w, const ImageElement& e, bool inside) {
-    PixelRect r = PixelBounds(e, w.session().view.screen.twipsPerPixel());
+DeviceRect OnScreen(const Shot& s, MainWindow& w, const Square& e, bool inside) {
+    PixelRect r = PixelBounds(e, w.midend().view().screen.twipsPerPixel());
     r.x += s.design.x();
     r.y += s.design.y();
     const int x = s.device(r.x), y = s.device(r.y), t = inside ? s.line() : 0;
@@ -104,12 +104,12 @@ TEST(WindowAtAnyScale, FillsEachFrameWithItsPictureDrawnForTheDevice) {
     MainWindow w(GameOfSize(7));
     Shown(w);
     const Shot s = Grab(w);
-    const Session& g = w.session();
+    const Midend& g = w.midend();
     const QColor grey(161, 161, 161);
     std::map<std::pair<int, int>, QImage> seen; // list and letter: the tile as first seen
     int alike = 0;
     for (int i = 0; i < 49; ++i) {
-        const ImageElement tile = WindowOf(g).tiles[i];
+        const Square tile = g.window().tiles[i];
         const DeviceRect in = OnScreen(s, w, tile, true);
         const QImage onScreen = Cut(s, in);
         if (tile.picture.kind != Picture::LetterOutOfPlace) continue;
@@ -141,7 +141,7 @@ TEST(WindowAtAnyScale, FillsEachFrameWithItsPictureDrawnForTheDevice) {
 TEST(WindowAtAnyScale, PaintsBackToFrontOverTheBackground) {
     MainWindow w(GameOfSize(7));
     Shown(w);
-    Session& g = w.session();
+    const Midend& g = w.midend();
     const Shot plain = Grab(w);
     Pictures pictures;
     // Where no element stands, the photograph shows at its own size from the corner.
@@ -156,9 +156,9 @@ TEST(WindowAtAnyScale, PaintsBackToFrontOverTheBackground) {
     }
     // The message line: white letters within the box it is sized to. Its 12 points at 96 dpi are
     // 16 pixels of Liberation Serif: the task is 270.2 pixels wide, a line 17.7 high.
-    const LabelElement label = WindowOf(g).message;
-    ASSERT_EQ(label.caption, "in orizzontale posiziona 7 nomi di animali");
-    const PixelRect box = PixelBounds(label, w.session().view.screen.twipsPerPixel());
+    const MessageLine label = g.window().message;
+    ASSERT_EQ(label.text, "in orizzontale posiziona 7 nomi di animali");
+    const PixelRect box = PixelBounds(label, w.midend().view().screen.twipsPerPixel());
     EXPECT_EQ(box.width, 270);
     EXPECT_EQ(box.height, 18);
     int white = 0;
@@ -171,7 +171,7 @@ TEST(WindowAtAnyScale, PaintsBackToFrontOverTheBackground) {
     // The instructions page lies in front of the tiles and arrows it covers.
     w.menuAction(Command::Instructions)->trigger();
     const Shot shown = Grab(w);
-    const DeviceRect page = OnScreen(shown, w, WindowOf(g).page, true);
+    const DeviceRect page = OnScreen(shown, w, g.window().page, true);
     const QImage onScreen = Cut(shown, page);
     EXPECT_EQ(onScreen.pixelColor(2, 2), QColor(Qt::white));
     int ink = 0; // black text on white, where the tiles were

@@ -4,16 +4,15 @@
 
 namespace pirandella::testing {
 
-Session GameOfSize(int n) {
-    Session s;
-    s.view.screen = MeasureScreen();
-    s.game.timeOfDay = [] { return 500.0f; };
-    s.game.rng.script({SizeDraw(n)});
-    return s;
+Game GameOfSize(int n) {
+    Game g;
+    g.timeOfDay = [] { return 500.0f; };
+    g.rng.script({SizeDraw(n)});
+    return g;
 }
 
-QPoint CentreOf(MainWindow& w, const ImageElement& e) {
-    const PixelRect r = PixelBounds(e, w.session().view.screen.twipsPerPixel());
+QPoint CentreOf(MainWindow& w, const Square& e) {
+    const PixelRect r = PixelBounds(e, w.midend().view().screen.twipsPerPixel());
     return w.board()->origin() + QPoint(r.x + r.width / 2, r.y + r.height / 2);
 }
 
@@ -22,7 +21,7 @@ void ClickAt(MainWindow& w, QPoint p) {
 }
 
 void ClickArrow(MainWindow& w, int index) {
-    ClickAt(w, CentreOf(w, WindowOf(w.session()).arrows[index]));
+    ClickAt(w, CentreOf(w, w.midend().window().arrows[index]));
 }
 
 } // namespace pirandella::testing

@@ -8,10 +8,10 @@
 
 namespace pirandella::testing {
 
-// A game on the platform's screen whose first puzzle has size n.
-Session GameOfSize(int n);
+// A new game whose first puzzle has size n.
+Game GameOfSize(int n);
 // An element's centre in the board widget's pixels.
-QPoint CentreOf(MainWindow& w, const ImageElement& e);
+QPoint CentreOf(MainWindow& w, const Square& e);
 void ClickAt(MainWindow& w, QPoint p);
 void ClickArrow(MainWindow& w, int index);
 

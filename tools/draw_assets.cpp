@@ -3,9 +3,9 @@
 // the 26 letters of the tiles and the text of the instructions page; and the message line's font
 // as glyph outlines with their advances and kerning.
 // Run: draw_assets <assets-folder>. Needs Debian's fonts-liberation2.
-#include "view/glyph_font.h"
-#include "view/outlines.h"
-#include "view/spoken_names.h"
+#include "view/access/spoken_names.h"
+#include "view/render/glyph_font.h"
+#include "view/render/outline_file.h"
 
 #include <QBuffer>
 #include <QDir>
