@@ -32,7 +32,7 @@ missing_packages() {
 }
 
 ensure_packages() { # ensure_packages <package>...: installs those missing, on Debian-like systems
-    command -v dpkg-query >/dev/null || return 0 # elsewhere the README lists what to install
+    command -v dpkg-query >/dev/null || return 0 # elsewhere README.md and docs/tests.md list what to install
     local missing
     mapfile -t missing < <(missing_packages "$@")
     [ ${#missing[@]} -eq 0 ] && return 0
