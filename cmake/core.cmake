@@ -55,7 +55,7 @@ set(PIRANDELLA_CORE_TEST_SOURCES
   tests/test_outlines.cpp
   tests/test_painting.cpp
   tests/test_random_source.cpp
-  tests/test_saved_game.cpp
+  tests/test_kept_game.cpp
   tests/test_scaling.cpp
   tests/test_window_model.cpp
   tests/test_words.cpp)

@@ -185,3 +185,23 @@ TEST(Midend, NoStreamOfEventsBreaksTheGame) {
     }
     EXPECT_GT(solutions, 5); // the streams reach the end of the solution's playback
 }
+
+// The words for each side's arrow cells and for a tile off the diagonal, exactly, on the 5 x 5
+// board CORVO TIGRE DAINO GATTO LEONE, whose cells start one in from the grid's edge.
+TEST(SpokenNames, NameEachSideAndEachTileByItsOwnLineAndPlace) {
+    const Game g = SolvedBoard(5, {1, 29, 2, 6, 11});
+    EXPECT_EQ(ArrowName(5, 3), "Colonna 3, ruota in giù");
+    EXPECT_EQ(ArrowName(5, 9), "Riga 2, ruota a sinistra");
+    EXPECT_EQ(ArrowName(5, 18), "Riga 4, ruota a destra");
+    EXPECT_EQ(ArrowName(5, 26), "Colonna 5, ruota in su");
+    EXPECT_EQ(ArrowName(7, 0), "Colonna 1, ruota in giù"); // no cell is left out on a 7 x 7 board
+    EXPECT_EQ(ArrowLineReport(g, 9), "Riga 2: T, I, G, R, E; 5 al posto giusto");
+    EXPECT_EQ(ArrowLineReport(g, 26), "Colonna 5: O, E, O, O, E; 5 al posto giusto");
+    EXPECT_EQ(TileName(g, 18), "Riga 2, colonna 4: R, al posto giusto");
+    EXPECT_EQ(TileName(g, 0), ""); // a tile the 5 x 5 board does not use
+    Game turned = g;
+    Turn(turned, Direction::RowRight, 2); // ETIGR
+    EXPECT_EQ(TileName(turned, 18), "Riga 2, colonna 4: G");
+    EXPECT_EQ(ArrowLineReport(turned, 16), "Riga 2: E, T, I, G, R; 0 al posto giusto");
+    EXPECT_EQ(ArrowLineReport(g, 14), ""); // a cell the board does not use reads nothing
+}

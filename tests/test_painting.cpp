@@ -347,3 +347,44 @@ TEST(Painting, WithoutHoverTheArrowCellsDrawTheirPointers) {
             }
     }
 }
+
+// The colours of the design in the core's own pixels: a letter in its place red over its pale
+// pink shadow, and the keyboard's marker yellow, each channel where it belongs.
+TEST(Painting, TheCoresOwnPixelsHaveTheDesignsColours) {
+    WindowModel w = WindowOf(NewBoard(7));
+    w.tiles[0].picture = {Picture::LetterInPlace, Letter{8}};
+    const Artwork art = TwoLetters(); // a right triangle (10, 15) (20, 15) (20, 26)
+    PlainPhoto photo;
+    PixelImage shot{407, 450, std::vector<std::uint32_t>(407 * 450)};
+    RasterCanvas canvas(shot.surface(), art, photo);
+    PaintWindow(canvas, w, art, At(1), 24); // the marker on the arrow cell below column 4
+    const auto at = [&](int x, int y) { return shot.pixels[std::size_t(y) * 407 + x]; };
+    const int tileX = 91, tileY = 124; // tile 0's picture, inside its frame
+    EXPECT_EQ(at(tileX + 18, tileY + 20), 0xffff2d2du); // the letter: 255, 45, 45
+    EXPECT_EQ(at(tileX + 20, tileY + 17), 0xffffcacau); // its shadow alone: 255, 202, 202
+    EXPECT_EQ(at(tileX + 2, tileY + 2), 0xff204020u);   // the photograph round it
+    EXPECT_EQ(at(189 + 4, 354 + 17), 0xffffd600u);      // the marker's ring: 255, 214, 0
+}
+
+// On a narrow screen the page's fit gives the board the width, less a margin of 4 CSS pixels on
+// each side, and the message line, wider than the 5 x 5 board, starts at the left margin and is
+// made small enough to end within the screen.
+TEST(SurfaceFit, OnANarrowScreenTheBoardTakesTheWidthAndTheMessageLineFits) {
+    Midend m = NewGame(5);
+    for (const double ratio : {1.0, 2.0}) {
+        m.setSurface({{0, 0, 390 * ratio, 844 * ratio}, ratio, true, false});
+        const Placement& at = m.placement();
+        const double zoom = at.devicePixelRatio / ratio;
+        // The board's tiles span 123..289 across, with one pitch of 33 round them.
+        EXPECT_NEAR((at.originX + 123 - 33) * zoom, 4, 0.5 * zoom) << ratio;
+        EXPECT_NEAR((289 + 33 - 123 + 33) * zoom, 390 - 2 * 4, 1e-9) << ratio;
+        const PixelRect line = PixelBounds(m.window().message, at.twipsPerPixel);
+        const double left = (at.originX + line.x + at.messageShift) * zoom;
+        const double right = left + line.width * at.messageScale * zoom;
+        EXPECT_NEAR(left, 4, 1e-9) << ratio;
+        EXPECT_LE(right, 390 - 4 + 1e-9) << ratio;
+        EXPECT_GT(right, 390 - 4 - 1) << ratio; // no smaller than it must be
+        EXPECT_LT(at.messageScale, 1) << ratio;
+        EXPECT_TRUE(at.arrowsShowPointers && at.photoFillsArea);
+    }
+}

@@ -24,6 +24,7 @@ std::string TileName(const Game& g, int tile) {
 
 std::string LineReport(const Game& g, bool column, int line) {
     const int n = g.boardSize;
+    if (line < 1 || line > n) return {};
     std::string letters;
     int inPlace = 0;
     for (int k = 0; k < n; ++k) {
