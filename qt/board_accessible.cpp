@@ -45,12 +45,18 @@ class LeafAccessible : public QAccessibleInterface {
     QPointer<BoardWidget> board_;
 };
 
-// One node of the board. Its answers are looked up afresh each time, so they are never stale.
+// One node of the board; its answers are looked up afresh each time, so they are never stale.
+// The node of no element is what the game has just said, as a notification: Qt 6.4 sends a name
+// or description change without its new text, which screen readers then cannot speak, but a
+// notification that shows is spoken with its name.
 class NodeAccessible : public LeafAccessible, public QAccessibleActionInterface {
   public:
     NodeAccessible(BoardWidget* board, ElementRef ref) : LeafAccessible(board), ref_(ref) {}
+    std::string said;
 
     QString text(QAccessible::Text t) const override {
+        if (ref_.kind == ElementRef::None)
+            return t == QAccessible::Name ? QString::fromStdString(said) : QString();
         const auto n = node();
         if (!n || (t != QAccessible::Name && t != QAccessible::Description)) return {};
         return QString::fromStdString(t == QAccessible::Name ? n->name : n->description);
@@ -64,7 +70,7 @@ class NodeAccessible : public LeafAccessible, public QAccessibleActionInterface 
     }
     QAccessible::Role role() const override {
         const auto n = node();
-        if (!n) return QAccessible::NoRole;
+        if (!n) return ref_.kind == ElementRef::None ? QAccessible::Notification : QAccessible::NoRole;
         return n->role == AccessibleRole::Cell     ? QAccessible::Cell
                : n->role == AccessibleRole::Button ? QAccessible::Button
                                                    : QAccessible::StaticText;
@@ -74,7 +80,8 @@ class NodeAccessible : public LeafAccessible, public QAccessibleActionInterface 
         const auto n = node();
         s.focusable = n && n->focusable;
         s.focused = n && n->focused;
-        s.invisible = !n || !board_->isVisible(); // hidden, or gone from the board
+        // Hidden, or gone from the board.
+        s.invisible = ref_.kind != ElementRef::None && (!n || !board_->isVisible());
         return s;
     }
 
@@ -100,22 +107,6 @@ class NodeAccessible : public LeafAccessible, public QAccessibleActionInterface 
     ElementRef ref_;
 };
 
-// What the game has just said, as a notification: Qt 6.4 sends a name or description change
-// without its new text, which screen readers then cannot speak, but a notification that shows
-// is spoken with its name.
-class SpokenAccessible : public LeafAccessible {
-  public:
-    using LeafAccessible::LeafAccessible;
-    std::string said;
-
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QString::fromStdString(said) : QString();
-    }
-    QRect rect() const override { return {}; }
-    QAccessible::Role role() const override { return QAccessible::Notification; }
-    QAccessible::State state() const override { return {}; }
-};
-
 } // namespace
 
 // The board itself: its children are the nodes the core lists, front to back.
@@ -127,7 +118,6 @@ class BoardAccessible : public QAccessibleWidget {
         watch_.look(board->accessibleNodes());
     }
     ~BoardAccessible() override {
-        if (spoken_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(spoken_));
         // Also runs as the board is destroyed, when it is a board no longer.
         if (auto* alive = qobject_cast<BoardWidget*>(widget())) alive->setAccessible(nullptr);
         for (const auto& [key, node] : nodes_)
@@ -181,12 +171,9 @@ class BoardAccessible : public QAccessibleWidget {
             changes.focus.kind == ElementRef::None ? this : interfaceOf(changes.focus);
         if (changes.focusMoved && board()->hasFocus()) tell(focus, QAccessible::Focus);
         if (announcement.empty()) return;
-        if (!spoken_) {
-            spoken_ = new SpokenAccessible(board());
-            QAccessible::registerAccessibleInterface(spoken_);
-        }
-        spoken_->said = announcement;
-        tell(spoken_, QAccessible::ObjectShow);
+        auto* spoken = static_cast<NodeAccessible*>(interfaceOf({}));
+        spoken->said = announcement;
+        tell(spoken, QAccessible::ObjectShow);
     }
 
   private:
@@ -204,7 +191,6 @@ class BoardAccessible : public QAccessibleWidget {
 
     mutable std::map<std::pair<int, int>, QAccessibleInterface*> nodes_;
     AccessibleWatch watch_;
-    SpokenAccessible* spoken_ = nullptr;
 };
 
 namespace {

@@ -66,22 +66,9 @@ const QPainterPath* Pictures::path(OutlineId id) {
     if (!found) return nullptr;
     auto [at, added] = paths_.try_emplace(id);
     if (!added) return &at->second;
-    const Outline& outline = *found;
     QPainterPath& path = at->second;
-    path.setFillRule(outline.fill == Outline::Fill::NonZero ? Qt::WindingFill : Qt::OddEvenFill);
-    const std::vector<OutlinePoint>& p = outline.points;
-    std::size_t i = 0;
-    for (const Outline::Step step : outline.steps) {
-        if (step == Outline::Step::Move) {
-            path.moveTo(p[i].x, p[i].y);
-        } else if (step == Outline::Step::Line) {
-            path.lineTo(p[i].x, p[i].y);
-        } else {
-            path.cubicTo(p[i].x, p[i].y, p[i + 1].x, p[i + 1].y, p[i + 2].x, p[i + 2].y);
-            i += 2;
-        }
-        ++i;
-    }
+    path.setFillRule(found->fill == Outline::Fill::NonZero ? Qt::WindingFill : Qt::OddEvenFill);
+    TraceOutline(*found, path);
     return &path;
 }
 

@@ -49,6 +49,24 @@ constexpr int PointsOf(Outline::Step step) {
     return step == Outline::Step::Cubic ? 3 : 1;
 }
 
+// Walks an outline's steps with their points into a path of any drawing library that has
+// moveTo(x, y), lineTo(x, y) and cubicTo(x1, y1, x2, y2, x, y); an outline short of points ends
+// where they do.
+template <typename Path> void TraceOutline(const Outline& o, Path& path) {
+    std::size_t i = 0;
+    for (const Outline::Step step : o.steps) {
+        if (o.points.size() - i < static_cast<std::size_t>(PointsOf(step))) return;
+        const OutlinePoint* p = &o.points[i];
+        if (step == Outline::Step::Move)
+            path.moveTo(p[0].x, p[0].y);
+        else if (step == Outline::Step::Line)
+            path.lineTo(p[0].x, p[0].y);
+        else
+            path.cubicTo(p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
+        i += PointsOf(step);
+    }
+}
+
 inline constexpr double maxCoordinate = 1024;
 inline constexpr std::uint32_t maxOutlinesPerFile = 1024;
 inline constexpr std::uint32_t maxPointsPerOutline = 65536;
