@@ -12,15 +12,14 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    pirandella::Session session;
-    session.view.screen = pirandella::MeasureScreen();
-    pirandella::MainWindow window(std::move(session));
+    pirandella::MainWindow window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
-    const auto arrow = WindowOf(window.session()).arrows[10]; // in use at every board size
+    const pirandella::Midend& midend = window.midend();
+    const auto arrow = midend.window().arrows[10]; // in use at every board size
     const pirandella::PixelRect r =
-        pirandella::PixelBounds(arrow, window.session().view.screen.twipsPerPixel());
-    const QPoint centre(r.x + r.width / 2, r.y + r.height / 2);
+        pirandella::PixelBounds(arrow, midend.view().screen.twipsPerPixel());
+    const QPoint centre = window.board()->origin() + QPoint(r.x + r.width / 2, r.y + r.height / 2);
     int painted = 0;
     struct PaintCounter : QObject {
         int* count;

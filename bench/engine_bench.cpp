@@ -1,6 +1,6 @@
-// The game's hot paths without a window: one move with the window it derives and its solved
-// check, a whole puzzle set-up, and one step of a solution playback.
-#include "ui/session.h"
+// The game's hot paths without a window: one move through the midend (the window derived again
+// and the solved check), a whole puzzle set-up, and one step of a solution playback.
+#include "ui/midend.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,53 +8,51 @@ using namespace pirandella;
 
 namespace {
 
-Session SetUpGame(float sizeDraw) {
-    Session s;
-    s.game.timeOfDay = [] { return 1.0f; };
-    s.game.rng.script({sizeDraw});
-    StartGame(s);
-    return s;
+Midend SetUpGame(float sizeDraw) {
+    Game g;
+    g.timeOfDay = [] { return 1.0f; };
+    g.rng.script({sizeDraw});
+    Midend m(std::move(g));
+    m.start();
+    return m;
 }
 
-void BM_ApplyMove(benchmark::State& state) {
-    Session s = SetUpGame(0.9f); // 7 x 7, the largest board
-    Game& g = s.game;
-    g.moveHistory.reserve(1 << 20);
+void BM_ClickArrowCell(benchmark::State& state) {
+    Midend m = SetUpGame(0.9f); // 7 x 7, the largest board
     int k = 0;
     for (auto _ : state) {
-        // every direction, on every line
-        ApplyMove(g, {static_cast<Direction>(1 + (k & 3)), 1 + k % 7});
-        if (++k == 1 << 20) { // keep the history from growing without end
+        m.click(ArrowRef(k++ % 28)); // every side, every line
+        if (m.game().ended || k == 1 << 20) { // solved by chance, or a long history: anew
             state.PauseTiming();
-            g.moveCount = g.scrambleMoves;
+            m.command(Command::NewPuzzle);
             k = 0;
             state.ResumeTiming();
         }
-        benchmark::DoNotOptimize(WindowOf(s).tiles[0].picture);
+        benchmark::DoNotOptimize(m.window().tiles[0].picture);
     }
 }
-BENCHMARK(BM_ApplyMove);
+BENCHMARK(BM_ClickArrowCell);
 
 void BM_NewPuzzle(benchmark::State& state) {
-    Session s = SetUpGame(0.9f);
+    Midend m = SetUpGame(0.9f);
     for (auto _ : state) {
-        StartNewPuzzle(s);
-        benchmark::DoNotOptimize(s.game.solutionText.data());
+        m.command(Command::NewPuzzle);
+        benchmark::DoNotOptimize(m.game().solutionText.data());
     }
 }
 BENCHMARK(BM_NewPuzzle);
 
 void BM_SolutionPlaybackStep(benchmark::State& state) {
-    Session s = SetUpGame(0.9f);
+    Midend m = SetUpGame(0.9f);
     for (auto _ : state) {
-        if (!s.game.replaying) { // a fresh playback of a thousand moves
+        if (!m.playback().replaying) { // a fresh playback of a thousand moves
             state.PauseTiming();
-            StartNewPuzzle(s);
-            for (int i = 0; i < 1000; ++i) ClickArrowCell(s, i % 28);
-            StartSolution(s);
+            m.command(Command::NewPuzzle);
+            for (int i = 0; i < 1000; ++i) m.click(ArrowRef(i % 28));
+            m.command(Command::ShowSolution);
             state.ResumeTiming();
         }
-        PlaybackTick(s);
+        m.tick();
     }
 }
 BENCHMARK(BM_SolutionPlaybackStep);

@@ -9,7 +9,7 @@ game_packages=(cmake g++ make qt6-base-dev libgl-dev qt6-qpa-plugins)
 # the Debian package, the game on an X server, what a screen reader finds, and Wayland.
 test_packages=(googletest libgtest-dev desktop-file-utils appstream lintian dpkg-dev file
     xvfb xauth pkg-config libxcb-xfixes0-dev dbus at-spi2-core
-    weston qt6-wayland openbox)
+    weston qt6-wayland openbox xdotool x11-utils)
 
 # The step under way, shared with the scripts this one runs, so that a failure's last line names
 # the innermost step that failed, not the one that ran the script it failed in.
