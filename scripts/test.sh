@@ -6,8 +6,9 @@
 
 # The tests see the same environment on every machine: what a desktop session or a shell adds (a
 # display, a session bus, a scale factor, a locale, sanitizer options) would change what they
-# find. Only the search path, the terminal and a proxy come along; the home, the runtime folder
-# and every tool's settings and caches are a folder of this run's in /tmp, removed at its end.
+# find. Only the search path, the terminal, a proxy and npm's settings come along; the home, the
+# runtime folder and every tool's settings and caches are a folder of this run's in /tmp, removed
+# at its end.
 if [ -z "${PIRANDELLA_TEST_ENVIRONMENT:-}" ]; then
     scratch=$(mktemp -d /tmp/pirandella-test.XXXXXX)
     mkdir -m 700 "$scratch/home" "$scratch/runtime"
@@ -15,6 +16,8 @@ if [ -z "${PIRANDELLA_TEST_ENVIRONMENT:-}" ]; then
     for name in TERM http_proxy https_proxy no_proxy HTTP_PROXY HTTPS_PROXY NO_PROXY; do
         [ -n "${!name:-}" ] && kept+=("$name=${!name}")
     done
+    # The player's own npm settings (a registry, a certificate), read but not written.
+    if [ -f "${HOME:-}/.npmrc" ]; then kept+=("npm_config_userconfig=$HOME/.npmrc"); fi
     status=0
     env -i "${kept[@]}" PIRANDELLA_TEST_ENVIRONMENT=1 PATH="$PATH" LANG=C.UTF-8 \
         HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
