@@ -21,6 +21,5 @@ target_link_options(core_tests PRIVATE -fexceptions -sNODERAWFS=1 -sALLOW_MEMORY
 enable_testing()
 include(GoogleTest)
 # Node 18 and later would fetch the .wasm as a URL; reading it as a file is what is meant.
-find_program(NODE_JS NAMES node nodejs REQUIRED)
 set_target_properties(core_tests PROPERTIES CROSSCOMPILING_EMULATOR "${NODE_JS};--no-experimental-fetch")
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 60)

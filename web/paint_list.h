@@ -2,48 +2,67 @@
 // its 2D canvas, so one call into WebAssembly paints the whole board.
 #pragma once
 
-#include "view/painting.h"
+#include "view/painting/canvas.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 namespace pirandella {
 
-// Each call is its code followed by its numbers; the page reads them in the same order.
-enum class PaintCode {
-    FillBox = 1,  // x y width height colour
-    DrawPhoto,    // photo, box x y width height, clip x y width height
-    BeginPicture, // x y width height
-    EndPicture,   //
-    FillOutline   // set (OutlineSet) index colour originX originY scale, clip x y w h
+enum class PaintCode { FillBox = 1, DrawPhoto, BeginPicture, EndPicture, FillOutline };
+
+// Each call is its code followed by its numbers, named here in their order (apart by spaces); the
+// build hands the page this table (core.js), and the page reads each call's numbers by these
+// names. Colours are r g b a, 0 to 255; a photo is 0 for the 1x photograph, 1 for the 2x one.
+struct PaintCall {
+    PaintCode code;
+    const char* name;
+    std::string_view fields;
 };
+inline constexpr PaintCall paintCalls[] = {
+    {PaintCode::FillBox, "fillBox", "x y width height r g b a"},
+    {PaintCode::DrawPhoto, "drawPhoto", "photo x y width height clipX clipY clipWidth clipHeight"},
+    {PaintCode::BeginPicture, "beginPicture", "x y width height"},
+    {PaintCode::EndPicture, "endPicture", ""},
+    {PaintCode::FillOutline, "fillOutline",
+     "set index r g b a originX originY scale clipX clipY clipWidth clipHeight"},
+};
+
+constexpr std::size_t FieldCount(PaintCode code) {
+    const std::string_view f = paintCalls[static_cast<int>(code) - 1].fields;
+    return f.empty() ? 0 : 1 + std::count(f.begin(), f.end(), ' ');
+}
 
 class PaintList : public Canvas {
   public:
-    void clear();
-    const std::vector<double>& numbers() const { return numbers_; }
+    std::vector<double> numbers;
 
-    void fillBox(const BoxF& box, Colour c) override;
-    void drawPhoto(Photo photo, const BoxF& box, const BoxF& clip) override;
-    bool beginPicture(const PictureKey& key, const DeviceRect& box) override;
-    void endPicture() override;
-    void fillOutline(OutlineId outline, Colour c, double originX, double originY, double scale,
-                     const DeviceRect& clip) override;
+    void fillBox(const BoxF& b, Colour c) override {
+        put<PaintCode::FillBox>(b.x, b.y, b.width, b.height, c.r, c.g, c.b, c.a);
+    }
+    void drawPhoto(Photo photo, const BoxF& b, const BoxF& clip) override {
+        put<PaintCode::DrawPhoto>(photo == Photo::Background2x ? 1 : 0, b.x, b.y, b.width, b.height,
+                                  clip.x, clip.y, clip.width, clip.height);
+    }
+    // The page draws every picture afresh: its canvas is quick at what a picture holds.
+    bool beginPicture(const PictureKey&, const DeviceRect& b) override {
+        put<PaintCode::BeginPicture>(b.x, b.y, b.width, b.height);
+        return true;
+    }
+    void endPicture() override { put<PaintCode::EndPicture>(); }
+    void fillOutline(OutlineId id, Colour c, double originX, double originY, double scale,
+                     const DeviceRect& clip) override {
+        put<PaintCode::FillOutline>(static_cast<int>(id.set), id.index, c.r, c.g, c.b, c.a, originX,
+                                    originY, scale, clip.x, clip.y, clip.width, clip.height);
+    }
 
   private:
-    void put(PaintCode code) { numbers_.push_back(static_cast<double>(code)); }
-    void put(const BoxF& b) { numbers_.insert(numbers_.end(), {b.x, b.y, b.width, b.height}); }
-    void put(const DeviceRect& r) {
-        numbers_.insert(numbers_.end(),
-                        {static_cast<double>(r.x), static_cast<double>(r.y),
-                         static_cast<double>(r.width), static_cast<double>(r.height)});
+    template <PaintCode code, typename... Numbers> void put(Numbers... n) {
+        static_assert(paintCalls[static_cast<int>(code) - 1].code == code, "in the order of codes");
+        static_assert(sizeof...(Numbers) == FieldCount(code), "a number for each of its fields");
+        numbers.insert(numbers.end(), {static_cast<double>(code), static_cast<double>(n)...});
     }
-    // A colour as one number, 0xRRGGBBAA.
-    void put(Colour c) {
-        numbers_.push_back(
-            static_cast<double>(static_cast<unsigned>(c.r) << 24 | c.g << 16 | c.b << 8 | c.a));
-    }
-
-    std::vector<double> numbers_;
 };
 
 } // namespace pirandella

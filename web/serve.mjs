@@ -9,14 +9,10 @@ const types = {
   '.html': 'text/html; charset=utf-8',
   '.css': 'text/css; charset=utf-8',
   '.js': 'text/javascript; charset=utf-8',
-  '.mjs': 'text/javascript; charset=utf-8',
   '.wasm': 'application/wasm',
-  '.json': 'application/json',
   '.webmanifest': 'application/manifest+json',
-  '.woff2': 'font/woff2',
   '.png': 'image/png',
   '.jpg': 'image/jpeg',
-  '.svg': 'image/svg+xml',
 };
 
 // The page's Content-Security-Policy: nothing inline, WebAssembly compiled from its own file, the

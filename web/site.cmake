@@ -1,17 +1,12 @@
 # The static site in site/: the page, the game as WebAssembly, the pictures, the icons, the manifest and the service worker. Relative paths only.
 set(site ${CMAKE_BINARY_DIR}/site)
 
-add_executable(pirandella binding.cpp paint_list.cpp)
+add_executable(pirandella window.cpp canvas.cpp screen_reader.cpp)
 target_link_libraries(pirandella PRIVATE web_ui)
-set(web_exports web_constants web_create web_start web_load_outlines web_outline_error web_outline web_outline_count web_paint
-    web_paint_length web_reference web_layout web_origin web_message_scale web_save web_restore web_element_at web_pointer web_pointer_picture web_pointer_side web_pointer_tip web_press
-    web_release web_click web_command web_tick web_key web_board_size web_board_words web_accessible_nodes malloc free)
-list(TRANSFORM web_exports PREPEND "'_")
-list(TRANSFORM web_exports APPEND "'")
-string(JOIN "," web_exports ${web_exports})
+# The page's functions are exported where they are defined (EMSCRIPTEN_KEEPALIVE).
 target_link_options(pirandella PRIVATE -sMODULARIZE=1 -sEXPORT_NAME=createPirandella
   -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc -sALLOW_MEMORY_GROWTH=1
-  "-sEXPORTED_FUNCTIONS=[${web_exports}]" "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString']")
+  "-sEXPORTED_FUNCTIONS=['_malloc','_free']" "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString']")
 target_compile_options(pirandella PRIVATE -Oz)
 foreach(layer engine view ui)
   target_compile_options(web_${layer} PRIVATE -Oz)
@@ -19,10 +14,26 @@ endforeach()
 target_link_options(pirandella PRIVATE -Oz)
 set_target_properties(pirandella PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
 
+# What the page shares with the core, written from the core's constants by a small program run
+# under Node: core.js for the scripts, and from it the page itself, its template filled in.
+find_program(NODE_JS NAMES node nodejs REQUIRED)
+add_executable(page_constants page_constants.cpp)
+target_link_libraries(page_constants PRIVATE web_ui)
+target_link_options(page_constants PRIVATE -sENVIRONMENT=node -sNODERAWFS=1)
+add_custom_command(OUTPUT ${site}/core.js
+  COMMAND ${NODE_JS} --no-experimental-fetch $<TARGET_FILE:page_constants> ${site}/core.js
+  DEPENDS page_constants)
+add_custom_command(OUTPUT ${site}/index.html
+  COMMAND ${CMAKE_COMMAND} -DCORE_JS=${site}/core.js -DPAGE=${site}/index.html
+    -DTEMPLATE=${CMAKE_CURRENT_SOURCE_DIR}/page/index.html.in
+    -P ${CMAKE_CURRENT_SOURCE_DIR}/index_page.cmake
+  DEPENDS ${site}/core.js ${CMAKE_CURRENT_SOURCE_DIR}/page/index.html.in
+    ${CMAKE_CURRENT_SOURCE_DIR}/index_page.cmake)
+set(copied ${site}/core.js ${site}/index.html)
+
 # The page's own files, copied as they are.
-set(page_files index.html style.css app.js board_canvas.js screen_reader.js pointers.js
+set(page_files style.css app.js board_canvas.js screen_reader.js pointers.js
   manifest.webmanifest)
-set(copied)
 foreach(f ${page_files})
   add_custom_command(OUTPUT ${site}/${f}
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/page/${f} ${site}/${f}

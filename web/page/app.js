@@ -1,34 +1,30 @@
 // The browser's front end: one game in WebAssembly, its board painted on a canvas at the device
-// pixel ratio, its four commands as the menu bar's buttons, its timer, its keys and what a screen
-// reader finds. The game's own front end turns each event into the handler's call and then asks
-// this page, its platform, to show what changed: captions, timer, text sizes, the picture and the
-// screen reader's nodes.
-import { BoardCanvas, outlinePaths } from './board_canvas.js';
+// pixel ratio, its four commands as the menu bar's buttons, its clock, its keys and what a screen
+// reader finds. The game's midend plays each event and then asks this page, its platform, to
+// show what changed: captions, clock, the picture and the screen reader's nodes.
+import { BoardCanvas } from './board_canvas.js';
+import { C } from './core.js';
 import { arrowCursors } from './pointers.js';
-import { ScreenReaderView, parseNodes } from './screen_reader.js';
+import { ScreenReaderView } from './screen_reader.js';
 
-// KeyboardEvent.key to the core's Key (C.key: the keys that play on the board; C.shortcut: those
-// that run their menu commands wherever the keys are). C holds the numbers the page shares with
-// the core, as the core gives them (web_constants).
-function keyOf(C, e) {
-  if (e.altKey || e.metaKey) return undefined;
-  if (e.ctrlKey) return C.shortcut[`Control+${e.key.toLowerCase()}`];
-  return C.shortcut[e.key] ?? C.key[e.key];
+// KeyboardEvent.key to the core's Key, -1 for none. C holds what the page shares with the core,
+// as the build wrote it from the core's constants.
+function keyOf(e) {
+  if (e.altKey || e.metaKey) return -1;
+  return C.keys.indexOf(e.ctrlKey ? `Control+${e.key.toLowerCase()}` : e.key);
 }
 
-// What the page loaded itself, for the service worker to keep.
-const loaded = new Set();
-
+const loaded = new Set(); // what the page loaded itself, for the service worker to keep
 const savedGameKey = 'pirandella.game';
 
 // Every failure is told to the player in Italian, naming the file; a file the server does not
-// have is missing, as on the desktop.
+// have is missing, in the core's words as on the desktop.
 const notLoaded = (url, why) => new Error(`Il file ${url} non si è potuto caricare (${why}).`);
 
-async function fetchBytes(url) {
+async function fetchOutlines({ name: url, missing }) {
   loaded.add(url);
   const response = await fetch(url).catch((error) => { throw notLoaded(url, error.message); });
-  if (response.status === 404) throw new Error(`Manca il file ${url}.`);
+  if (response.status === 404) throw new Error(missing);
   if (!response.ok) throw notLoaded(url, `errore ${response.status}`);
   return new Uint8Array(await response.arrayBuffer());
 }
@@ -64,109 +60,97 @@ function showFailure(message, atStart) {
 }
 
 class WebGame {
-  constructor(module) {
-    const m = module;
-    this.m = module;
-    this.C = JSON.parse(module.UTF8ToString(module._web_constants()));
+  constructor(m) {
+    this.m = m;
     const now = new Date();
-    this.handle = module._web_create(now.getTime() / 1000, now.getHours(), now.getMinutes(),
+    this.handle = m._web_create(now.getTime() / 1000, now.getHours(), now.getMinutes(),
       now.getSeconds(), screen.width, screen.height);
     this.canvas = document.getElementById('canvas');
     this.board = document.getElementById('board');
-    // The board's words are the core's (the page has them already, unless they changed).
-    ['aria-label', 'aria-description'].forEach((name, what) => {
-      const words = this.text(m._web_board_words(what));
-      if (this.board.getAttribute(name) !== words) this.board.setAttribute(name, words);
-    });
     this.menu = [...document.querySelectorAll('#menubar button')];
     this.outlines = [[], null, [], []]; // letters, the page (when first shown), shapes, glyphs
     this.photos = [null, null];
-    this.painter = new BoardCanvas(this.C.paint, this.canvas, this.photos, this.outlines);
-    this.reader = new ScreenReaderView(this.C, document.getElementById('overlay'), this.board,
+    this.painter = new BoardCanvas(this.canvas, this.photos, this.outlines);
+    this.reader = new ScreenReaderView(document.getElementById('overlay'), this.board,
       (element) => m._web_click(this.handle, element));
-    this.cursors = arrowCursors(this.C.pointer.last, this.canvas, (pointer, scale) => {
-      const at = m._web_pointer_picture(this.handle, pointer, scale) / 4;
-      const side = m._web_pointer_side(this.handle);
-      return { pixels: m.HEAPU32.slice(at, at + side * side), side,
-        tip: [0, 1].map((what) => m._web_pointer_tip(this.handle, pointer, what)) };
-    });
-    this.readPaths(this.C.outlines.shapes);
-    this.readPaths(this.C.outlines.glyphs);
-    this.timer = 0;
+    this.cursors = arrowCursors(C.pointer.last, this.canvas,
+      (pointer, scale) => this.json(m._web_pointer_picture(this.handle, pointer, scale)));
+    this.readPaths(C.outlines.shapes);
+    this.readPaths(C.outlines.glyphs);
+    this.clock = 0;
     this.devicePixels = null; // the canvas's size in device pixels, when the browser tells it
     // No pointer hovers here (a touch screen): the arrow cells show their arrows themselves.
     this.noHover = window.matchMedia('(hover: none)');
     this.kept = null; // the game as this tab last kept it
-    module.platform = this.platform();
+    m.platform = this; // what the game's midend asks of the page, below
   }
 
-  // What the game's front end asks of the page.
-  platform() {
-    return {
-      showCaption: (id, caption) => {
-        this.menu[id].textContent = caption;
-      },
-      runTimer: (running, interval) => {
-        clearInterval(this.timer);
-        this.timer = running ? setInterval(() => this.m._web_tick(this.handle), interval) : 0;
-      },
-      repaint: () => {
-        this.paint();
-        this.keep();
-      },
-      tellScreenReader: () => this.tellScreenReader(),
-      openMenuBar: () => this.menu[0].focus(),
-    };
+  showCaption(id, caption) {
+    this.menu[id].textContent = caption;
+  }
+
+  runClock(interval) { // a tick every interval milliseconds, or none (0)
+    clearInterval(this.clock);
+    this.clock = interval ? setInterval(() => this.m._web_tick(this.handle), interval) : 0;
+  }
+
+  repaint() {
+    this.paint();
+    this.keep();
+  }
+
+  openMenuBar() {
+    this.menu[0].focus();
   }
 
   text(pointer) {
     return this.m.UTF8ToString(pointer);
   }
+  json(pointer) {
+    return JSON.parse(this.text(pointer));
+  }
+
+  // Bytes in the game's memory while use(address) runs, a 0 after them for a text's end.
+  withBytes(bytes, use) {
+    const at = this.m._malloc(bytes.length + 1);
+    this.m.HEAPU8.set(bytes, at);
+    this.m.HEAPU8[at + bytes.length] = 0;
+    const result = use(at);
+    this.m._free(at);
+    return result;
+  }
 
   // Reads an outline file into the game and builds the page's paths from the same outlines.
   loadOutlines(set, bytes) {
-    const m = this.m;
-    const at = m._malloc(bytes.length);
-    m.HEAPU8.set(bytes, at);
-    const count = m._web_load_outlines(this.handle, set, at, bytes.length);
-    m._free(at);
-    if (count < 0) throw new Error(this.text(m._web_outline_error(this.handle)));
+    const why = this.withBytes(bytes,
+      (at) => this.text(this.m._web_load_outlines(this.handle, set, at, bytes.length)));
+    if (why) throw new Error(why);
     this.readPaths(set);
   }
 
   // The page's paths of a set of the game's outlines.
   readPaths(set) {
-    const m = this.m;
-    const count = m._web_outline_count(this.handle, set);
-    const outlines = [];
-    for (let i = 0; i < count; i++) {
-      const info = (what) => m._web_outline(this.handle, set, i, what);
-      const steps = m.HEAPU8.subarray(info(2), info(2) + info(1));
-      const pointCount = [...steps].reduce((n, s) => n + (s === 2 ? 3 : 1), 0);
-      const points = m.HEAPF64.subarray(info(3) / 8, info(3) / 8 + 2 * pointCount);
-      outlines.push({ path: outlinePaths(steps, points), rule: info(0) === 0 ? 'evenodd' : 'nonzero' });
-    }
-    this.outlines[set] = outlines;
-  }
-
-  ratio() {
-    return window.devicePixelRatio || 1;
+    this.outlines[set] = this.json(this.m._web_outlines(this.handle, set)).map(({ path, rule }) => {
+      const built = new Path2D();
+      for (const [method, ...numbers] of path) built[method](...numbers);
+      return { path: built, rule };
+    });
   }
 
   tellScreenReader() {
     const boardHasKeys = document.activeElement === this.board ? 1 : 0;
-    const told = parseNodes(this.text(this.m._web_accessible_nodes(this.handle, boardHasKeys)));
-    const page = this.C.outlines.page;
-    if (this.outlines[page] === null && told.nodes.some((n) => n.element === this.C.element.page))
+    const told = this.json(this.m._web_accessible_nodes(this.handle, boardHasKeys));
+    const page = C.outlines.page;
+    if (this.outlines[page] === null && told.nodes.some((n) => n.element === C.element.page))
       this.loadPage();
     this.reader.update(told);
   }
 
   // The instructions page's outlines are large, so they come only when the page is first shown.
   loadPage() {
-    const page = this.C.outlines.page;
+    const page = C.outlines.page;
     this.outlines[page] = [];
-    fetchBytes('instructions.outlines').then((bytes) => {
+    fetchOutlines(C.files.page).then((bytes) => {
       this.loadOutlines(page, bytes);
       document.getElementById('failure').hidden = true;
       this.paint();
@@ -186,11 +170,11 @@ class WebGame {
   }
 
   // The canvas fills the page below the menu bar at the device's own pixels; the core lays the
-  // design out on it as large as fits (web_layout) and paints it at that scale, so frames fall on
+  // design out on it as large as fits (web_place) and paints it at that scale, so frames fall on
   // whole device pixels and letters, page and text are drawn from their outlines at every size.
   // The screen reader's nodes, in the design's CSS pixels, follow the same zoom.
   paint() {
-    const ratio = this.ratio();
+    const ratio = window.devicePixelRatio || 1;
     const m = this.m;
     let [width, height] = [this.board.clientWidth, this.board.clientHeight]
       .map((css) => Math.round(css * ratio));
@@ -203,19 +187,18 @@ class WebGame {
       this.canvas.width = width;
       this.canvas.height = height;
     }
-    const scale = m._web_layout(this.handle, ratio, width, height, this.noHover.matches ? 1 : 0);
-    const zoom = scale / ratio;
-    const [x, y] = [0, 1].map((what) => m._web_origin(this.handle, what) * zoom);
+    const noHover = this.noHover.matches ? 1 : 0;
+    const at = this.json(m._web_place(this.handle, ratio, width, height, noHover));
+    const zoom = at.scale / ratio;
     const overlay = document.getElementById('overlay');
-    overlay.style.width = `${m._web_board_size(this.handle, 0)}px`;
-    overlay.style.height = `${m._web_board_size(this.handle, 1)}px`;
-    overlay.style.transform = `translate(${x}px, ${y}px) scale(${zoom})`;
-    overlay.style.setProperty('--message-scale', m._web_message_scale(this.handle, 0));
-    overlay.style.setProperty('--message-shift', `${m._web_message_scale(this.handle, 1)}px`);
+    overlay.style.width = `${at.width}px`;
+    overlay.style.height = `${at.height}px`;
+    overlay.style.transform = `translate(${at.x * zoom}px, ${at.y * zoom}px) scale(${zoom})`;
+    overlay.style.setProperty('--message-scale', at.messageScale);
+    overlay.style.setProperty('--message-shift', `${at.messageShift}px`);
     this.photo(ratio > 1 ? 1 : 0); // as the core picks it: by the screen's own ratio
-    const at = m._web_paint(this.handle) / 8;
-    const numbers = m.HEAPF64.subarray(at, at + m._web_paint_length(this.handle));
-    this.painter.replay(numbers);
+    const list = m._web_paint(this.handle) / 8;
+    this.painter.replay(m.HEAPF64.subarray(list, list + m._web_paint_length(this.handle)));
   }
 
   // The last frame as the core's own renderer paints it, on a photograph of one colour (ground,
@@ -249,23 +232,17 @@ class WebGame {
       return;
     }
     if (saved === null) return;
-    const m = this.m;
-    const bytes = new TextEncoder().encode(saved);
-    const at = m._malloc(bytes.length + 1);
-    m.HEAPU8.set(bytes, at);
-    m.HEAPU8[at + bytes.length] = 0;
-    const why = this.text(m._web_restore(this.handle, at));
-    m._free(at);
+    const why = this.withBytes(new TextEncoder().encode(saved),
+      (at) => this.text(this.m._web_restore(this.handle, at)));
     if (why) console.warn(`pirandella: the kept game is not used (${why}); a new puzzle instead`);
     else this.kept = saved;
   }
 
-  // The element under a pointer event, from the canvas's device pixels.
-  elementAt(event) {
+  // What lies under a pointer event's device pixel of the canvas (web_element_at, web_pointer_at).
+  under(find, event) {
     const rect = this.canvas.getBoundingClientRect();
-    const x = (event.clientX - rect.left) * (this.canvas.width / rect.width);
-    const y = (event.clientY - rect.top) * (this.canvas.height / rect.height);
-    return this.m._web_element_at(this.handle, x, y);
+    return find(this.handle, (event.clientX - rect.left) * (this.canvas.width / rect.width),
+      (event.clientY - rect.top) * (this.canvas.height / rect.height));
   }
 
   listen() {
@@ -273,14 +250,15 @@ class WebGame {
     // Pointer events serve mouse, pen and touch alike: a tap is a press and a release, at once
     // (the canvas takes no touch gesture, so the browser waits for none); a second finger is
     // not a second press.
+    const element = (e) => this.under(m._web_element_at, e);
     this.canvas.addEventListener('pointerdown', (e) => {
-      if (e.button === 0 && e.isPrimary) m._web_press(this.handle, this.elementAt(e));
+      if (e.button === 0 && e.isPrimary) m._web_press(this.handle, element(e));
     });
     this.canvas.addEventListener('pointerup', (e) => {
-      if (e.button === 0 && e.isPrimary) m._web_release(this.handle, this.elementAt(e));
+      if (e.button === 0 && e.isPrimary) m._web_release(this.handle, element(e));
     });
     this.canvas.addEventListener('pointermove', (e) => {
-      const cursor = this.cursors[m._web_pointer(this.handle, this.elementAt(e))];
+      const cursor = this.cursors[this.under(m._web_pointer_at, e)];
       if (this.canvas.style.cursor !== cursor) this.canvas.style.cursor = cursor;
     });
     document.addEventListener('keydown', (e) => this.onKey(e));
@@ -295,13 +273,12 @@ class WebGame {
   // The board takes every key that plays; elsewhere F10 opens the menu bar and the shortcuts
   // run their commands.
   onKey(e) {
-    const key = keyOf(this.C, e);
-    if (key === undefined) return;
-    const shortcut = Object.values(this.C.shortcut).includes(key);
-    if (document.activeElement === this.board || shortcut) {
+    const key = keyOf(e);
+    if (key < 0) return;
+    if (document.activeElement === this.board || C.shortcuts.includes(key)) {
       if (this.m._web_key(this.handle, key)) e.preventDefault();
-    } else if (key === this.C.key.F10) {
-      this.menu[0].focus();
+    } else if (key === C.keys.indexOf('F10')) {
+      this.openMenuBar();
       e.preventDefault();
     }
   }
@@ -348,12 +325,12 @@ async function start() {
   document.getElementById('board').focus({ preventScroll: true });
   const dense = (window.devicePixelRatio || 1) > 1;
   const [module, letters, photo] = await Promise.all([
-    startWebAssembly(), fetchBytes('letters.outlines'),
+    startWebAssembly(), fetchOutlines(C.files.letters),
     loadImage(dense ? 'background@2x.jpg' : 'background.jpg'),
   ]);
   const game = new WebGame(module);
   game.photos[dense ? 1 : 0] = photo;
-  game.loadOutlines(game.C.outlines.letters, letters);
+  game.loadOutlines(C.outlines.letters, letters);
   game.restore();
   game.listen();
   game.m._web_start(game.handle);

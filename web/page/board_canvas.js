@@ -1,33 +1,14 @@
 // The core's drawing interface on a 2D canvas: replays the list of calls that the game recorded
-// while painting the board (see web/paint_list.h), everything in the canvas's device pixels.
+// while painting the board, everything in the canvas's device pixels. Each call's numbers are
+// read by the names the core gives them (C.paint, from web/paint_list.h).
+import { C } from './core.js';
 
-export function cssColour(packed) {
-  const r = Math.floor(packed / 0x1000000) & 255;
-  const g = (packed >>> 16) & 255;
-  const b = (packed >>> 8) & 255;
-  const a = (packed & 255) / 255;
-  return `rgba(${r}, ${g}, ${b}, ${a})`;
-}
-
-// The outlines as paths: steps are bytes (0 move, 1 line, 2 cubic), points x, y doubles.
-export function outlinePaths(steps, points) {
-  const path = new Path2D();
-  let p = 0;
-  for (const step of steps) {
-    if (step === 0) path.moveTo(points[p], points[p + 1]);
-    else if (step === 1) path.lineTo(points[p], points[p + 1]);
-    else path.bezierCurveTo(points[p], points[p + 1], points[p + 2], points[p + 3],
-      points[p + 4], points[p + 5]);
-    p += step === 2 ? 6 : 2;
-  }
-  return path;
-}
+const cssColour = ({ r, g, b, a }) => `rgba(${r}, ${g}, ${b}, ${a / 255})`;
 
 export class BoardCanvas {
-  // code: the core's numbers of the calls; photos: [1x, 2x] images or null while loading;
-  // outlines: [letters, page], each a list of { path, rule }.
-  constructor(code, canvas, photos, outlines) {
-    this.code = code;
+  // photos: [1x, 2x] images or null while loading; outlines: by set, each a list of
+  // { path, rule }.
+  constructor(canvas, photos, outlines) {
     this.canvas = canvas;
     this.photos = photos;
     this.outlines = outlines;
@@ -39,79 +20,67 @@ export class BoardCanvas {
     main.setTransform(1, 0, 0, 1, 0, 0);
     const stack = [{ ctx: main }];
     let ctx = main;
-    let i = 0;
-    const next = () => numbers[i++];
-    const Code = this.code;
-    const box = () => [next(), next(), next(), next()];
-    while (i < numbers.length) {
-      switch (next()) {
-        case Code.fillBox: {
-          const [x, y, w, h] = box();
-          ctx.fillStyle = cssColour(next());
-          ctx.fillRect(x, y, w, h);
+    const clipTo = (f) => {
+      ctx.save();
+      ctx.beginPath();
+      ctx.rect(f.clipX, f.clipY, f.clipWidth, f.clipHeight);
+      ctx.clip();
+    };
+    for (let i = 0; i < numbers.length;) {
+      const call = C.paint[numbers[i++]];
+      if (!call) throw new Error('pirandella: the painting list is damaged');
+      const f = {};
+      for (const name of call.fields) f[name] = numbers[i++];
+      switch (call.name) {
+        case 'fillBox':
+          ctx.fillStyle = cssColour(f);
+          ctx.fillRect(f.x, f.y, f.width, f.height);
           break;
-        }
-        case Code.drawPhoto: {
-          const photo = this.photos[next()];
-          const [x, y, w, h] = box();
-          const clip = box();
+        case 'drawPhoto': {
+          const photo = this.photos[f.photo];
           if (!photo) break; // still loading: it is painted again when it comes
-          ctx.save();
-          ctx.beginPath();
-          ctx.rect(...clip);
-          ctx.clip();
+          clipTo(f);
           ctx.imageSmoothingQuality = 'high';
-          ctx.drawImage(photo, x, y, w, h);
+          ctx.drawImage(photo, f.x, f.y, f.width, f.height);
           ctx.restore();
           break;
         }
-        case Code.beginPicture: {
-          const [x, y, w, h] = box();
-          ctx = this.pictureContext(stack.length - 1, x, y, w, h);
-          stack.push({ ctx, box: [x, y, w, h] });
+        case 'beginPicture':
+          ctx = this.pictureContext(stack.length - 1, f);
+          stack.push({ ctx, box: f });
           break;
-        }
-        case Code.endPicture: {
-          const { ctx: picture, box: [x, y, w, h] } = stack.pop();
+        case 'endPicture': {
+          const { ctx: picture, box: { x, y, width, height } } = stack.pop();
           ctx = stack[stack.length - 1].ctx;
-          ctx.drawImage(picture.canvas, 0, 0, w, h, x, y, w, h);
+          ctx.drawImage(picture.canvas, 0, 0, width, height, x, y, width, height);
           break;
         }
-        case Code.fillOutline: {
-          const set = next();
-          const outline = this.outlines[set]?.[next()];
-          const colour = next();
-          const [ox, oy, scale] = [next(), next(), next()];
-          const clip = box();
+        case 'fillOutline': {
+          const outline = this.outlines[f.set]?.[f.index];
           if (!outline) break;
-          ctx.save();
-          ctx.beginPath();
-          ctx.rect(...clip);
-          ctx.clip();
-          ctx.translate(ox, oy);
-          ctx.scale(scale, scale);
-          ctx.fillStyle = cssColour(colour);
+          clipTo(f);
+          ctx.translate(f.originX, f.originY);
+          ctx.scale(f.scale, f.scale);
+          ctx.fillStyle = cssColour(f);
           ctx.fill(outline.path, outline.rule);
           ctx.restore();
           break;
         }
-        default:
-          throw new Error('pirandella: the painting list is damaged');
       }
     }
   }
 
   // A transparent picture of the box's size, drawn in the canvas's own coordinates.
-  pictureContext(depth, x, y, w, h) {
+  pictureContext(depth, { x, y, width, height }) {
     let canvas = this.scratch[depth];
     if (!canvas) canvas = this.scratch[depth] = document.createElement('canvas');
-    if (canvas.width < w || canvas.height < h) {
-      canvas.width = Math.max(canvas.width, w);
-      canvas.height = Math.max(canvas.height, h);
+    if (canvas.width < width || canvas.height < height) {
+      canvas.width = Math.max(canvas.width, width);
+      canvas.height = Math.max(canvas.height, height);
     }
     const ctx = canvas.getContext('2d');
     ctx.setTransform(1, 0, 0, 1, 0, 0);
-    ctx.clearRect(0, 0, w, h);
+    ctx.clearRect(0, 0, width, height);
     ctx.setTransform(1, 0, 0, 1, -x, -y);
     return ctx;
   }

@@ -18,13 +18,13 @@ function png({ pixels, side }) {
 }
 
 // CSS cursor values by the core's Pointer number (1 to last the arrows); 0, the default, is the
-// page's own arrow. picture(pointer, scale) gives the core's picture and tip. The probe tells
-// whether this browser takes image-set() in a cursor.
+// page's own arrow. picture(pointer, scale) gives the core's picture: its pixels, its side and
+// its tip. The probe tells whether this browser takes image-set() in a cursor.
 export function arrowCursors(last, probe, picture) {
   const cursors = ['default'];
   for (let pointer = 1; pointer <= last; pointer++) {
     const [one, two] = [picture(pointer, 1), picture(pointer, 2)];
-    const [x, y] = one.tip;
+    const [x, y] = [one.tipX, one.tipY];
     const sharp = `image-set(${png(one)} 1x, ${png(two)} 2x) ${x} ${y}, pointer`;
     probe.style.cursor = sharp;
     cursors.push(probe.style.cursor ? sharp : `${png(one)} ${x} ${y}, pointer`);

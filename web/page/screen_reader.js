@@ -3,19 +3,7 @@
 // cell as a button that makes its move, the tiles as a grid of labelled cells. Elements are kept
 // from one look to the next, so a reader's place is not lost. What an event has to say goes to
 // one live region, once: a reader speaks the node the focus comes to by itself.
-
-// What to say, then the nodes, as the binding writes them: fields apart by ASCII 31, each node
-// ending in ASCII 30.
-export function parseNodes(text) {
-  const [speak, ...lines] = text.split('\x1e');
-  const nodes = lines.filter(Boolean).map((line) => {
-    const f = line.split('\x1f');
-    const [role, element, x, y, width, height, focused] = f.slice(0, 7).map(Number);
-    return { role, element, x, y, width, height, focused: focused === 1, name: f[7],
-      description: f[8] };
-  });
-  return { speak, nodes };
-}
+import { C } from './core.js';
 
 // Through the CSSOM, which the page's Content-Security-Policy allows (a style attribute it does
 // not).
@@ -30,38 +18,33 @@ function setText(el, text) {
 }
 
 export class ScreenReaderView {
-  // C: the numbers shared with the core; press(element) makes a button's move, as a click on its
-  // cell does.
-  constructor(C, overlay, board, press) {
-    this.C = C;
+  // press(element) makes a button's move, as a click on its cell does.
+  constructor(overlay, board, press) {
     this.overlay = overlay;
     this.board = board;
-    this.message = this.add('div', 'message');
-    this.message.id = 'message';
+    this.message = this.add('div', 'message', overlay, { id: 'message' });
     // What an event says: a line's letters after a move, the end of a playback, the message line.
-    this.speaker = document.createElement('div');
-    this.speaker.className = 'speaker';
-    this.speaker.setAttribute('aria-live', 'polite');
+    this.speaker = this.add('div', 'speaker', board.parentElement, { 'aria-live': 'polite' });
     board.after(this.speaker);
     this.page = null;
     this.buttons = new Map();
-    this.grid = this.add('div', 'grid');
-    this.grid.setAttribute('role', 'grid');
-    this.grid.setAttribute('aria-label', 'Tabellone');
+    this.grid = this.add('div', 'grid', overlay, { role: 'grid', 'aria-label': C.words.boardName });
     this.rows = [];
     this.press = press;
     // The first news also names the board and says how it plays: the board has the focus from
     // before the page has loaded, and Orca says nothing of a focus that comes then.
-    this.intro = `${board.getAttribute('aria-label')}. ${board.getAttribute('aria-description')}`;
+    this.intro = `${C.words.boardName}. ${C.words.boardKeys}`;
   }
 
-  add(tag, className, parent = this.overlay) {
+  add(tag, className, parent = this.overlay, attributes = {}) {
     const el = document.createElement(tag);
     el.className = className;
+    for (const [name, value] of Object.entries(attributes)) el.setAttribute(name, value);
     parent.append(el);
     return el;
   }
 
+  // What an event has to say, and the core's nodes (web/screen_reader.cpp).
   update({ speak, nodes }) {
     const focusWas = this.board.getAttribute('aria-activedescendant');
     let news = speak;
@@ -69,7 +52,7 @@ export class ScreenReaderView {
     let focused = null;
     const tiles = [];
     const arrows = [];
-    const { element: E, role: Role } = this.C;
+    const { element: E, role: Role } = C;
     for (const node of nodes) {
       if (node.element === E.message) {
         place(this.message, node);
@@ -126,7 +109,7 @@ export class ScreenReaderView {
       button = this.add('button', 'arrow');
       button.type = 'button';
       button.tabIndex = -1;
-      button.id = `arrow-${element % this.C.element.perKind}`;
+      button.id = `arrow-${element % C.element.perKind}`;
       button.addEventListener('click', () => this.press(element));
       this.buttons.set(element, button);
     }
@@ -168,9 +151,7 @@ export class ScreenReaderView {
     while (this.rows.length > ordered.length) this.rows.pop().el.remove();
     ordered.forEach((cells, r) => {
       if (!this.rows[r]) {
-        const el = this.add('div', 'row', this.grid);
-        el.setAttribute('role', 'row');
-        this.rows[r] = { el, cells: [] };
+        this.rows[r] = { el: this.add('div', 'row', this.grid, { role: 'row' }), cells: [] };
       }
       const row = this.rows[r];
       const left = cells[0].x;
@@ -179,11 +160,7 @@ export class ScreenReaderView {
       place(row.el, { x: left, y: top, width: last.x + last.width - left, height: cells[0].height });
       while (row.cells.length > cells.length) row.cells.pop().remove();
       cells.forEach((cell, c) => {
-        if (!row.cells[c]) {
-          const el = this.add('div', 'cell', row.el);
-          el.setAttribute('role', 'gridcell');
-          row.cells[c] = el;
-        }
+        row.cells[c] ??= this.add('div', 'cell', row.el, { role: 'gridcell' });
         place(row.cells[c], cell, left, top);
         setText(row.cells[c], cell.name);
       });

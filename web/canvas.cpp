@@ -1,0 +1,112 @@
+// The board for the page's 2D canvas: where the design stands on it, the painting as a list of
+// calls (paint_list.h) and the outlines those calls fill, as the canvas's paths; the same frame
+// painted by the core's own renderer, for the page's test; the arrow cells' pointers.
+#include "view/painting/pointer_shape.h"
+#include "view/painting/raster_canvas.h"
+#include "web/json.h"
+#include "web/window.h"
+
+#include <emscripten/emscripten.h>
+
+using namespace pirandella;
+
+namespace {
+
+// An outline as the calls that build it as a 2D canvas's path, each a list of the method's name
+// and its numbers: the core's own numbers, so that the canvas fills the same shape.
+std::string PathCalls(const Outline& o) {
+    constexpr const char* methods[] = {"moveTo", "lineTo", "bezierCurveTo"};
+    std::vector<std::string> calls;
+    std::size_t p = 0;
+    for (const Outline::Step step : o.steps) {
+        std::vector<std::string> call = {JsonString(methods[static_cast<int>(step)])};
+        for (int k = 0; k < PointsOf(step) && p < o.points.size(); ++k, ++p)
+            call.insert(call.end(), {JsonNumber(o.points[p].x), JsonNumber(o.points[p].y)});
+        calls.push_back(JsonArray(call));
+    }
+    return JsonArray(calls);
+}
+
+// A photograph of one colour: the reference frame leaves the picture out.
+struct PlainPhoto : PhotoSource {
+    explicit PlainPhoto(std::uint32_t c) : colour(c) {}
+    std::uint32_t colour;
+    PixelImage image;
+    const PixelImage& photo(Photo, int width, int height) override {
+        image = {width, height,
+                 std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, colour)};
+        return image;
+    }
+};
+
+} // namespace
+
+extern "C" {
+
+// The design laid out on a canvas of the given device pixels (no hover: the arrow cells draw
+// their pointers), as JSON: its scale in device pixels per layout pixel, its corner and size in
+// layout pixels, and the message line's scale and shift against the rest.
+EMSCRIPTEN_KEEPALIVE const char* web_place(WebGame* w, double devicePixelRatio, double width,
+                                           double height, int noHover) {
+    w->midend.setSurface({BoxF{0, 0, width, height}, devicePixelRatio, true, noHover == 0});
+    const Placement& at = w->midend.placement();
+    return w->answer(JsonObject({{"scale", JsonNumber(at.devicePixelRatio)},
+                                 {"x", JsonNumber(at.originX)},
+                                 {"y", JsonNumber(at.originY)},
+                                 {"width", JsonNumber(at.designWidth)},
+                                 {"height", JsonNumber(at.designHeight)},
+                                 {"messageScale", JsonNumber(at.messageScale)},
+                                 {"messageShift", JsonNumber(at.messageShift)}}));
+}
+
+// The whole board painted as placed, as the list of numbers that web_paint_length counts. The
+// keyboard's marker stays in sight while the menu bar has the keys: where they come back to.
+EMSCRIPTEN_KEEPALIVE const double* web_paint(WebGame* w) {
+    w->paint.numbers.clear();
+    w->midend.paint(w->paint, w->art);
+    return w->paint.numbers.data();
+}
+
+EMSCRIPTEN_KEEPALIVE int web_paint_length(WebGame* w) {
+    return static_cast<int>(w->paint.numbers.size());
+}
+
+// A set of outlines (OutlineSet) as JSON: each as its path's calls and its fill rule, as a 2D
+// canvas names them.
+EMSCRIPTEN_KEEPALIVE const char* web_outlines(WebGame* w, int set) {
+    std::vector<std::string> paths;
+    for (int i = 0; const Outline* o = w->art.find({static_cast<OutlineSet>(set), i}); ++i) {
+        const char* rule = o->fill == Outline::Fill::EvenOdd ? "evenodd" : "nonzero";
+        paths.push_back(JsonObject({{"path", PathCalls(*o)}, {"rule", JsonString(rule)}}));
+    }
+    return w->answer(JsonArray(paths));
+}
+
+// The same frame as web_paint, painted by the core's own renderer into the canvas's device
+// pixels (0xAARRGGBB, premultiplied) on a photograph of one colour (0xRRGGBB): what the page's
+// test compares its canvas with (where two grounds give the same pixel, nothing of the
+// photograph shows through).
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* web_reference(WebGame* w, int width, int height,
+                                                        unsigned ground) {
+    w->reference = {width, height,
+                    std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
+    PlainPhoto photo(0xff000000 | ground);
+    RasterCanvas canvas(w->reference.surface(), w->art, photo);
+    w->midend.paint(canvas, w->art);
+    return w->reference.pixels.data();
+}
+
+// An arrow pointer's picture at a display scale, drawn by the core, as JSON: its side, its tip
+// (the hot spot) and its pixels, 0xAARRGGBB premultiplied.
+EMSCRIPTEN_KEEPALIVE const char* web_pointer_picture(WebGame* w, int pointer, double scale) {
+    const auto p = static_cast<Pointer>(pointer);
+    const PixelImage picture = PointerPicture(p, scale);
+    std::vector<std::string> pixels;
+    for (const std::uint32_t pixel : picture.pixels) pixels.push_back(JsonNumber(pixel));
+    return w->answer(JsonObject({{"side", JsonNumber(picture.width)},
+                                 {"tipX", JsonNumber(PointerTip(p).x)},
+                                 {"tipY", JsonNumber(PointerTip(p).y)},
+                                 {"pixels", JsonArray(pixels)}}));
+}
+
+} // extern "C"

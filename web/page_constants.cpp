@@ -1,0 +1,112 @@
+// Run by the build under Node: writes core.js, what the page shares with the core, from the
+// core's own constants, so that the page keeps no copy of them: the numbers of the core's types,
+// the paint list's calls, and the words the page shows before the game has loaded (its template,
+// page/index.html.in, is filled in from them: index_page.cmake).
+//   page_constants CORE_JS
+#include "ui/keyboard.h"
+#include "view/access/accessible_view.h"
+#include "view/access/spoken_names.h"
+#include "web/json.h"
+#include "web/window.h"
+
+#include <fstream>
+
+using namespace pirandella;
+
+namespace {
+
+int N(auto value) {
+    return static_cast<int>(value);
+}
+
+std::string Numbers(std::initializer_list<std::pair<std::string_view, int>> entries) {
+    std::string out = "{";
+    for (const auto& [name, value] : entries)
+        out += (out.size() > 1 ? "," : "") + JsonString(name) + ':' + std::to_string(value);
+    return out + '}';
+}
+
+std::string File(const char* name) {
+    return JsonObject(
+        {{"name", JsonString(name)}, {"missing", JsonString(MissingOutlineFile(name))}});
+}
+
+// Each call's name and the names of its numbers, by its code.
+std::string PaintCalls() {
+    std::string out = "{";
+    for (const PaintCall& call : paintCalls) {
+        std::vector<std::string> fields;
+        for (std::size_t at = 0; at < call.fields.size();) {
+            const std::size_t end = std::min(call.fields.find(' ', at), call.fields.size());
+            fields.push_back(JsonString(call.fields.substr(at, end - at)));
+            at = end + 1;
+        }
+        out += (out.size() > 1 ? "," : "") +
+               JsonString(std::to_string(static_cast<int>(call.code))) + ':' +
+               JsonObject({{"name", JsonString(call.name)}, {"fields", JsonArray(fields)}});
+    }
+    return out + '}';
+}
+
+// KeyboardEvent.key of each Key, by its number, with "Control+" where it is held.
+std::string KeyNames() {
+    const std::pair<Key, const char*> names[keyCount] = {
+        {Key::Left, "ArrowLeft"},  {Key::Right, "ArrowRight"},
+        {Key::Up, "ArrowUp"},      {Key::Down, "ArrowDown"},
+        {Key::Enter, "Enter"},     {Key::Space, " "},
+        {Key::Escape, "Escape"},   {Key::F10, "F10"},
+        {Key::CtrlZ, "Control+z"}, {Key::CtrlN, "Control+n"},
+        {Key::F1, "F1"},           {Key::F2, "F2"}};
+    std::vector<std::string> byNumber(keyCount);
+    for (const auto& [key, name] : names) byNumber[N(key)] = JsonString(name);
+    return JsonArray(byNumber);
+}
+
+// The keys that run their menu commands wherever the keys are, not only on the board.
+std::string Shortcuts() {
+    std::vector<std::string> keys;
+    for (int key = 0; key < keyCount; ++key)
+        if (ShortcutCommand(static_cast<Key>(key))) keys.push_back(JsonNumber(key));
+    return JsonArray(keys);
+}
+
+// By the names of their places in the page's template.
+std::string Words() {
+    const auto& captions = CommandCaptions();
+    return JsonObject({{"title", JsonString(DesignWindow().outer.title)},
+                       {"boardName", JsonString(boardName)},
+                       {"boardKeys", JsonString(boardKeys)},
+                       {"caption0", JsonString(captions[0].front())},
+                       {"caption1", JsonString(captions[1].front())},
+                       {"caption2", JsonString(captions[2].front())},
+                       {"caption3", JsonString(captions[3].front())}});
+}
+
+std::string Constants() {
+    return JsonObject({
+        {"element", Numbers({{"page", Encode(pageRef)},
+                             {"message", Encode(messageRef)},
+                             {"perKind", elementsPerKind}})},
+        {"role", Numbers({{"text", N(AccessibleRole::StaticText)},
+                          {"button", N(AccessibleRole::Button)},
+                          {"cell", N(AccessibleRole::Cell)}})},
+        {"outlines", Numbers({{"letters", N(OutlineSet::Letters)},
+                              {"page", N(OutlineSet::Page)},
+                              {"shapes", N(OutlineSet::Shapes)},
+                              {"glyphs", N(OutlineSet::Glyphs)}})},
+        {"files", JsonObject({{"letters", File(lettersFile)}, {"page", File(pageFile)}})},
+        {"paint", PaintCalls()},
+        {"keys", KeyNames()},
+        {"shortcuts", Shortcuts()},
+        {"pointer", Numbers({{"last", N(Pointer::ArrowUp)}})},
+        {"words", Words()},
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) return 2;
+    std::ofstream(argv[1]) << "// Written by the build from the core (web/page_constants.cpp).\n"
+                           << "export const C = " << Constants() << ";\n";
+}

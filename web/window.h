@@ -1,0 +1,45 @@
+// The page's game: one midend, the outlines it draws with, and the page as its platform. The
+// page holds a pointer to it for the plain C functions it calls (window.cpp: events and the kept
+// game; canvas.cpp: the painting; screen_reader.cpp: the nodes).
+#pragma once
+
+#include "ui/midend.h"
+#include "view/render/pixels.h"
+#include "web/paint_list.h"
+
+#include <string>
+
+namespace pirandella {
+
+// Each call of the platform goes to the object the page puts on the module as `platform`.
+struct WebGame : Platform {
+    explicit WebGame(Game game) : midend(std::move(game)) {}
+    void showCaption(Command c, const std::string& caption) override;
+    void runClock(int intervalMs) override;
+    void repaint() override;
+    // The page asks for the nodes (web_accessible_nodes), and with them for what to say.
+    void tellScreenReader(const std::string& announcement) override;
+    void openMenuBar() override;
+    // A text for the page, kept until the next.
+    const char* answer(std::string text) { return (answered = std::move(text)).c_str(); }
+
+    Midend midend;
+    Artwork art;
+    PaintList paint;
+    PixelImage reference; // the last frame the core painted itself, for the page's test
+    std::string pending;  // what the last event has to say, until the page asks
+    std::string answered;
+};
+
+// An element as one number for the page: kind * elementsPerKind + index, or -1 for none.
+inline constexpr int elementsPerKind = 100;
+inline int Encode(ElementRef ref) {
+    return ref.kind == ElementRef::None ? -1 : ref.kind * elementsPerKind + ref.index;
+}
+inline ElementRef Decode(int element) {
+    const int kind = element / elementsPerKind;
+    if (element < 0 || kind < ElementRef::Tile || kind > ElementRef::Message) return {};
+    return {static_cast<ElementRef::Kind>(kind), element % elementsPerKind};
+}
+
+} // namespace pirandella
