@@ -23,15 +23,16 @@ if(MINGW)
 endif()
 
 add_executable(pirandella WIN32
-  ${win32_dir}/accessible.cpp
+  ${win32_dir}/back_buffer.cpp
   ${win32_dir}/main.cpp
   ${win32_dir}/main_window.cpp
   ${win32_dir}/pictures.cpp
-  ${win32_dir}/text.cpp
+  ${win32_dir}/screen_reader.cpp
   ${PROJECT_BINARY_DIR}/win32/pirandella.rc)
 target_compile_definitions(pirandella PRIVATE ${windows_api})
 target_include_directories(pirandella PRIVATE ${PROJECT_SOURCE_DIR})
-target_link_libraries(pirandella PRIVATE pirandella_ui oleacc ole32 oleaut32 uuid gdi32 user32)
+target_link_libraries(pirandella PRIVATE pirandella_ui oleacc ole32 oleaut32 shlwapi uuid gdi32
+  user32)
 if(MINGW)
   target_link_options(pirandella PRIVATE -municode -s) # wWinMain; no symbols in what ships
 elseif(MSVC)

@@ -9,11 +9,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     // COM decodes the photograph and carries the screen reader's calls.
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
     int exitCode = 1;
-    try {
-        pirandella::Session session;
-        session.view.screen = pirandella::MeasureScreen();
-        pirandella::MainWindow window(instance, std::move(session));
-        if (window.handle()) {
+    {
+        pirandella::Pictures pictures(instance);
+        // A build with a missing or damaged picture says so before any window of the game.
+        if (const std::string why = pictures.readArtwork(); !why.empty()) {
+            const std::wstring told = pirandella::Widen("pirandella non può partire.\n\n" + why);
+            MessageBoxW(nullptr, told.c_str(), L"pirandella", MB_ICONERROR);
+        } else if (pirandella::MainWindow window(instance, pictures); window.handle()) {
             ShowWindow(window.handle(), show);
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -22,9 +24,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
             }
             exitCode = static_cast<int>(message.wParam);
         }
-    } catch (const pirandella::OutlineError& e) { // a build with a missing or damaged picture
-        const std::string told = std::string("pirandella non può partire.\n\n") + e.what();
-        MessageBoxW(nullptr, pirandella::Widen(told).c_str(), L"pirandella", MB_ICONERROR);
     }
     CoUninitialize();
     return exitCode;

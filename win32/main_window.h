@@ -1,73 +1,65 @@
-// The game's window on Windows: owns the game, its menu bar and its timer, paints the window
-// model into a DIB section, and after every event brings the window in line with the model.
+// The game's window on Windows. It hands the midend the window's events (the mouse, the keys, the
+// menu bar's commands, the playback clock's WM_TIMER) and shows what the midend tells it: the
+// menu captions, the clock running or not, a repaint through the back buffer, what a screen
+// reader must hear. It works in device pixels only: the midend gives its size and its place on
+// the screen, and where the board stands on its client area.
 #pragma once
 
-#include "ui/front_end.h"
-#include "view/accessible_view.h"
-#include "view/painting.h"
+#include "ui/midend.h"
+#include "win32/back_buffer.h"
 #include "win32/pictures.h"
+#include "win32/screen_reader.h"
 
 #include <windows.h>
 
+#include <optional>
+#include <utility>
+
 namespace pirandella {
-
-class BoardAccessible;
-
-// The screen as the game measures it: the primary monitor in pixels of 96 dpi, the unit
-// Windows scales from; the monitor's own DPI is the display scale over that.
-ScreenMetrics MeasureScreen();
 
 class MainWindow : public Platform {
   public:
-    MainWindow(HINSTANCE instance, Session session);
+    // The first puzzle stands before the window, which is made hidden.
+    MainWindow(HINSTANCE instance, Pictures& pictures);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
     HWND handle() const { return hwnd_; }
-    Session& session() { return session_; }
-    // Where the window stands: its display scale and the layout's resolution.
-    PaintSetup setup() const;
-    // Whether the board has the keys (the window is active and its menu bar is not open).
-    bool boardHasKeys() const;
-    // A press of an element as a click on it: what the screen reader's default action does.
-    void click(ElementRef ref) { front_.click(ref); }
-    // What the game last said, for the screen reader; empty before it has said anything.
-    const std::string& said() const { return said_; }
+    Midend& midend() { return midend_; }
+    // Whether the board has the keys: the window is active and its menu bar is not open.
+    bool boardHasKeys() const { return !menuOpen_ && GetFocus() == hwnd_; }
 
-    // What the core asks of the platform.
     void showCaption(Command c, const std::string& caption) override;
-    void runTimer(bool running, int intervalMs) override;
-    void repaint() override;
-    void tellScreenReader(const std::string& announcement) override;
-    void openMenuBar() override;
+    void runClock(int intervalMs) override;
+    void repaint() override {
+        if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+    void tellScreenReader(const std::string& announcement) override {
+        if (reader_) reader_->tell(announcement);
+    }
+    // As Alt does: the keys to the menu bar, its first command chosen.
+    void openMenuBar() override { PostMessageW(hwnd_, WM_SYSCOMMAND, SC_KEYMENU, 0); }
 
   private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT on(UINT message, WPARAM wParam, LPARAM lParam);
-    void paint(HDC dc);
-    bool key(WPARAM virtualKey);
-    // The window's outer size for the client area at the current DPI, and the chrome around it.
-    SIZE outerSize() const;
+    // The outer size for the board's client area, widened for the menu bar; moved to `corner`.
+    void resize(std::optional<std::pair<int, int>> corner = std::nullopt);
     void fitMenuBar();
-    void measureChrome();
+    void fitSurface();
+    void paint(HDC dc);
+    double ratio() const { return dpi_ / 96.0; } // device pixels per layout pixel
 
-    Session session_;
-    FrontEnd front_{session_, *this};
-    Pictures pictures_;
+    Midend midend_;
+    Pictures& pictures_;
+    BackBuffer buffer_;
+    ScreenReader* reader_ = ScreenReader::Of(*this); // let go when the window goes
     HWND hwnd_ = nullptr;
     HMENU menu_ = nullptr;
-    int dpi_ = 96;
+    int dpi_ = static_cast<int>(GetDpiForSystem());
     LONG menuWidth_ = 0; // device pixels the menu bar's commands need on one line
     bool menuOpen_ = false;
-    AccessibleWatch watch_;
-    std::string said_;
-    BoardAccessible* accessible_ = nullptr;
-    // The back buffer, kept between paints.
-    HDC bufferDc_ = nullptr;
-    HBITMAP buffer_ = nullptr;
-    void* bufferBits_ = nullptr;
-    SIZE bufferSize_{};
 };
 
 } // namespace pirandella

@@ -1,13 +1,14 @@
 #include "win32/pictures.h"
 
-#include "view/pointer_shape.h"
+#include "view/painting/pointer_shape.h"
+#include "view/render/outline_file.h"
 #include "win32/resources.h"
-#include "win32/text.h"
 
 #include <ocidl.h>
 #include <olectl.h>
+#include <shlwapi.h>
 
-#include <cmath>
+#include <algorithm>
 
 namespace pirandella {
 
@@ -16,15 +17,9 @@ namespace {
 // A JPEG decoded by OLE, which every Windows and Wine has.
 PixelImage DecodeJpeg(std::string_view bytes) {
     PixelImage image;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-    if (!memory) return image;
-    std::copy(bytes.begin(), bytes.end(), static_cast<char*>(GlobalLock(memory)));
-    GlobalUnlock(memory);
-    IStream* stream = nullptr;
-    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
-        GlobalFree(memory);
-        return image;
-    }
+    IStream* stream = SHCreateMemStream(reinterpret_cast<const BYTE*>(bytes.data()),
+                                        static_cast<UINT>(bytes.size()));
+    if (!stream) return image;
     IPicture* picture = nullptr;
     const HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(bytes.size()), FALSE,
                                           __uuidof(IPicture), reinterpret_cast<void**>(&picture));
@@ -40,9 +35,7 @@ PixelImage DecodeJpeg(std::string_view bytes) {
     image.width = info.bmWidth;
     image.height = info.bmHeight;
     image.pixels.resize(static_cast<std::size_t>(image.width) * image.height);
-    BITMAPINFO want{};
-    want.bmiHeader = {
-        sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPINFO want = Bitmap32(image.width, image.height);
     HDC screen = GetDC(nullptr);
     GetDIBits(screen, bitmap, 0, image.height, image.pixels.data(), &want, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
@@ -51,22 +44,12 @@ PixelImage DecodeJpeg(std::string_view bytes) {
     return image;
 }
 
-HCURSOR MakeCursor(const PixelImage& picture, POINT hotSpot) {
-    BITMAPV5HEADER header{};
-    header.bV5Size = sizeof header;
-    header.bV5Width = picture.width;
-    header.bV5Height = -picture.height;
-    header.bV5Planes = 1;
-    header.bV5BitCount = 32;
-    header.bV5Compression = BI_BITFIELDS;
-    header.bV5RedMask = 0x00ff0000;
-    header.bV5GreenMask = 0x0000ff00;
-    header.bV5BlueMask = 0x000000ff;
-    header.bV5AlphaMask = 0xff000000;
+// The hot spot on the pointer's tip.
+HCURSOR MakeCursor(const PixelImage& picture, OutlinePoint tip) {
+    const BITMAPINFO header = Bitmap32(picture.width, picture.height);
     void* bits = nullptr;
     HDC screen = GetDC(nullptr);
-    HBITMAP colour = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
-                                      DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP colour = CreateDIBSection(screen, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
     ReleaseDC(nullptr, screen);
     if (!colour) return LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     // A pointer's pixels take their colour unmultiplied by alpha.
@@ -80,8 +63,7 @@ HCURSOR MakeCursor(const PixelImage& picture, POINT hotSpot) {
         out[i] = straight;
     }
     HBITMAP mask = CreateBitmap(picture.width, picture.height, 1, 1, nullptr);
-    ICONINFO info{FALSE, static_cast<DWORD>(hotSpot.x), static_cast<DWORD>(hotSpot.y), mask,
-                  colour};
+    ICONINFO info{FALSE, static_cast<DWORD>(tip.x), static_cast<DWORD>(tip.y), mask, colour};
     HCURSOR cursor = CreateIconIndirect(&info);
     DeleteObject(mask);
     DeleteObject(colour);
@@ -96,39 +78,35 @@ Pictures::~Pictures() {
 
 std::string_view Pictures::resource(int id) const {
     HRSRC found = FindResourceW(instance_, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RCDATA
-    if (!found) return {};
-    HGLOBAL loaded = LoadResource(instance_, found);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    const void* bytes = found ? LockResource(LoadResource(instance_, found)) : nullptr;
     if (!bytes) return {};
     return {static_cast<const char*>(bytes), SizeofResource(instance_, found)};
 }
 
+// Decoded once, and resampled once for each size asked for: one for each display scale.
 const PixelImage& Pictures::photo(Photo p, int width, int height) {
-    const auto key = std::tuple(p, width, height);
-    if (sizedKey_ == key) return sized_;
-    auto decoded = decoded_.find(p);
-    if (decoded == decoded_.end())
-        decoded = decoded_
-                      .emplace(p, DecodeJpeg(resource(p == Photo::Background2x ? IDR_BACKGROUND_2X
-                                                                               : IDR_BACKGROUND)))
-                      .first;
+    const auto [decoded, fresh] = decoded_.try_emplace(p);
+    if (fresh)
+        decoded->second =
+            DecodeJpeg(resource(p == Photo::Background2x ? IDR_BACKGROUND_2X : IDR_BACKGROUND));
     const PixelImage& from = decoded->second;
-    sized_ = from.width == width && from.height == height ? from : Resample(from, width, height);
-    sizedKey_ = key;
-    return sized_;
-}
-
-const Artwork& Pictures::artwork() {
-    if (!artwork_)
-        artwork_ = Artwork{outlines(IDR_LETTERS, lettersFile), outlines(IDR_PAGE, pageFile)};
-    return *artwork_;
+    if (from.width == width && from.height == height) return from;
+    const auto [sized, made] = sized_.try_emplace({p, width, height});
+    if (made) sized->second = Resample(from, width, height);
+    return sized->second;
 }
 
 // A resource that is not there at all is missing; one that is there and wrong is damaged.
-std::vector<Outline> Pictures::outlines(int id, const char* name) const {
-    const std::string_view bytes = resource(id);
-    if (!bytes.data()) throw OutlineError(MissingOutlineFile(name));
-    return ReadOutlines(bytes, name);
+std::string Pictures::readArtwork() {
+    const auto read = [this](int id, const char* name, std::vector<Outline>& into) {
+        const std::string_view bytes = resource(id);
+        if (!bytes.data()) return MissingOutlineFile(name);
+        OutlineFile file = ReadOutlineFile(bytes, name);
+        into = std::move(file.outlines);
+        return file.error;
+    };
+    const std::string letters = read(IDR_LETTERS, lettersFile, artwork_.letters);
+    return letters.empty() ? read(IDR_PAGE, pageFile, artwork_.page) : letters;
 }
 
 HCURSOR Pictures::cursor(Pointer p, int dpi) {
@@ -136,9 +114,8 @@ HCURSOR Pictures::cursor(Pointer p, int dpi) {
     const auto key = std::pair(p, dpi);
     if (auto found = cursors_.find(key); found != cursors_.end()) return found->second;
     const double scale = dpi / 96.0;
-    const OutlinePoint tip = PointerTipAt(p, scale); // the hot spot
-    const POINT hot{static_cast<LONG>(tip.x), static_cast<LONG>(tip.y)};
-    return cursors_.emplace(key, MakeCursor(PointerPicture(p, scale), hot)).first->second;
+    const HCURSOR made = MakeCursor(PointerPicture(p, scale), PointerTipAt(p, scale));
+    return cursors_.emplace(key, made).first->second;
 }
 
 } // namespace pirandella

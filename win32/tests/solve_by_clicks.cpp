@@ -3,8 +3,9 @@
 // started; this program reads the board through the screen reader's view, finds the moment of
 // the last minute that gives that board, takes the scramble from it and clicks its moves back.
 // For looking at a whole game played on the screen; not a test.
-#include "ui/session.h"
-#include "view/spoken_names.h"
+#include "engine/game.h"
+#include "view/access/spoken_names.h"
+#include "view/window/board_layout.h"
 #include "win32/tests/board_reader.h"
 
 #include <windows.h>
