@@ -45,7 +45,10 @@ x86_64-w64-mingw32-objdump -p "$dir/pirandella.exe" | sed -n 's/^\tDLL Name: /  
 
 if [ "$mode" = --test ]; then
     step "Running the Windows tests under Wine"
-    ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
+    status=0
+    ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" || status=$?
+    WINEPREFIX=$PWD/$dir/wine wineserver -k 2>/dev/null || true # the tests' server, kept for them
+    [ "$status" -eq 0 ]
 fi
 
 if [ "$mode" = --shoot ]; then

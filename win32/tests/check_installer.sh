@@ -9,6 +9,7 @@ menu="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/pirandel
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\pirandella'
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
+"$wine" # the prefix made, if it is not there yet
 WINEPREFIX=$prefix wineserver -w
 "$wine" "$setup" /S
 WINEPREFIX=$prefix wineserver -w # the installer's work is done when Wine has nothing running
