@@ -1,9 +1,14 @@
-// The glyph file and the line set from it: what is written is read back exactly, a damaged
-// file is refused whole, and a line's glyphs, kerning and width follow the font.
+// The glyph file and the line set from it: what is written is read back exactly, a font the
+// file cannot hold exactly is not written, a damaged file is refused whole, and a line's glyphs,
+// kerning and width follow the font.
 #include "view/render/glyph_font.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+
+// assets/serif.glyphs, built in (cmake/core.cmake).
+extern const unsigned char serifGlyphBytes[];
+extern const std::size_t serifGlyphByteCount;
 
 using namespace pirandella;
 
@@ -12,7 +17,7 @@ namespace {
 Outline Triangle(double width) {
     Outline o;
     o.steps = {Outline::Step::Move, Outline::Step::Line, Outline::Step::Line};
-    o.points = {{0, 0}, {width, 0}, {width / 2, -0.7}};
+    o.points = {{0, 0}, {width, 0}, {width / 2, -0.6875}};
     return o;
 }
 
@@ -21,7 +26,7 @@ GlyphFont Sample() {
     Outline blob;
     blob.fill = Outline::Fill::NonZero;
     blob.steps = {Outline::Step::Move, Outline::Step::Cubic};
-    blob.points = {{0, 0}, {0.25, -0.5}, {-0.25, -4}, {0, 0}};
+    blob.points = {{0, 0}, {0.25, -0.5}, {-0.25, -2}, {0, 0}};
     GlyphFont f;
     f.ascent = 0.75;
     f.descent = 0.25;
@@ -62,9 +67,33 @@ std::vector<double> Positions(const TextLine& line) {
 
 TEST(GlyphFont, ReadBackExactlyWhatWasWritten) {
     const std::string bytes = WriteGlyphFont(Sample());
-    EXPECT_EQ(bytes.substr(0, 12), std::string("PIRAGLYF\1\0\0\0", 12));
-    EXPECT_EQ(bytes.size(), 28u + 4 + 68 + 68 + 17 + 83 + 4 + 2 * 16); // by the layout above
+    EXPECT_EQ(bytes.substr(0, 12), std::string("PIRAGLYF\2\0\0\0", 12));
+    // By the layout: the header, the glyphs (a triangle's three points, none, a move and a
+    // cubic), the kerning pairs.
+    EXPECT_EQ(bytes.size(), 20u + 26 + 26 + 11 + 29 + 4 + 2 * 10);
     EXPECT_EQ(ReadGlyphFont(bytes, "x").font, Sample());
+}
+
+TEST(GlyphFont, AFontTheFileCannotHoldExactlyIsNotWritten) {
+    const auto written = [](auto change) {
+        GlyphFont f = Sample();
+        change(f);
+        return WriteGlyphFont(f);
+    };
+    EXPECT_EQ(written([](GlyphFont& f) { f.ascent = NAN; }), "");
+    EXPECT_EQ(written([](GlyphFont& f) { f.glyphs[0].advance = 0.1; }), ""); // no whole unit
+    EXPECT_EQ(written([](GlyphFont& f) { f.glyphs[1].outline.points[1].x = 1 / 24576.0; }), "");
+    EXPECT_EQ(written([](GlyphFont& f) { f.glyphs[1].outline.points[2].y = -2.75; }), "");
+    EXPECT_EQ(written([](GlyphFont& f) { f.kerning[0].adjustment = 3; }), "");
+    EXPECT_EQ(written([](GlyphFont& f) { f.glyphs[0].outline.points.pop_back(); }), "");
+    // The largest number two bytes hold, and the smallest step, are written.
+    EXPECT_NE(written([](GlyphFont& f) { f.glyphs[1].outline.points[1].x = 32767 / 12288.0; }), "");
+    EXPECT_NE(written([](GlyphFont& f) { f.glyphs[1].outline.points[1].x = -1 / 12288.0; }), "");
+}
+
+TEST(GlyphFont, TheBuiltInFontIsWrittenBackByteForByte) {
+    EXPECT_EQ(WriteGlyphFont(MessageFont()),
+              std::string(reinterpret_cast<const char*>(serifGlyphBytes), serifGlyphByteCount));
 }
 
 TEST(GlyphFont, ADamagedFileIsRefusedWholeWithItsName) {
@@ -74,9 +103,9 @@ TEST(GlyphFont, ADamagedFileIsRefusedWholeWithItsName) {
                   std::string::npos)
             << n;
     EXPECT_EQ(Error(good + "x"), "Il file serif.glyphs è danneggiato: ci sono byte in più dopo "
-                                 "l'ultima coppia di crenatura, al byte 304.");
+                                 "l'ultima coppia di crenatura, al byte 136.");
     std::string bytes = good;
-    bytes[31] = 0x7f; // a glyph count far beyond the file
+    bytes[19] = 0x7f; // a glyph count far beyond the file
     EXPECT_NE(Error(bytes).find("più glifi di quanti il file ne contenga"), std::string::npos);
     bytes = good;
     bytes[0] = 'X';
@@ -84,13 +113,18 @@ TEST(GlyphFont, ADamagedFileIsRefusedWholeWithItsName) {
     const auto says = [](const std::string& error, const char* what) {
         return error.find(what) != std::string::npos;
     };
-    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.ascent = NAN; }), "l'ascesa non è un numero");
-    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.descent = -0.1; }),
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.ascent = 0; }), "l'ascesa è fuori dai limiti");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.ascent = -0.5; }),
+                 "l'ascesa è fuori dai limiti");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.descent = -0.125; }),
                  "la discesa è fuori dai limiti");
-    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[1].advance = 4.5; }),
-                 "un avanzamento è oltre ±4");
-    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[1].outline.points[2].y = -4.01; }),
-                 "una coordinata è oltre ±4");
+    // Two bytes hold up to 2.67 ems; past 2 the file is refused.
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[1].advance = 2.5; }),
+                 "un avanzamento è oltre ±2");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[1].outline.points[2].y = -2.0625; }),
+                 "una coordinata è oltre ±2");
+    EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[1].outline.points[0].x = 2.5; }),
+                 "una coordinata è oltre ±2");
     EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[1].codePoint = U'A'; }),
                  "i glifi non sono in ordine");
     EXPECT_PRED2(says, ErrorOf([](GlyphFont& f) { f.glyphs[2].codePoint = 0xD800; }),

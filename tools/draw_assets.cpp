@@ -347,8 +347,13 @@ int main(int argc, char** argv) {
     for (char c = 'A'; c <= 'Z'; ++c) letters << LetterPath(QChar(c));
     SaveOutlines(letters, out.filePath(QString::fromLatin1(pirandella::lettersFile)));
     SaveOutlines({InstructionsText()}, out.filePath(QString::fromLatin1(pirandella::pageFile)));
-    SaveBytes(pirandella::WriteGlyphFont(SerifGlyphs()),
-              out.filePath(QString::fromLatin1(pirandella::serifFile)));
+    const std::string glyphs = pirandella::WriteGlyphFont(SerifGlyphs());
+    if (glyphs.empty()) {
+        std::fprintf(stderr, "draw_assets: Liberation Serif has a number that serif.glyphs "
+                             "cannot hold exactly\n");
+        return 1;
+    }
+    SaveBytes(glyphs, out.filePath(QString::fromLatin1(pirandella::serifFile)));
     SaveIcons(out);
     return 0;
 }

@@ -12,20 +12,15 @@ using namespace pirandella;
 
 namespace {
 
-// An outline as the calls that build it as a 2D canvas's path, each a list of the method's name
-// and its numbers: the core's own numbers, so that the canvas fills the same shape.
-std::string PathCalls(const Outline& o) {
-    constexpr const char* methods[] = {"moveTo", "lineTo", "bezierCurveTo"};
-    std::vector<std::string> calls;
-    std::size_t p = 0;
-    for (const Outline::Step step : o.steps) {
-        std::vector<std::string> call = {JsonString(methods[static_cast<int>(step)])};
-        for (int k = 0; k < PointsOf(step) && p < o.points.size(); ++k, ++p)
-            call.insert(call.end(), {JsonNumber(o.points[p].x), JsonNumber(o.points[p].y)});
-        calls.push_back(JsonArray(call));
+// An outline's steps as numbers (paint_list.h): the core's own, so the canvas fills the same shape.
+struct PathNumbers {
+    std::vector<double>& out;
+    void moveTo(double x, double y) { out.insert(out.end(), {0, x, y}); }
+    void lineTo(double x, double y) { out.insert(out.end(), {1, x, y}); }
+    void cubicTo(double x1, double y1, double x2, double y2, double x, double y) {
+        out.insert(out.end(), {2, x1, y1, x2, y2, x, y});
     }
-    return JsonArray(calls);
-}
+};
 
 // A photograph of one colour: the reference frame leaves the picture out.
 struct PlainPhoto : PhotoSource {
@@ -71,15 +66,19 @@ EMSCRIPTEN_KEEPALIVE int web_paint_length(WebGame* w) {
     return static_cast<int>(w->paint.numbers.size());
 }
 
-// A set of outlines (OutlineSet) as JSON: each as its path's calls and its fill rule, as a 2D
-// canvas names them.
-EMSCRIPTEN_KEEPALIVE const char* web_outlines(WebGame* w, int set) {
-    std::vector<std::string> paths;
-    for (int i = 0; const Outline* o = w->art.find({static_cast<OutlineSet>(set), i}); ++i) {
-        const char* rule = o->fill == Outline::Fill::EvenOdd ? "evenodd" : "nonzero";
-        paths.push_back(JsonObject({{"path", PathCalls(*o)}, {"rule", JsonString(rule)}}));
-    }
-    return w->answer(JsonArray(paths));
+// An outline of a set (OutlineSet) as the numbers of its path (paint_list.h), which
+// web_outline_length counts; none (0) where the set has no such outline.
+EMSCRIPTEN_KEEPALIVE const double* web_outline(WebGame* w, int set, int index) {
+    const Outline* o = w->art.find({static_cast<OutlineSet>(set), index});
+    if (!o) return nullptr;
+    w->path = {static_cast<double>(o->fill)};
+    PathNumbers numbers{w->path};
+    TraceOutline(*o, numbers);
+    return w->path.data();
+}
+
+EMSCRIPTEN_KEEPALIVE int web_outline_length(WebGame* w) {
+    return static_cast<int>(w->path.size());
 }
 
 // The same frame as web_paint, painted by the core's own renderer into the canvas's device

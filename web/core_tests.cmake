@@ -23,3 +23,13 @@ include(GoogleTest)
 # Node 18 and later would fetch the .wasm as a URL; reading it as a file is what is meant.
 set_target_properties(core_tests PROPERTIES CROSSCOMPILING_EMULATOR "${NODE_JS};--no-experimental-fetch")
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 60)
+
+# The page's own JSON, under Node too.
+add_executable(web_json_tests tests/json_test.cpp)
+target_include_directories(web_json_tests PRIVATE ${root})
+target_compile_options(web_json_tests PRIVATE -fexceptions)
+target_link_libraries(web_json_tests PRIVATE GTest::gtest_main)
+target_link_options(web_json_tests PRIVATE -fexceptions -sENVIRONMENT=node)
+set_target_properties(web_json_tests PROPERTIES
+  CROSSCOMPILING_EMULATOR "${NODE_JS};--no-experimental-fetch")
+gtest_discover_tests(web_json_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 60)

@@ -48,6 +48,18 @@ std::string PaintCalls() {
     return out + '}';
 }
 
+// The outlines' numbers for a path (paint_list.h): each step's method and count of numbers, by
+// its code, and the fill rules.
+std::string PathFormat() {
+    std::vector<std::string> steps;
+    for (int s = 0; s < 3; ++s)
+        steps.push_back(
+            JsonObject({{"name", JsonString(pathSteps[s])},
+                        {"numbers", JsonNumber(2 * PointsOf(static_cast<Outline::Step>(s)))}}));
+    return JsonObject({{"steps", JsonArray(steps)},
+                       {"rules", JsonArray({JsonString(fillRules[0]), JsonString(fillRules[1])})}});
+}
+
 // KeyboardEvent.key of each Key, by its number, with "Control+" where it is held.
 std::string KeyNames() {
     const std::pair<Key, const char*> names[keyCount] = {
@@ -82,6 +94,10 @@ std::string Words() {
                        {"caption3", JsonString(captions[3].front())}});
 }
 
+// What the board stands on until the photograph has come: its average colour (assets/background.jpg
+// averaged whole), so that the photograph joining later changes the ground's tone, not its light.
+constexpr Colour photoGround{44, 82, 24};
+
 std::string Constants() {
     return JsonObject({
         {"element", Numbers({{"page", Encode(pageRef)},
@@ -96,9 +112,14 @@ std::string Constants() {
                               {"glyphs", N(OutlineSet::Glyphs)}})},
         {"files", JsonObject({{"letters", File(lettersFile)}, {"page", File(pageFile)}})},
         {"paint", PaintCalls()},
+        {"path", PathFormat()},
         {"keys", KeyNames()},
         {"shortcuts", Shortcuts()},
         {"pointer", Numbers({{"last", N(Pointer::ArrowUp)}})},
+        {"ground", Numbers({{"r", photoGround.r},
+                            {"g", photoGround.g},
+                            {"b", photoGround.b},
+                            {"a", photoGround.a}})},
         {"words", Words()},
     });
 }

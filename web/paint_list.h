@@ -29,6 +29,12 @@ inline constexpr PaintCall paintCalls[] = {
      "set index r g b a originX originY scale clipX clipY clipWidth clipHeight"},
 };
 
+// An outline for the page's path: its fill rule (Outline::Fill, as the canvas names them in
+// fillRules), then each step (Outline::Step: the canvas's method in pathSteps) followed by its
+// points, x then y.
+inline constexpr const char* fillRules[] = {"evenodd", "nonzero"};
+inline constexpr const char* pathSteps[] = {"moveTo", "lineTo", "bezierCurveTo"};
+
 constexpr std::size_t FieldCount(PaintCode code) {
     const std::string_view f = paintCalls[static_cast<int>(code) - 1].fields;
     return f.empty() ? 0 : 1 + std::count(f.begin(), f.end(), ' ');

@@ -1,9 +1,10 @@
 // Serves a folder as a static host does, for playing, testing and measuring the site on this
 // machine: node web/serve.mjs [folder] [port]. Imported, serve(folder, port) starts the same.
-import { createReadStream, statSync } from 'node:fs';
+import { createReadStream, readFileSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join, resolve, sep } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { gzipSync } from 'node:zlib';
 
 const types = {
   '.html': 'text/html; charset=utf-8',
@@ -37,8 +38,9 @@ function fileFor(root, url) {
   return { path, file };
 }
 
-// served(path, bytes) hears of each file sent, with the size of its body (0 when unchanged).
-export function serve(folder, port = 8080, served = () => {}) {
+// served(path, bytes) hears of each file sent, with the size of its body (0 when unchanged). With
+// gzip, everything but the pictures goes compressed to a browser that takes it, as hosts send it.
+export function serve(folder, port = 8080, served = () => {}, { gzip = false } = {}) {
   const root = resolve(folder);
   const server = createServer((request, response) => {
     const found = fileFor(root, request.url);
@@ -62,11 +64,15 @@ export function serve(folder, port = 8080, served = () => {}) {
         served(path, 0);
         return;
       }
-      response.writeHead(200, {
-        ...headers,
-        'Content-Type': types[extname(file)] ?? 'application/octet-stream',
-        'Content-Length': size,
-      });
+      const type = types[extname(file)] ?? 'application/octet-stream';
+      if (gzip && !type.startsWith('image/') && /\bgzip\b/.test(request.headers['accept-encoding'])) {
+        const body = gzipSync(readFileSync(file), { level: 9 });
+        response.writeHead(200, { ...headers, 'Content-Type': type, 'Content-Encoding': 'gzip',
+          Vary: 'Accept-Encoding', 'Content-Length': body.length }).end(body);
+        served(path, body.length);
+        return;
+      }
+      response.writeHead(200, { ...headers, 'Content-Type': type, 'Content-Length': size });
       createReadStream(file).on('error', () => response.destroy()).pipe(response);
       served(path, size);
     } catch {

@@ -1,18 +1,24 @@
 # The static site in site/: the page, the game as WebAssembly, the pictures, the icons, the manifest and the service worker. Relative paths only.
 set(site ${CMAKE_BINARY_DIR}/site)
+set(page ${CMAKE_CURRENT_SOURCE_DIR}/page)
 
 add_executable(pirandella window.cpp canvas.cpp screen_reader.cpp)
 target_link_libraries(pirandella PRIVATE web_ui)
 # The page's functions are exported where they are defined (EMSCRIPTEN_KEEPALIVE).
 target_link_options(pirandella PRIVATE -sMODULARIZE=1 -sEXPORT_NAME=createPirandella
   -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc -sALLOW_MEMORY_GROWTH=1
-  "-sEXPORTED_FUNCTIONS=['_malloc','_free']" "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString']")
-target_compile_options(pirandella PRIVATE -Oz)
-foreach(layer engine view ui)
-  target_compile_options(web_${layer} PRIVATE -Oz)
+  "-sEXPORTED_FUNCTIONS=['_malloc','_free']" "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString']"
+  # Nothing of the runtime the page does not use: the browsers it plays in have TextDecoder and
+  # need no polyfills; the core neither jumps nor reads errno.
+  "-sINCOMING_MODULE_JS_API=[]" -sDYNAMIC_EXECUTION=0 -sSUPPORT_ERRNO=0 -sTEXTDECODER=2
+  -sSUPPORT_LONGJMP=0 -sPOLYFILL=0 -sALLOW_UNIMPLEMENTED_SYSCALLS=0)
+# As small as it goes: optimised for size across the whole program (-flto); the core throws
+# nothing and asks no type of a class at run time.
+foreach(target pirandella web_engine web_view web_ui)
+  target_compile_options(${target} PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
 endforeach()
-target_link_options(pirandella PRIVATE -Oz)
-set_target_properties(pirandella PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site})
+target_link_options(pirandella PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
+set_target_properties(pirandella PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/game)
 
 # What the page shares with the core, written from the core's constants by a small program run
 # under Node: core.js for the scripts, and from it the page itself, its template filled in.
@@ -20,24 +26,38 @@ find_program(NODE_JS NAMES node nodejs REQUIRED)
 add_executable(page_constants page_constants.cpp)
 target_link_libraries(page_constants PRIVATE web_ui)
 target_link_options(page_constants PRIVATE -sENVIRONMENT=node -sNODERAWFS=1)
-add_custom_command(OUTPUT ${site}/core.js
-  COMMAND ${NODE_JS} --no-experimental-fetch $<TARGET_FILE:page_constants> ${site}/core.js
+set(core_js ${CMAKE_BINARY_DIR}/game/core.js)
+add_custom_command(OUTPUT ${core_js}
+  COMMAND ${NODE_JS} --no-experimental-fetch $<TARGET_FILE:page_constants> ${core_js}
   DEPENDS page_constants)
 add_custom_command(OUTPUT ${site}/index.html
-  COMMAND ${CMAKE_COMMAND} -DCORE_JS=${site}/core.js -DPAGE=${site}/index.html
-    -DTEMPLATE=${CMAKE_CURRENT_SOURCE_DIR}/page/index.html.in
-    -P ${CMAKE_CURRENT_SOURCE_DIR}/index_page.cmake
-  DEPENDS ${site}/core.js ${CMAKE_CURRENT_SOURCE_DIR}/page/index.html.in
-    ${CMAKE_CURRENT_SOURCE_DIR}/index_page.cmake)
-set(copied ${site}/core.js ${site}/index.html)
+  COMMAND ${CMAKE_COMMAND} -DCORE_JS=${core_js} -DPAGE=${site}/index.html
+    -DTEMPLATE=${page}/index.html.in -P ${CMAKE_CURRENT_SOURCE_DIR}/index_page.cmake
+  DEPENDS ${core_js} ${page}/index.html.in ${CMAKE_CURRENT_SOURCE_DIR}/index_page.cmake)
+
+# All the page's scripts as one, so that a first visit asks for them at once: Emscripten's glue,
+# then the modules, each after those it imports (bundle.cmake).
+set(scripts $<TARGET_FILE_DIR:pirandella>/pirandella.js ${core_js} ${page}/board_canvas.js
+  ${page}/pointers.js ${page}/screen_reader.js ${page}/app.js)
+# Binaryen's optimiser once more, run to its end, finds a little that Emscripten's run leaves.
+find_program(WASM_OPT wasm-opt)
+set(wasm $<TARGET_FILE_DIR:pirandella>/pirandella.wasm)
+if(WASM_OPT)
+  set(shrink ${WASM_OPT} -Oz --converge ${wasm} -o ${site}/pirandella.wasm)
+else()
+  set(shrink ${CMAKE_COMMAND} -E copy ${wasm} ${site})
+endif()
+add_custom_command(OUTPUT ${site}/app.js ${site}/pirandella.wasm
+  COMMAND ${shrink}
+  COMMAND ${CMAKE_COMMAND} "-DSCRIPTS=${scripts}" -DOUT=${site}/app.js
+    -P ${CMAKE_CURRENT_SOURCE_DIR}/bundle.cmake
+  DEPENDS pirandella ${scripts} ${CMAKE_CURRENT_SOURCE_DIR}/bundle.cmake VERBATIM)
+set(copied ${site}/index.html ${site}/app.js ${site}/pirandella.wasm)
 
 # The page's own files, copied as they are.
-set(page_files style.css app.js board_canvas.js screen_reader.js pointers.js
-  manifest.webmanifest)
-foreach(f ${page_files})
+foreach(f style.css manifest.webmanifest)
   add_custom_command(OUTPUT ${site}/${f}
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/page/${f} ${site}/${f}
-    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/page/${f})
+    COMMAND ${CMAKE_COMMAND} -E copy ${page}/${f} ${site}/${f} DEPENDS ${page}/${f})
   list(APPEND copied ${site}/${f})
 endforeach()
 foreach(f background.jpg background@2x.jpg letters.outlines instructions.outlines)
@@ -57,8 +77,8 @@ endforeach()
 # The service worker names its cache after the site's contents, so that a new build replaces the
 # copy a player's browser keeps.
 add_custom_command(OUTPUT ${site}/sw.js
-  COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${CMAKE_CURRENT_SOURCE_DIR}/page/sw.js
+  COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${page}/sw.js
     -P ${CMAKE_CURRENT_SOURCE_DIR}/site_version.cmake
-  DEPENDS ${copied} pirandella ${CMAKE_CURRENT_SOURCE_DIR}/page/sw.js
+  DEPENDS ${copied} ${page}/sw.js
     ${CMAKE_CURRENT_SOURCE_DIR}/site_version.cmake)
 add_custom_target(site ALL DEPENDS ${copied} ${site}/sw.js)

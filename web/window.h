@@ -26,8 +26,9 @@ struct WebGame : Platform {
     Midend midend;
     Artwork art;
     PaintList paint;
-    PixelImage reference; // the last frame the core painted itself, for the page's test
-    std::string pending;  // what the last event has to say, until the page asks
+    std::vector<double> path; // the last outline the page asked for (web_outline)
+    PixelImage reference;     // the last frame the core painted itself, for the page's test
+    std::string pending;      // what the last event has to say, until the page asks
     std::string answered;
 };
 

@@ -14,14 +14,14 @@ namespace pirandella {
 namespace {
 
 constexpr char magic[8] = {'P', 'I', 'R', 'A', 'G', 'L', 'Y', 'F'};
-constexpr std::uint32_t version = 1;
-constexpr double emLimit = 4;               // points and advances, in ems
+constexpr std::uint32_t version = 2;
+constexpr double emLimit = 2;               // points and advances, in ems
 constexpr std::uint32_t maxGlyphs = 4096;   // far more than a caption's characters
 constexpr std::uint32_t maxPairs = 1 << 16; // every pair of 256 glyphs
 constexpr std::size_t none = static_cast<std::size_t>(-1);
 
 bool Bounded(OutlineReader& in, double& v, double low, double high, const char* what) {
-    return in.number(v, emLimit, what) &&
+    return in.number(v, emLimit, what, Numbers::Units) &&
            ((v >= low && v <= high) || in.fail(std::string(what) + " è fuori dai limiti"));
 }
 
@@ -51,7 +51,7 @@ double Kerning(const GlyphFont& font, char32_t left, char32_t right) {
 bool ReadGlyphs(OutlineReader& in, GlyphFont& font) {
     std::uint32_t count = 0;
     if (!in.u32(count)) return false;
-    if (count > maxGlyphs || count > in.left() / 17) // 17: a glyph without steps
+    if (count > maxGlyphs || count > in.left() / 11) // 11: a glyph without steps
         return in.fail("più glifi di quanti il file ne contenga");
     font.glyphs.reserve(count);
     std::uint32_t pointsLeft = maxPointsPerFile;
@@ -61,7 +61,7 @@ bool ReadGlyphs(OutlineReader& in, GlyphFont& font) {
         if (i > 0 && g.codePoint <= font.glyphs.back().codePoint)
             return in.fail("i glifi non sono in ordine");
         if (!Bounded(in, g.advance, 0, emLimit, "un avanzamento") ||
-            !in.outline(g.outline, emLimit, pointsLeft))
+            !in.outline(g.outline, emLimit, pointsLeft, Numbers::Units))
             return false;
         font.glyphs.push_back(std::move(g));
     }
@@ -71,7 +71,7 @@ bool ReadGlyphs(OutlineReader& in, GlyphFont& font) {
 bool ReadKerning(OutlineReader& in, GlyphFont& font) {
     std::uint32_t count = 0;
     if (!in.u32(count)) return false;
-    if (count > maxPairs || count > in.left() / 16)
+    if (count > maxPairs || count > in.left() / 10)
         return in.fail("più coppie di crenatura di quante il file ne contenga");
     font.kerning.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -136,19 +136,17 @@ GlyphFile ReadGlyphFont(std::string_view bytes, const std::string& fileName) {
 std::string WriteGlyphFont(const GlyphFont& font) {
     std::string out(magic, sizeof magic);
     PutU32(out, version);
-    PutNumber(out, font.ascent);
-    PutNumber(out, font.descent);
+    if (!PutUnits(out, font.ascent) || !PutUnits(out, font.descent)) return {};
     PutU32(out, static_cast<std::uint32_t>(font.glyphs.size()));
     for (const Glyph& g : font.glyphs) {
         PutU32(out, g.codePoint);
-        PutNumber(out, g.advance);
-        PutOutline(out, g.outline);
+        if (!PutUnits(out, g.advance) || !PutUnitOutline(out, g.outline)) return {};
     }
     PutU32(out, static_cast<std::uint32_t>(font.kerning.size()));
     for (const KerningPair& p : font.kerning) {
         PutU32(out, p.left);
         PutU32(out, p.right);
-        PutNumber(out, p.adjustment);
+        if (!PutUnits(out, p.adjustment)) return {};
     }
     return out;
 }

@@ -5,22 +5,26 @@
 //
 //   offset  size  what
 //   0       8     magic "PIRAGLYF"
-//   8       4     version, 1
-//   12      8     ascent, above the baseline (> 0)
-//   20      8     descent, below the baseline (>= 0)
-//   28      4     number of glyphs that follow
+//   8       4     version, 2
+//   12      2     ascent, above the baseline (> 0)
+//   14      2     descent, below the baseline (>= 0)
+//   16      4     number of glyphs that follow
 //   then each glyph, by increasing code point:
 //           4     code point; U+FFFD is the replacement drawn for anything without a glyph
-//           8     advance, from 0 to 4
-//           then its outline, encoded as one outline of the outline file (outline_file.h)
+//           2     advance, from 0 to 2
+//           then its outline, encoded as one outline of the outline file (outline_file.h) but
+//           with each coordinate a 2-byte number
 //   then    4     number of kerning pairs that follow
 //   then each pair, by increasing left then right code point, both with a glyph:
 //           4     left code point
 //           4     right code point
-//           8     adjustment to the advance between them, from -1 to 1 (negative: closer)
+//           2     adjustment to the advance between them, from -1 to 1 (negative: closer)
 //
-// Integers are unsigned, numbers 8-byte IEEE doubles, all little-endian. Points lie within
-// +-4 ems. Nothing may follow the last pair.
+// Integers are unsigned; numbers are signed 2-byte whole numbers of 1/12288 em (Liberation
+// Serif's 2048 units to the em, in sixths: where the halfway points of its quadratic curves and
+// the control points of the same curves as cubics fall, so that each number of the font is read
+// back as exactly the double it was); all little-endian. Points lie within +-2 ems. Nothing may
+// follow the last pair.
 #pragma once
 
 #include "view/render/outline_file.h"
@@ -61,7 +65,7 @@ struct GlyphFile {
     std::string error; // empty when the file was read
 };
 GlyphFile ReadGlyphFont(std::string_view bytes, const std::string& fileName);
-// The file's bytes for a font.
+// The file's bytes for a font; empty for a font with a number that the file cannot hold exactly.
 std::string WriteGlyphFont(const GlyphFont& font);
 
 // A glyph of a line: its index in GlyphFont::glyphs and where its origin lies on the baseline,

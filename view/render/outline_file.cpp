@@ -65,27 +65,32 @@ bool OutlineReader::u32(std::uint32_t& v) {
     return true;
 }
 
-bool OutlineReader::number(double& v, double limit, const char* what) {
+bool OutlineReader::number(double& v, double limit, const char* what, Numbers n) {
     if (failed()) return false;
-    if (left() < 8) return fail("finisce troppo presto");
+    const std::size_t size = n == Numbers::Units ? 2 : 8;
+    if (left() < size) return fail("finisce troppo presto");
     const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data() + at_);
     std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i) bits = bits << 8 | p[i];
-    std::memcpy(&v, &bits, sizeof v); // no std::bit_cast in every standard library we build with
-    at_ += 8;
+    for (auto i = size; i-- > 0;) bits = bits << 8 | p[i];
+    if (n == Numbers::Units)
+        v = static_cast<std::int16_t>(static_cast<std::uint16_t>(bits)) / unitsPerOne;
+    else
+        std::memcpy(&v, &bits, sizeof v); // no std::bit_cast in every standard library we use
+    at_ += size;
     if (!std::isfinite(v)) return fail(std::string(what) + " non è un numero");
     if (std::abs(v) > limit) return fail(std::string(what) + " è oltre ±" + Bound(limit));
     return true;
 }
 
-bool OutlineReader::outline(Outline& o, double limit, std::uint32_t& pointsLeft) {
+bool OutlineReader::outline(Outline& o, double limit, std::uint32_t& pointsLeft, Numbers n) {
     std::uint8_t fill = 0;
     std::uint32_t steps = 0;
     if (!byte(fill)) return false;
     if (fill > 1) return fail("regola di riempimento " + std::to_string(fill) + " sconosciuta");
     o.fill = static_cast<Outline::Fill>(fill);
     if (!u32(steps)) return false;
-    if (steps > left() / 17) return fail("più passi di quanti il file ne contenga"); // 17: a line
+    const std::size_t line = n == Numbers::Units ? 5 : 17; // a step's code and one point
+    if (steps > left() / line) return fail("più passi di quanti il file ne contenga");
     if (steps > maxPointsPerOutline) return fail("più di 65536 punti in un contorno");
     o.steps.reserve(steps);
     for (std::uint32_t i = 0; i < steps; ++i) {
@@ -101,7 +106,8 @@ bool OutlineReader::outline(Outline& o, double limit, std::uint32_t& pointsLeft)
         o.steps.push_back(static_cast<Outline::Step>(step));
         for (std::uint32_t k = 0; k < count; ++k) {
             OutlinePoint p;
-            if (!number(p.x, limit, "una coordinata") || !number(p.y, limit, "una coordinata"))
+            if (!number(p.x, limit, "una coordinata", n) ||
+                !number(p.y, limit, "una coordinata", n))
                 return false;
             o.points.push_back(p);
         }
@@ -130,6 +136,30 @@ void PutOutline(std::string& out, const Outline& o) {
             PutNumber(out, o.points.at(point).y);
         }
     }
+}
+
+bool PutUnits(std::string& out, double d) {
+    const double units = d * unitsPerOne;
+    if (!(std::abs(units) <= 32767) || units != std::round(units) || units / unitsPerOne != d)
+        return false;
+    const auto bits = static_cast<std::uint16_t>(static_cast<std::int16_t>(units));
+    out += static_cast<char>(bits & 0xff);
+    out += static_cast<char>(bits >> 8);
+    return true;
+}
+
+bool PutUnitOutline(std::string& out, const Outline& o) {
+    out += static_cast<char>(o.fill);
+    PutU32(out, static_cast<std::uint32_t>(o.steps.size()));
+    std::size_t point = 0;
+    for (const Outline::Step step : o.steps) {
+        out += static_cast<char>(step);
+        for (int k = PointsOf(step); k > 0; --k, ++point)
+            if (point >= o.points.size() || !PutUnits(out, o.points[point].x) ||
+                !PutUnits(out, o.points[point].y))
+                return false;
+    }
+    return true;
 }
 
 OutlineFile ReadOutlineFile(std::string_view bytes, const std::string& fileName) {

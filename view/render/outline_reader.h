@@ -11,6 +11,12 @@
 
 namespace pirandella {
 
+// How a file holds its numbers: as 8-byte IEEE doubles (the outline files), or as 2-byte signed
+// whole numbers of 1/12288 (the glyph file: every number of its font is one, and so reads back
+// as exactly the double it was).
+enum class Numbers { Doubles, Units };
+inline constexpr double unitsPerOne = 12288;
+
 class OutlineReader {
   public:
     explicit OutlineReader(std::string_view bytes) : bytes_(bytes) {}
@@ -25,11 +31,12 @@ class OutlineReader {
     bool bytes(const char* expected, std::size_t n, const char* otherwise); // these bytes next
     bool byte(std::uint8_t& v);
     bool u32(std::uint32_t& v);
-    bool number(double& v, double limit, const char* what); // finite, within +-limit
+    // Finite, within +-limit.
+    bool number(double& v, double limit, const char* what, Numbers n = Numbers::Doubles);
 
     // One outline whose coordinates lie within +-limit, taking its points from what the file may
     // still hold (maxPointsPerFile at its start).
-    bool outline(Outline& o, double limit, std::uint32_t& pointsLeft);
+    bool outline(Outline& o, double limit, std::uint32_t& pointsLeft, Numbers n = Numbers::Doubles);
 
   private:
     std::string_view bytes_;
@@ -40,5 +47,9 @@ class OutlineReader {
 void PutU32(std::string& out, std::uint32_t v);
 void PutNumber(std::string& out, double d);
 void PutOutline(std::string& out, const Outline& o);
+// In units: false, and nothing written, for a number that is not a whole number of them that
+// two bytes hold.
+bool PutUnits(std::string& out, double d);
+bool PutUnitOutline(std::string& out, const Outline& o);
 
 } // namespace pirandella

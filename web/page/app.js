@@ -14,7 +14,6 @@ function keyOf(e) {
   return C.keys.indexOf(e.ctrlKey ? `Control+${e.key.toLowerCase()}` : e.key);
 }
 
-const loaded = new Set(); // what the page loaded itself, for the service worker to keep
 const savedGameKey = 'pirandella.game';
 
 // Every failure is told to the player in Italian, naming the file; a file the server does not
@@ -22,7 +21,6 @@ const savedGameKey = 'pirandella.game';
 const notLoaded = (url, why) => new Error(`Il file ${url} non si è potuto caricare (${why}).`);
 
 async function fetchOutlines({ name: url, missing }) {
-  loaded.add(url);
   const response = await fetch(url).catch((error) => { throw notLoaded(url, error.message); });
   if (response.status === 404) throw new Error(missing);
   if (!response.ok) throw notLoaded(url, `errore ${response.status}`);
@@ -30,7 +28,6 @@ async function fetchOutlines({ name: url, missing }) {
 }
 
 function loadImage(url) {
-  loaded.add(url);
   const image = new Image();
   image.src = url;
   return image.decode().then(() => image, () => { throw notLoaded(url, 'immagine illeggibile'); });
@@ -68,15 +65,14 @@ class WebGame {
     this.canvas = document.getElementById('canvas');
     this.board = document.getElementById('board');
     this.menu = [...document.querySelectorAll('#menubar button')];
-    this.outlines = [[], null, [], []]; // letters, the page (when first shown), shapes, glyphs
+    this.paths = [[], [], [], []]; // by set (C.outlines), each outline's path once first drawn
+    this.pageAsked = false; // the instructions page's outlines, fetched when first shown
     this.photos = [null, null];
-    this.painter = new BoardCanvas(this.canvas, this.photos, this.outlines);
+    this.photoShown = null; // the first photograph's coming, drawn or not
+    this.painter = new BoardCanvas(this.canvas, this.photos, (set, i) => this.path(set, i));
     this.reader = new ScreenReaderView(document.getElementById('overlay'), this.board,
       (element) => m._web_click(this.handle, element));
-    this.cursors = arrowCursors(C.pointer.last, this.canvas,
-      (pointer, scale) => this.json(m._web_pointer_picture(this.handle, pointer, scale)));
-    this.readPaths(C.outlines.shapes);
-    this.readPaths(C.outlines.glyphs);
+    this.cursors = null; // drawn at the first move of a pointer, after the board
     this.clock = 0;
     this.devicePixels = null; // the canvas's size in device pixels, when the browser tells it
     // No pointer hovers here (a touch screen): the arrow cells show their arrows themselves.
@@ -120,53 +116,64 @@ class WebGame {
     return result;
   }
 
-  // Reads an outline file into the game and builds the page's paths from the same outlines.
+  // Reads an outline file into the game; the page's paths follow its outlines from now on.
   loadOutlines(set, bytes) {
     const why = this.withBytes(bytes,
       (at) => this.text(this.m._web_load_outlines(this.handle, set, at, bytes.length)));
     if (why) throw new Error(why);
-    this.readPaths(set);
+    this.paths[set] = [];
   }
 
-  // The page's paths of a set of the game's outlines.
-  readPaths(set) {
-    this.outlines[set] = this.json(this.m._web_outlines(this.handle, set)).map(({ path, rule }) => {
+  // The page's path of one of the game's outlines, { path, rule }, or null where the game has
+  // none (yet): built when first drawn, so that the first paint builds only what it shows.
+  path(set, index) {
+    return this.paths[set][index] ??= (() => {
+      const at = this.m._web_outline(this.handle, set, index) / 8;
+      if (!at) return null;
+      const n = this.m.HEAPF64.subarray(at, at + this.m._web_outline_length(this.handle));
       const built = new Path2D();
-      for (const [method, ...numbers] of path) built[method](...numbers);
-      return { path: built, rule };
-    });
+      for (let i = 1; i < n.length;) {
+        const { name, numbers } = C.path.steps[n[i]];
+        built[name](...n.subarray(i + 1, i + 1 + numbers));
+        i += 1 + numbers;
+      }
+      return { path: built, rule: C.path.rules[n[0]] };
+    })();
   }
 
   tellScreenReader() {
     const boardHasKeys = document.activeElement === this.board ? 1 : 0;
     const told = this.json(this.m._web_accessible_nodes(this.handle, boardHasKeys));
-    const page = C.outlines.page;
-    if (this.outlines[page] === null && told.nodes.some((n) => n.element === C.element.page))
+    if (!this.pageAsked && told.nodes.some((n) => n.element === C.element.page))
       this.loadPage();
     this.reader.update(told);
   }
 
   // The instructions page's outlines are large, so they come only when the page is first shown.
   loadPage() {
-    const page = C.outlines.page;
-    this.outlines[page] = [];
+    this.pageAsked = true;
     fetchOutlines(C.files.page).then((bytes) => {
-      this.loadOutlines(page, bytes);
+      this.loadOutlines(C.outlines.page, bytes);
       document.getElementById('failure').hidden = true;
       this.paint();
     }).catch((error) => {
-      this.outlines[page] = null; // tried again when the page is shown again
+      this.pageAsked = false; // tried again when the page is shown again
       showFailure(error.message, false);
     });
   }
 
+  // Asked for by the first paint, so that it never holds the board back; the board stands on
+  // the photograph's colour until it comes (board_canvas.js).
   photo(index) {
     if (this.photos[index] || this.photos[index] === false) return;
     this.photos[index] = false; // on its way
-    loadImage(index ? 'background@2x.jpg' : 'background.jpg').then((image) => {
+    const shown = loadImage(index ? 'background@2x.jpg' : 'background.jpg').then((image) => {
       this.photos[index] = image;
       this.paint();
-    });
+      performance.mark('photo-shown');
+      window.pirandellaPhotoShown = true; // for the page's test
+    }, (error) => showFailure(error.message, false));
+    this.photoShown ??= shown;
   }
 
   // The canvas fills the page below the menu bar at the device's own pixels; the core lays the
@@ -183,6 +190,7 @@ class WebGame {
     if (exact && Math.abs(exact[0] - width) <= 1 && Math.abs(exact[1] - height) <= 1)
       [width, height] = exact;
     if (width === 0 || height === 0) return;
+    this.paintedRatio = ratio;
     if (this.canvas.width !== width || this.canvas.height !== height) {
       this.canvas.width = width;
       this.canvas.height = height;
@@ -258,6 +266,8 @@ class WebGame {
       if (e.button === 0 && e.isPrimary) m._web_release(this.handle, element(e));
     });
     this.canvas.addEventListener('pointermove', (e) => {
+      this.cursors ??= arrowCursors(C.pointer.last, this.canvas,
+        (pointer, scale) => this.json(m._web_pointer_picture(this.handle, pointer, scale)));
       const cursor = this.cursors[this.under(m._web_pointer_at, e)];
       if (this.canvas.style.cursor !== cursor) this.canvas.style.cursor = cursor;
     });
@@ -313,7 +323,10 @@ class WebGame {
     new ResizeObserver(([entry]) => {
       const size = entry.devicePixelContentBoxSize?.[0];
       this.devicePixels = size ? [size.inlineSize, size.blockSize] : null;
-      this.paint();
+      // Its first report is often of the size the board was just painted at: nothing to redo.
+      const [width, height] = this.devicePixels ?? [];
+      if (width !== this.canvas.width || height !== this.canvas.height ||
+        this.paintedRatio !== (window.devicePixelRatio || 1)) this.paint();
     }).observe(this.canvas, { box: 'device-pixel-content-box' });
   }
 }
@@ -323,13 +336,9 @@ async function start() {
   // that a screen reader finds it there and hands it the keys (Orca says nothing of a focus
   // that comes to an application later, and keeps its own reading keys).
   document.getElementById('board').focus({ preventScroll: true });
-  const dense = (window.devicePixelRatio || 1) > 1;
-  const [module, letters, photo] = await Promise.all([
-    startWebAssembly(), fetchOutlines(C.files.letters),
-    loadImage(dense ? 'background@2x.jpg' : 'background.jpg'),
-  ]);
+  const [module, letters] = await Promise.all([startWebAssembly(),
+    fetchOutlines(C.files.letters)]);
   const game = new WebGame(module);
-  game.photos[dense ? 1 : 0] = photo;
   game.loadOutlines(C.outlines.letters, letters);
   game.restore();
   game.listen();
@@ -337,15 +346,31 @@ async function start() {
   performance.mark('board-painted');
   window.pirandella = { reference: (ground) => game.reference(ground) }; // for the page's test
   window.pirandellaReady = true;
-  if ('serviceWorker' in navigator) registerServiceWorker();
+  // The icons and the service worker's copy of the site come once the board has all it shows,
+  // and the browser is idle: they never compete with the board for the network.
+  const later = () => {
+    addIcons();
+    if ('serviceWorker' in navigator) registerServiceWorker();
+  };
+  Promise.resolve(game.photoShown).then(() => (window.requestIdleCallback
+    ? requestIdleCallback(later, { timeout: 3000 }) : setTimeout(later)));
 }
 
-// Once registered, the service worker keeps what this page loaded, so the game plays offline.
+// The tab's icons and the one a phone's home screen takes.
+function addIcons() {
+  document.querySelector('link[rel="icon"]').remove();
+  for (const [rel, size] of [['icon', 16], ['icon', 32], ['apple-touch-icon', 128]]) {
+    const link = document.createElement('link');
+    Object.assign(link, { rel, href: `icons/pirandella-${size}.png` });
+    if (rel === 'icon') link.sizes = `${size}x${size}`;
+    document.head.append(link);
+  }
+}
+
+// Once installed, the service worker keeps the whole site, so the game plays offline.
 async function registerServiceWorker() {
   try {
     await navigator.serviceWorker.register('sw.js');
-    const ready = await navigator.serviceWorker.ready;
-    ready.active.postMessage({ keep: [...loaded] });
   } catch (error) {
     console.warn(`pirandella: no offline play: ${error.message}`);
   }

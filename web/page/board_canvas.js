@@ -6,12 +6,12 @@ import { C } from './core.js';
 const cssColour = ({ r, g, b, a }) => `rgba(${r}, ${g}, ${b}, ${a / 255})`;
 
 export class BoardCanvas {
-  // photos: [1x, 2x] images or null while loading; outlines: by set, each a list of
-  // { path, rule }.
-  constructor(canvas, photos, outlines) {
+  // photos: [1x, 2x] images or null while loading; path(set, index): an outline as
+  // { path, rule }, or null.
+  constructor(canvas, photos, path) {
     this.canvas = canvas;
     this.photos = photos;
-    this.outlines = outlines;
+    this.path = path;
     this.scratch = []; // one canvas for each picture being drawn
   }
 
@@ -37,11 +37,15 @@ export class BoardCanvas {
           ctx.fillRect(f.x, f.y, f.width, f.height);
           break;
         case 'drawPhoto': {
+          // Still loading: the photograph's own colour, until the repaint when it comes.
           const photo = this.photos[f.photo];
-          if (!photo) break; // still loading: it is painted again when it comes
           clipTo(f);
           ctx.imageSmoothingQuality = 'high';
-          ctx.drawImage(photo, f.x, f.y, f.width, f.height);
+          if (photo) ctx.drawImage(photo, f.x, f.y, f.width, f.height);
+          else {
+            ctx.fillStyle = cssColour(C.ground);
+            ctx.fillRect(f.x, f.y, f.width, f.height);
+          }
           ctx.restore();
           break;
         }
@@ -56,7 +60,7 @@ export class BoardCanvas {
           break;
         }
         case 'fillOutline': {
-          const outline = this.outlines[f.set]?.[f.index];
+          const outline = this.path(f.set, f.index);
           if (!outline) break;
           clipTo(f);
           ctx.translate(f.originX, f.originY);

@@ -17,15 +17,6 @@ self.addEventListener('activate', (event) => {
     .then(() => self.clients.claim()));
 });
 
-// The page names what it loaded before this worker was there (the photograph at its screen's
-// ratio); anything it loads later is kept as it passes.
-self.addEventListener('message', (event) => {
-  const urls = event.data?.keep ?? [];
-  event.waitUntil(caches.open(CACHE).then((cache) => Promise.all(urls.map(async (url) => {
-    if (!(await cache.match(url, { ignoreSearch: true }))) await cache.add(url);
-  }))));
-});
-
 self.addEventListener('fetch', (event) => {
   const request = event.request;
   if (request.method !== 'GET' || new URL(request.url).origin !== location.origin) return;

@@ -69,6 +69,7 @@ function moveBetween(before, after) {
 // message line's bright strokes, agree within antialiasing; and the photograph shows round the
 // board.
 async function assertCanvasIsTheCores(page, what) {
+  await waitInPage(page, () => window.pirandellaPhotoShown === true); // it comes after the board
   const found = await page.evaluate(() => {
     const canvas = document.getElementById('canvas');
     const { width, height, pixels } = window.pirandella.reference(0x000000);

@@ -22,8 +22,8 @@ export function launchChromium() {
   });
 }
 
-export async function serveSite(folder = siteFolder, served = undefined) {
-  const server = await serve(folder, 0, served);
+export async function serveSite(folder = siteFolder, served = undefined, options = {}) {
+  const server = await serve(folder, 0, served, options);
   return { server, url: `http://localhost:${server.address().port}/` };
 }
 
