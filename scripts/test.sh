@@ -6,17 +6,22 @@
 
 # The tests see the same environment on every machine: what a desktop session or a shell adds (a
 # display, a session bus, a scale factor, a locale, sanitizer options) would change what they
-# find. Only the search path, the terminal, a proxy and npm's settings come along; the home, the
-# runtime folder and every tool's settings and caches are a folder of this run's in /tmp, removed
-# at its end.
+# find. Only the search path, the terminal and how the machine reaches the network come along;
+# the home, the runtime folder and every tool's settings and caches are a folder of this run's in
+# /tmp, removed at its end.
 if [ -z "${PIRANDELLA_TEST_ENVIRONMENT:-}" ]; then
     scratch=$(mktemp -d /tmp/pirandella-test.XXXXXX)
     mkdir -m 700 "$scratch/home" "$scratch/runtime"
+    # How this machine reaches the network (a proxy, the certificates it trusts, npm's registry)
+    # comes along, and the player's own npm settings are read but not written.
     kept=()
-    for name in TERM http_proxy https_proxy no_proxy HTTP_PROXY HTTPS_PROXY NO_PROXY; do
-        [ -n "${!name:-}" ] && kept+=("$name=${!name}")
+    for name in $(compgen -e); do
+        case "$name" in
+        TERM | [Hh][Tt][Tt][Pp]*_[Pp][Rr][Oo][Xx][Yy] | [Nn][Oo]_[Pp][Rr][Oo][Xx][Yy] | \
+            NODE_EXTRA_CA_CERTS | SSL_CERT_FILE | SSL_CERT_DIR | npm_config_* | NPM_CONFIG_*)
+            kept+=("$name=${!name}") ;;
+        esac
     done
-    # The player's own npm settings (a registry, a certificate), read but not written.
     if [ -f "${HOME:-}/.npmrc" ]; then kept+=("npm_config_userconfig=$HOME/.npmrc"); fi
     status=0
     env -i "${kept[@]}" PIRANDELLA_TEST_ENVIRONMENT=1 PATH="$PATH" LANG=C.UTF-8 \
