@@ -385,21 +385,24 @@ test('a missing or damaged file is told on the page, with nothing of the game dr
   rmSync(join(folder, 'letters.outlines'));
   const broken = await serveSite(folder);
   const context = await browser.newContext({ viewport: { width: 480, height: 300 } });
-  const page = await context.newPage();
-  const failure = page.getByRole('alert');
-  await page.goto(broken.url);
-  assert.equal(await failure.textContent(),
-    'pirandella non può partire. Manca il file letters.outlines.');
-  assert.ok(await page.locator('#window').isHidden());
-  writeFileSync(join(folder, 'letters.outlines'), 'PIRAOUTL\x02'); // a version, cut short
-  await page.reload();
-  assert.equal(await failure.textContent(), 'pirandella non può partire. Il file letters.outlines '
-    + 'è danneggiato: finisce troppo presto, al byte 8.');
-  await page.screenshot({ path: `${shots}damaged.png` });
-  // The server refuses a way out of its folder and a URL that does not decode, and goes on.
-  for (const [path, status] of [['..%2fsite-other%2fx', 403], ['%E0%A4%A', 400], ['', 200]])
-    assert.equal((await fetch(broken.url + path)).status, status, path);
-  await context.close();
-  broken.server.close();
-  rmSync(folder, { recursive: true });
+  try { // a failure must not leave the server open, which would keep the test from ending
+    const page = await context.newPage();
+    const failure = page.getByRole('alert');
+    await page.goto(broken.url);
+    assert.equal(await failure.textContent(),
+      'pirandella non può partire. Manca il file letters.outlines.');
+    assert.ok(await page.locator('#window').isHidden());
+    writeFileSync(join(folder, 'letters.outlines'), 'PIRAOUTL\x02'); // a version, cut short
+    await page.reload();
+    assert.equal(await failure.textContent(), 'pirandella non può partire. Il file '
+      + 'letters.outlines è danneggiato: finisce troppo presto, al byte 8.');
+    await page.screenshot({ path: `${shots}damaged.png` });
+    // The server refuses a way out of its folder and a URL that does not decode, and goes on.
+    for (const [path, status] of [['..%2fsite-other%2fx', 403], ['%E0%A4%A', 400], ['', 200]])
+      assert.equal((await fetch(broken.url + path)).status, status, path);
+  } finally {
+    await context.close();
+    broken.server.close();
+    rmSync(folder, { recursive: true });
+  }
 });

@@ -24,7 +24,8 @@ export function launchChromium() {
 
 export async function serveSite(folder = siteFolder, served = undefined, options = {}) {
   const server = await serve(folder, 0, served, options);
-  return { server, url: `http://localhost:${server.address().port}/` };
+  // The address it listens on: "localhost" may name ::1 first, which Node 18 tries alone.
+  return { server, url: `http://127.0.0.1:${server.address().port}/` };
 }
 
 // Waits until the predicate holds in the page. Playwright's own waitForFunction evaluates it as a
