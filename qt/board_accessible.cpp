@@ -1,5 +1,5 @@
-#include "qt/board_accessible.h"
-
+// The board's accessible nodes through Qt's accessibility interfaces: an interface for each node
+// the core lists, and the changes the core finds after each event sent as Qt's events.
 #include "qt/board_widget.h"
 #include "view/access/spoken_names.h"
 
@@ -24,11 +24,16 @@ QRect OnScreen(const QRect& r, qreal scale) {
     return QRectF(QPointF(r.topLeft()) * scale, QSizeF(r.size()) * scale).toRect();
 }
 
-// What every interface of the board's own has in common: it lives in the board, with no
-// children.
-class LeafAccessible : public QAccessibleInterface {
+// One node of the board; its answers are looked up afresh each time, so they are never stale.
+// The node of no element is what the game has just said, as a notification: Qt 6.4 sends a name
+// or description change without its new text, which screen readers then cannot speak, but a
+// notification that shows is spoken with its name.
+class NodeAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
   public:
-    explicit LeafAccessible(BoardWidget* board) : board_(board) {}
+    NodeAccessible(BoardWidget* board, ElementRef ref) : board_(board), ref_(ref) {}
+    std::string said;
+
+    // It lives in the board, with no children.
     bool isValid() const override { return !board_.isNull(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
@@ -40,19 +45,6 @@ class LeafAccessible : public QAccessibleInterface {
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     void setText(QAccessible::Text, const QString&) override {}
-
-  protected:
-    QPointer<BoardWidget> board_;
-};
-
-// One node of the board; its answers are looked up afresh each time, so they are never stale.
-// The node of no element is what the game has just said, as a notification: Qt 6.4 sends a name
-// or description change without its new text, which screen readers then cannot speak, but a
-// notification that shows is spoken with its name.
-class NodeAccessible : public LeafAccessible, public QAccessibleActionInterface {
-  public:
-    NodeAccessible(BoardWidget* board, ElementRef ref) : LeafAccessible(board), ref_(ref) {}
-    std::string said;
 
     QString text(QAccessible::Text t) const override {
         if (ref_.kind == ElementRef::None)
@@ -70,7 +62,8 @@ class NodeAccessible : public LeafAccessible, public QAccessibleActionInterface 
     }
     QAccessible::Role role() const override {
         const auto n = node();
-        if (!n) return ref_.kind == ElementRef::None ? QAccessible::Notification : QAccessible::NoRole;
+        if (!n)
+            return ref_.kind == ElementRef::None ? QAccessible::Notification : QAccessible::NoRole;
         return n->role == AccessibleRole::Cell     ? QAccessible::Cell
                : n->role == AccessibleRole::Button ? QAccessible::Button
                                                    : QAccessible::StaticText;
@@ -104,6 +97,7 @@ class NodeAccessible : public LeafAccessible, public QAccessibleActionInterface 
         return std::nullopt;
     }
 
+    QPointer<BoardWidget> board_;
     ElementRef ref_;
 };
 
@@ -114,12 +108,9 @@ class BoardAccessible : public QAccessibleWidget {
   public:
     explicit BoardAccessible(BoardWidget* board)
         : QAccessibleWidget(board, QAccessible::Table, QString::fromUtf8(boardName)) {
-        board->setAccessible(this);
         watch_.look(board->accessibleNodes());
     }
     ~BoardAccessible() override {
-        // Also runs as the board is destroyed, when it is a board no longer.
-        if (auto* alive = qobject_cast<BoardWidget*>(widget())) alive->setAccessible(nullptr);
         for (const auto& [key, node] : nodes_)
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(node));
     }
@@ -193,25 +184,23 @@ class BoardAccessible : public QAccessibleWidget {
     AccessibleWatch watch_;
 };
 
-namespace {
-
-QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("pirandella::BoardWidget") && object && object->isWidgetType())
-        return new BoardAccessible(static_cast<BoardWidget*>(object));
-    return nullptr;
-}
-
-} // namespace
-
 void InstallBoardAccessibility() {
-    static bool installed = false;
-    if (!installed) QAccessible::installFactory(BoardFactory);
-    installed = true;
+    static const bool installed = [] {
+        QAccessible::installFactory([](const QString& name, QObject* o) -> QAccessibleInterface* {
+            const bool board =
+                name == QLatin1String("pirandella::BoardWidget") && o && o->isWidgetType();
+            return board ? new BoardAccessible(static_cast<BoardWidget*>(o)) : nullptr;
+        });
+        return true;
+    }();
+    (void)installed;
 }
 
+// Only while a screen reader looks: the board's interface is made when it first asks.
 void AnnounceChanges(BoardWidget* board, const std::string& announcement) {
-    if (BoardAccessible* accessible = board->accessible())
-        accessible->announceChanges(announcement);
+    if (!QAccessible::isActive()) return;
+    if (auto* a = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(board)))
+        a->announceChanges(announcement);
 }
 
 } // namespace pirandella

@@ -30,9 +30,7 @@ QPoint BoardWidget::origin() {
 
 void BoardWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const Placement& at = placed();
-    QtCanvas canvas(painter, pictures_, at.devicePixelRatio, inWindow());
-    midend_.paint(canvas, pictures_.artwork());
+    PaintOnQt(painter, midend_, pictures_, placed().devicePixelRatio, inWindow());
 }
 
 ElementRef BoardWidget::elementAt(QPointF p) {

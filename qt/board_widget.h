@@ -11,13 +11,11 @@
 
 namespace pirandella {
 
-class BoardAccessible;
-
 class BoardWidget : public QWidget {
     Q_OBJECT // named for the accessibility factory
 
-  public:
-    BoardWidget(Midend& midend, Pictures& pictures, QSize designSize, QWidget* parent = nullptr);
+        public : BoardWidget(Midend& midend, Pictures& pictures, QSize designSize,
+                             QWidget* parent = nullptr);
     Midend& midend() { return midend_; }
     // The design's top-left corner in the widget.
     QPoint origin();
@@ -25,10 +23,9 @@ class BoardWidget : public QWidget {
     // The frontmost visible element under a point of the widget.
     ElementRef elementAt(QPointF p);
     // What a screen reader finds on the board now.
-    std::vector<AccessibleNode> accessibleNodes() const { return midend_.accessibleNodes(hasFocus()); }
-    // The board's accessible interface, once a screen reader has asked for it.
-    BoardAccessible* accessible() const { return accessible_; }
-    void setAccessible(BoardAccessible* a) { accessible_ = a; }
+    std::vector<AccessibleNode> accessibleNodes() const {
+        return midend_.accessibleNodes(hasFocus());
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -47,7 +44,12 @@ class BoardWidget : public QWidget {
     Midend& midend_;
     Pictures& pictures_;
     QSize designSize_;
-    BoardAccessible* accessible_ = nullptr;
 };
+
+// The board's nodes through Qt's accessibility interfaces (AT-SPI on Linux, UI Automation on
+// Windows), in board_accessible.cpp: installed once, before the window is shown; after each event
+// the screen reader, if it looks, is told what changed, and hears the announcement.
+void InstallBoardAccessibility();
+void AnnounceChanges(BoardWidget* board, const std::string& announcement);
 
 } // namespace pirandella

@@ -21,11 +21,12 @@ bool DisplayMissing() {
 
 int main(int argc, char** argv) {
     if (DisplayMissing()) {
-        std::fprintf(stderr,
-                     "pirandella: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-                     "on a machine without a screen run it under Xvfb (apt-get install xvfb xauth): "
-                     "xvfb-run -a %s\n",
-                     argv[0]);
+        std::fprintf(
+            stderr,
+            "pirandella: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+            "on a machine without a screen run it under Xvfb (apt-get install xvfb xauth): "
+            "xvfb-run -a %s\n",
+            argv[0]);
         return 1;
     }
     QApplication app(argc, argv);

@@ -1,7 +1,5 @@
 #include "qt/main_window.h"
 
-#include "qt/board_accessible.h"
-
 #include <QAccessible>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -59,7 +57,8 @@ MainWindow::MainWindow(Game game) : midend_(std::move(game)) {
     if (midend_.game().boardSize == 0) midend_.start(); // the first puzzle, before the window shows
     const WindowPlace place = midend_.windowPlace();
     InstallBoardAccessibility();
-    board_ = new BoardWidget(midend_, pictures_, QSize(place.clientWidth, place.clientHeight), this);
+    board_ =
+        new BoardWidget(midend_, pictures_, QSize(place.clientWidth, place.clientHeight), this);
     setCentralWidget(board_);
     board_->setFocus(); // the arrow keys play from the start
     menuBar()->setStyle(new MenuBarStyle(this));
@@ -98,17 +97,13 @@ MainWindow::MainWindow(Game game) : midend_(std::move(game)) {
 // ever goes behind the menu bar's overflow button.
 int MainWindow::widestMenuBar() {
     const QFontMetrics metrics(menuBar()->font());
-    for (int id = 0; id < commandCount; ++id) {
-        QString widest;
-        for (const std::string& caption : CommandCaptions()[id]) {
-            const QString text = QString::fromStdString(caption);
-            if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest)) widest = text;
-        }
-        actions_[id]->setText(widest);
-    }
+    const auto widest = WidestCaptions(
+        [&](const std::string& c) { return metrics.horizontalAdvance(QString::fromStdString(c)); });
+    for (int id = 0; id < commandCount; ++id)
+        actions_[id]->setText(QString::fromStdString(widest[id]));
     const int width = menuBar()->sizeHint().width();
     for (int id = 0; id < commandCount; ++id)
-        actions_[id]->setText(QString::fromStdString(midend_.window().captions[id]));
+        showCaption(Command(id), midend_.window().captions[id]);
     return width;
 }
 

@@ -12,15 +12,6 @@ namespace pirandella {
 
 namespace {
 
-// A built-in outline file, all of it or nothing, read where the program holds it.
-OutlineFile ReadBuiltIn(const char* name) {
-    const QResource file(QStringLiteral(":/") + QLatin1String(name));
-    if (!file.isValid()) return {{}, MissingOutlineFile(name)};
-    const QByteArray bytes = file.uncompressedData();
-    return ReadOutlineFile(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), name);
-}
-
 // The core's picture of the pointer as Qt's, its pixels in the same order.
 QPixmap DrawPointer(Pointer p, qreal dpr) {
     const PixelImage picture = PointerPicture(p, dpr);
@@ -29,10 +20,6 @@ QPixmap DrawPointer(Pointer p, qreal dpr) {
     QPixmap pixmap = QPixmap::fromImage(image.copy());
     pixmap.setDevicePixelRatio(dpr);
     return pixmap;
-}
-
-int Hundredths(qreal dpr) {
-    return static_cast<int>(std::lround(dpr * 100));
 }
 
 } // namespace
@@ -45,11 +32,11 @@ QIcon WindowIcon() {
 }
 
 Pictures::Pictures() {
-    for (auto [set, name] : {std::pair{&artwork_.letters, lettersFile}, {&artwork_.page, pageFile}}) {
-        OutlineFile file = ReadBuiltIn(name);
-        *set = std::move(file.outlines);
-        if (error_.empty()) error_ = std::move(file.error);
-    }
+    error_ = ReadArtwork(artwork_, [](const char* name) -> std::optional<std::string> {
+        const QResource file(QStringLiteral(":/") + QLatin1String(name));
+        if (!file.isValid()) return std::nullopt;
+        return file.uncompressedData().toStdString();
+    });
 }
 
 const QPixmap& Pictures::photo(Photo p) {
@@ -73,7 +60,8 @@ const QPainterPath* Pictures::path(OutlineId id) {
 }
 
 const QCursor& Pictures::cursor(Pointer p, qreal devicePixelRatio) {
-    const auto key = std::pair(static_cast<int>(p), Hundredths(devicePixelRatio));
+    const auto key =
+        std::pair(static_cast<int>(p), static_cast<int>(std::lround(devicePixelRatio * 100)));
     auto found = cursors_.find(key);
     if (found != cursors_.end()) return found->second;
     if (p == Pointer::Default) return cursors_.emplace(key, QCursor(Qt::ArrowCursor)).first->second;

@@ -9,4 +9,4 @@ build_web build-web
 [ "${1:-}" = "--build-only" ] && { echo "The site is in build-web/site/"; exit 0; }
 step "Serving build-web/site/"
 rm -f "$PIRANDELLA_STEP_FILE" # exec leaves no shell to clean up after it
-exec node web/serve.mjs build-web/site 8080
+exec node scripts/serve.mjs build-web/site 8080

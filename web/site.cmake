@@ -23,7 +23,7 @@ set_target_properties(pirandella PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 # What the page shares with the core, written from the core's constants by a small program run
 # under Node: core.js for the scripts, and from it the page itself, its template filled in.
 find_program(NODE_JS NAMES node nodejs REQUIRED)
-add_executable(page_constants page_constants.cpp)
+add_executable(page_constants ${root}/tools/page_constants.cpp)
 target_link_libraries(page_constants PRIVATE web_ui)
 target_link_options(page_constants PRIVATE -sENVIRONMENT=node -sNODERAWFS=1)
 set(core_js ${CMAKE_BINARY_DIR}/game/core.js)

@@ -5,7 +5,7 @@
 
 #include "ui/midend.h"
 #include "view/render/pixels.h"
-#include "web/paint_list.h"
+#include "view/painting/paint_list.h"
 
 #include <string>
 

@@ -96,17 +96,13 @@ const PixelImage& Pictures::photo(Photo p, int width, int height) {
     return sized->second;
 }
 
-// A resource that is not there at all is missing; one that is there and wrong is damaged.
 std::string Pictures::readArtwork() {
-    const auto read = [this](int id, const char* name, std::vector<Outline>& into) {
-        const std::string_view bytes = resource(id);
-        if (!bytes.data()) return MissingOutlineFile(name);
-        OutlineFile file = ReadOutlineFile(bytes, name);
-        into = std::move(file.outlines);
-        return file.error;
-    };
-    const std::string letters = read(IDR_LETTERS, lettersFile, artwork_.letters);
-    return letters.empty() ? read(IDR_PAGE, pageFile, artwork_.page) : letters;
+    return ReadArtwork(artwork_, [this](const char* name) -> std::optional<std::string> {
+        const std::string_view bytes =
+            resource(std::string_view(name) == lettersFile ? IDR_LETTERS : IDR_PAGE);
+        if (!bytes.data()) return std::nullopt; // missing, rather than damaged
+        return std::string(bytes);
+    });
 }
 
 HCURSOR Pictures::cursor(Pointer p, int dpi) {

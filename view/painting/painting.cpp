@@ -2,6 +2,7 @@
 
 #include "view/painting/pointer_shape.h"
 #include "view/render/glyph_font.h"
+#include "view/render/outline_file.h"
 
 #include <algorithm>
 #include <cmath>
@@ -125,6 +126,18 @@ const Outline* Artwork::find(OutlineId id) const {
     return id.index >= 0 && id.index < static_cast<int>(set.size()) ? &set[id.index] : nullptr;
 }
 
+std::string ReadArtwork(Artwork& art,
+                        const std::function<std::optional<std::string>(const char*)>& bytes) {
+    for (const auto& [into, name] : {std::pair{&art.letters, lettersFile}, {&art.page, pageFile}}) {
+        const std::optional<std::string> file = bytes(name);
+        if (!file) return MissingOutlineFile(name);
+        OutlineFile read = ReadOutlineFile(*file, name);
+        if (!read.error.empty()) return read.error;
+        *into = std::move(read.outlines);
+    }
+    return {};
+}
+
 void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const Placement& at,
                  int marker) {
     const double dpr = at.devicePixelRatio;
@@ -164,8 +177,7 @@ void PaintWindow(Canvas& c, const WindowModel& w, const Artwork& art, const Plac
 }
 
 bool MarkerShows(const WindowModel& w, TwipsScale tpp, int marker) {
-    return marker >= 0 && marker < WindowModel::arrowCount &&
-           InSight(w, ArrowRef(marker), tpp);
+    return marker >= 0 && marker < WindowModel::arrowCount && InSight(w, ArrowRef(marker), tpp);
 }
 
 } // namespace pirandella

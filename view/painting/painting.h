@@ -9,6 +9,9 @@
 #include "view/window/device_pixels.h"
 #include "view/window/surface_fit.h"
 
+#include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace pirandella {
@@ -22,6 +25,12 @@ struct Artwork {
     // The outline an id names; nullptr for none.
     const Outline* find(OutlineId id) const;
 };
+
+// Reads the letters' and the page's outline files from where a front end keeps them: `bytes`
+// gives a file's bytes by its name, or nothing when there is no such file. "" when both were
+// read, else what the player is told of the first that failed.
+std::string ReadArtwork(Artwork& art,
+                        const std::function<std::optional<std::string>(const char*)>& bytes);
 
 // The photograph's size in layout pixels; its top-left corner is the design's.
 inline constexpr int photoWidth = 410, photoHeight = 456;

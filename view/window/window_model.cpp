@@ -112,6 +112,15 @@ const std::array<std::vector<std::string>, commandCount>& CommandCaptions() {
     return captions;
 }
 
+std::array<std::string, commandCount>
+WidestCaptions(const std::function<double(const std::string&)>& width) {
+    std::array<std::string, commandCount> widest;
+    for (int id = 0; id < commandCount; ++id)
+        for (const std::string& caption : CommandCaptions()[id])
+            if (widest[id].empty() || width(caption) > width(widest[id])) widest[id] = caption;
+    return widest;
+}
+
 const std::vector<ElementRef>& StackingOrder() {
     static const std::vector<ElementRef> order = [] {
         std::vector<ElementRef> v{pageRef, messageRef};

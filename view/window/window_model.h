@@ -7,6 +7,7 @@
 #include "engine/game.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,9 @@ std::string MessageText(const Game& g);
 // Every caption each command can show, in menu-bar order: "Istruzioni" reads "Esci da
 // Istruzioni" while the page is shown. A menu bar is made wide enough for the longest.
 const std::array<std::vector<std::string>, commandCount>& CommandCaptions();
+// Each command's longest caption as `width` measures it in a front end's menu font.
+std::array<std::string, commandCount>
+WidestCaptions(const std::function<double(const std::string&)>& width);
 
 // Size in pixels of the letter pictures, and how many letters there are.
 inline constexpr int tilePicturePixels = 32;

@@ -1,6 +1,6 @@
 // The core's drawing interface on a 2D canvas: replays the list of calls that the game recorded
 // while painting the board, everything in the canvas's device pixels. Each call's numbers are
-// read by the names the core gives them (C.paint, from web/paint_list.h).
+// read by the names the core gives them (C.paint, from view/painting/paint_list.h).
 import { C } from './core.js';
 
 const cssColour = ({ r, g, b, a }) => `rgba(${r}, ${g}, ${b}, ${a / 255})`;

@@ -5,7 +5,7 @@ import { mkdtempSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { serve } from '../serve.mjs';
+import { serve } from '../../scripts/serve.mjs';
 
 export const siteFolder = fileURLToPath(new URL('../../build-web/site', import.meta.url));
 

@@ -128,6 +128,6 @@ std::string Constants() {
 
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
-    std::ofstream(argv[1]) << "// Written by the build from the core (web/page_constants.cpp).\n"
+    std::ofstream(argv[1]) << "// Written by the build from the core (tools/page_constants.cpp).\n"
                            << "export const C = " << Constants() << ";\n";
 }

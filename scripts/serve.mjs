@@ -1,5 +1,5 @@
 // Serves a folder as a static host does, for playing, testing and measuring the site on this
-// machine: node web/serve.mjs [folder] [port]. Imported, serve(folder, port) starts the same.
+// machine: node scripts/serve.mjs [folder] [port]. Imported, serve(folder, port) starts the same.
 import { createReadStream, readFileSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { extname, join, resolve, sep } from 'node:path';
