@@ -152,12 +152,10 @@ class BoardAccessible : public QAccessibleWidget {
             QAccessibleEvent event(about, what);
             QAccessible::updateAccessibility(&event);
         };
-        for (const ElementRef& ref : changes.removed)
-            tell(interfaceOf(ref), QAccessible::ObjectDestroyed);
-        for (const ElementRef& ref : changes.added)
-            tell(interfaceOf(ref), QAccessible::ObjectCreated);
-        for (const ElementRef& ref : changes.renamed)
-            tell(interfaceOf(ref), QAccessible::NameChanged);
+        for (const auto& [refs, what] : {std::pair{&changes.removed, QAccessible::ObjectDestroyed},
+                                         {&changes.added, QAccessible::ObjectCreated},
+                                         {&changes.renamed, QAccessible::NameChanged}})
+            for (const ElementRef& ref : *refs) tell(interfaceOf(ref), what);
         QAccessibleInterface* focus =
             changes.focus.kind == ElementRef::None ? this : interfaceOf(changes.focus);
         if (changes.focusMoved && board()->hasFocus()) tell(focus, QAccessible::Focus);

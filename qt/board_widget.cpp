@@ -29,8 +29,7 @@ QPoint BoardWidget::origin() {
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    PaintOnQt(painter, midend_, pictures_, placed().devicePixelRatio, inWindow());
+    PaintOnQt(this, midend_, pictures_, placed().devicePixelRatio, inWindow());
 }
 
 ElementRef BoardWidget::elementAt(QPointF p) {
@@ -60,11 +59,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
 void BoardWidget::mouseMoveEvent(QMouseEvent* e) {
     placed();
     const QPointF device = devicePixel(e->position());
-    const Pointer pointer = midend_.pointerAt(device.x(), device.y());
-    if (pointer == Pointer::Default)
-        unsetCursor();
-    else
-        setCursor(pictures_.cursor(pointer, devicePixelRatioF()));
+    setCursor(pictures_.cursor(midend_.pointerAt(device.x(), device.y()), devicePixelRatioF()));
 }
 
 } // namespace pirandella

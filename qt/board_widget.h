@@ -14,15 +14,14 @@ namespace pirandella {
 class BoardWidget : public QWidget {
     Q_OBJECT // named for the accessibility factory
 
-        public : BoardWidget(Midend& midend, Pictures& pictures, QSize designSize,
-                             QWidget* parent = nullptr);
+  public:
+    BoardWidget(Midend& midend, Pictures& pictures, QSize designSize, QWidget* parent = nullptr);
     Midend& midend() { return midend_; }
     // The design's top-left corner in the widget.
     QPoint origin();
     QSize sizeHint() const override { return designSize_; }
     // The frontmost visible element under a point of the widget.
     ElementRef elementAt(QPointF p);
-    // What a screen reader finds on the board now.
     std::vector<AccessibleNode> accessibleNodes() const {
         return midend_.accessibleNodes(hasFocus());
     }

@@ -5,22 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-// Qt aborts with a long message when it finds no display; say it plainly instead.
-bool DisplayMissing() {
-#if defined(__unix__) && !defined(__APPLE__)
-    return !std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") &&
-           !std::getenv("WAYLAND_DISPLAY");
-#else
-    return false;
-#endif
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
-    if (DisplayMissing()) {
+#if defined(__unix__) && !defined(__APPLE__)
+    // Qt aborts with a long message when it finds no display; say it plainly instead.
+    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") &&
+        !std::getenv("WAYLAND_DISPLAY")) {
         std::fprintf(
             stderr,
             "pirandella: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
@@ -29,6 +18,7 @@ int main(int argc, char** argv) {
             argv[0]);
         return 1;
     }
+#endif
     QApplication app(argc, argv);
     // Wayland desktops find the window's icon and name through its desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pirandella.pirandella"));

@@ -16,12 +16,6 @@ namespace pirandella {
 
 namespace {
 
-ScreenMetrics MeasureScreen() {
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return ScreenOf(s->logicalDotsPerInchX(), s->logicalDotsPerInchY(), s->geometry().width(),
-                    s->geometry().height());
-}
-
 // The menu bar's look, with the command chosen from the keyboard drawn as if pressed, so the
 // player sees which one Enter runs (the usual look marks it only while the mouse is over it).
 class MenuBarStyle : public QProxyStyle {
@@ -52,7 +46,9 @@ MainWindow::MainWindow(Game game) : midend_(std::move(game)) {
     menuBar()->ensurePolished(); // measured in the font it will show
     // The menu bar is part of the window's outer size, which the scaling centres on the screen;
     // a window manager's frame and title follow once the window is shown.
-    midend_.setScreen(MeasureScreen());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    midend_.setScreen(ScreenOf(screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY(),
+                               screen->geometry().width(), screen->geometry().height()));
     midend_.setChrome(0, menuBar()->sizeHint().height());
     if (midend_.game().boardSize == 0) midend_.start(); // the first puzzle, before the window shows
     const WindowPlace place = midend_.windowPlace();
@@ -119,18 +115,14 @@ void MainWindow::holdNormalSize() {
 
 // Maximised or full screen, by the player or by the window manager: the window takes the size it
 // is given, with the design in its middle. Back to normal, it asks for its own size again.
-void MainWindow::changeEvent(QEvent* e) {
+bool MainWindow::event(QEvent* e) {
+    if (e->type() == QEvent::Move || e->type() == QEvent::Show) followFrame();
     if (e->type() == QEvent::WindowStateChange) {
         if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         else
             holdNormalSize();
     }
-    QMainWindow::changeEvent(e);
-}
-
-bool MainWindow::event(QEvent* e) {
-    if (e->type() == QEvent::Move || e->type() == QEvent::Show) followFrame();
     return QMainWindow::event(e);
 }
 
@@ -139,34 +131,9 @@ void MainWindow::followFrame() {
     if (frame.isNull() || windowState() != Qt::WindowNoState) return; // unframed, or not placed
     const int width = frame.left() + frame.right();
     const int height = frame.top() + frame.bottom() + menuBar()->height();
-    const View& view = midend_.view();
-    if (width == view.chromeWidth && height == view.chromeHeight) return;
+    if (width == midend_.view().chromeWidth && height == midend_.view().chromeHeight) return;
     midend_.setChrome(width, height);
     if (const auto corner = midend_.windowPlace().corner) move(corner->first, corner->second);
-}
-
-MainWindow::~MainWindow() = default;
-
-void MainWindow::showCaption(Command c, const std::string& caption) {
-    actions_[static_cast<int>(c)]->setText(QString::fromStdString(caption));
-}
-
-void MainWindow::runClock(int intervalMs) {
-    if (intervalMs > 0)
-        timer_.start(intervalMs);
-    else
-        timer_.stop();
-}
-
-void MainWindow::tellScreenReader(const std::string& announcement) {
-    AnnounceChanges(board_, announcement);
-}
-
-// F10: the menu bar takes the keyboard with its first command chosen; the arrow keys choose
-// another, Enter runs it and Escape goes back to the board.
-void MainWindow::openMenuBar() {
-    menuBar()->setFocus(Qt::MenuBarFocusReason);
-    menuBar()->setActiveAction(actions_[0]);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {

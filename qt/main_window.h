@@ -3,13 +3,12 @@
 #pragma once
 
 #include "qt/board_widget.h"
-#include "qt/pictures.h"
 
+#include <QAction>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QTimer>
 #include <array>
-
-class QAction;
 
 namespace pirandella {
 
@@ -17,7 +16,6 @@ class MainWindow : public QMainWindow, private Platform {
   public:
     // The game as it stands; a new one has its first puzzle set up before the window is shown.
     explicit MainWindow(Game game = {});
-    ~MainWindow() override;
 
     Midend& midend() { return midend_; }
     BoardWidget* board() { return board_; }
@@ -29,14 +27,20 @@ class MainWindow : public QMainWindow, private Platform {
   protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
-    void changeEvent(QEvent* e) override;
 
   private:
-    void showCaption(Command c, const std::string& caption) override;
-    void runClock(int intervalMs) override;
+    void showCaption(Command c, const std::string& caption) override {
+        actions_[static_cast<int>(c)]->setText(QString::fromStdString(caption));
+    }
+    void runClock(int ms) override { ms > 0 ? timer_.start(ms) : timer_.stop(); }
     void repaint() override { board_->update(); }
-    void tellScreenReader(const std::string& announcement) override;
-    void openMenuBar() override;
+    void tellScreenReader(const std::string& said) override { AnnounceChanges(board_, said); }
+    // F10: the menu bar takes the keyboard with its first command chosen; the arrow keys choose
+    // another, Enter runs it and Escape goes back to the board.
+    void openMenuBar() override {
+        menuBar()->setFocus(Qt::MenuBarFocusReason);
+        menuBar()->setActiveAction(actions_[0]);
+    }
     // The size the window keeps while it is neither maximised nor full screen.
     void holdNormalSize();
     // Takes in the frame and title that a window manager adds once the window is shown.

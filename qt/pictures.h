@@ -16,10 +16,10 @@ namespace pirandella {
 
 class Pictures {
   public:
-    // Reads the outlines; a built-in file missing or damaged is told by error().
-    Pictures();
+    Pictures(); // reads the outlines
     const Artwork& artwork() const { return artwork_; }
-    // Why the game cannot be drawn, in Italian for the player; empty when it can.
+    // Why the game cannot be drawn (a built-in file missing or damaged), in Italian for the
+    // player; empty when it can.
     const std::string& error() const { return error_; }
     const QPixmap& photo(Photo p);
     // An outline as Qt fills it, converted once; nullptr for none.

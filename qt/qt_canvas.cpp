@@ -100,7 +100,8 @@ class QtCanvas final : public Canvas {
 
 } // namespace
 
-void PaintOnQt(QPainter& painter, Midend& midend, Pictures& pictures, qreal dpr, QPoint inWindow) {
+void PaintOnQt(QPaintDevice* on, Midend& midend, Pictures& pictures, qreal dpr, QPoint inWindow) {
+    QPainter painter(on);
     QtCanvas canvas(painter, pictures, dpr, inWindow);
     midend.paint(canvas, pictures.artwork());
 }

@@ -364,6 +364,10 @@ TEST(Painting, TheCoresOwnPixelsHaveTheDesignsColours) {
     EXPECT_EQ(at(tileX + 20, tileY + 17), 0xffffcacau); // its shadow alone: 255, 202, 202
     EXPECT_EQ(at(tileX + 2, tileY + 2), 0xff204020u);   // the photograph round it
     EXPECT_EQ(at(189 + 4, 354 + 17), 0xffffd600u);      // the marker's ring: 255, 214, 0
+    // Handed to Windows and to the page's cursors without the premultiplication, rounded.
+    EXPECT_EQ(Unpremultiplied(0x80402000u), 0x80804000u); // 64 * 255 / 128 = 127.5 -> 128
+    EXPECT_EQ(Unpremultiplied(0xff123456u), 0xff123456u);
+    EXPECT_EQ(Unpremultiplied(0x00000000u), 0x00000000u);
 }
 
 // On a narrow screen the page's fit gives the board the width, less a margin of 4 CSS pixels on

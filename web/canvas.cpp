@@ -96,12 +96,12 @@ EMSCRIPTEN_KEEPALIVE const std::uint32_t* web_reference(WebGame* w, int width, i
 }
 
 // An arrow pointer's picture at a display scale, drawn by the core, as JSON: its side, its tip
-// (the hot spot) and its pixels, 0xAARRGGBB premultiplied.
+// (the hot spot) and its pixels, 0xAARRGGBB, not premultiplied.
 EMSCRIPTEN_KEEPALIVE const char* web_pointer_picture(WebGame* w, int pointer, double scale) {
     const auto p = static_cast<Pointer>(pointer);
     const PixelImage picture = PointerPicture(p, scale);
     std::vector<std::string> pixels;
-    for (const std::uint32_t pixel : picture.pixels) pixels.push_back(JsonNumber(pixel));
+    for (const std::uint32_t pixel : picture.pixels) pixels.push_back(JsonNumber(Unpremultiplied(pixel)));
     return w->answer(JsonObject({{"side", JsonNumber(picture.width)},
                                  {"tipX", JsonNumber(PointerTip(p).x)},
                                  {"tipY", JsonNumber(PointerTip(p).y)},

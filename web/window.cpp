@@ -7,31 +7,22 @@
 
 using namespace pirandella;
 
-// clang-format off
-EM_JS(void, js_show_caption, (int id, const char* caption), {
-    Module.platform.showCaption(id, UTF8ToString(caption));
-});
-EM_JS(void, js_run_clock, (int interval), { Module.platform.runClock(interval); });
-EM_JS(void, js_repaint, (), { Module.platform.repaint(); });
-EM_JS(void, js_tell_screen_reader, (), { Module.platform.tellScreenReader(); });
-EM_JS(void, js_open_menu_bar, (), { Module.platform.openMenuBar(); });
-// clang-format on
-
+// Each call of the platform goes to the object the page puts on the module as `platform`.
 void WebGame::showCaption(Command c, const std::string& caption) {
-    js_show_caption(static_cast<int>(c), caption.c_str());
+    EM_ASM(Module.platform.showCaption($0, UTF8ToString($1)), static_cast<int>(c), caption.c_str());
 }
 void WebGame::runClock(int intervalMs) {
-    js_run_clock(intervalMs);
+    EM_ASM(Module.platform.runClock($0), intervalMs);
 }
 void WebGame::repaint() {
-    js_repaint();
+    EM_ASM(Module.platform.repaint());
 }
 void WebGame::tellScreenReader(const std::string& announcement) {
     pending = announcement;
-    js_tell_screen_reader();
+    EM_ASM(Module.platform.tellScreenReader());
 }
 void WebGame::openMenuBar() {
-    js_open_menu_bar();
+    EM_ASM(Module.platform.openMenuBar());
 }
 
 extern "C" {

@@ -11,7 +11,6 @@
 
 namespace pirandella {
 
-// Each call of the platform goes to the object the page puts on the module as `platform`.
 struct WebGame : Platform {
     explicit WebGame(Game game) : midend(std::move(game)) {}
     void showCaption(Command c, const std::string& caption) override;

@@ -52,16 +52,8 @@ HCURSOR MakeCursor(const PixelImage& picture, OutlinePoint tip) {
     HBITMAP colour = CreateDIBSection(screen, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
     ReleaseDC(nullptr, screen);
     if (!colour) return LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    // A pointer's pixels take their colour unmultiplied by alpha.
-    auto* out = static_cast<std::uint32_t*>(bits);
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
-        const std::uint32_t p = picture.pixels[i], a = p >> 24;
-        std::uint32_t straight = p & 0xff000000;
-        for (int shift = 0; shift < 24 && a; shift += 8)
-            straight |= std::min<std::uint32_t>(255, ((p >> shift & 0xff) * 255 + a / 2) / a)
-                        << shift;
-        out[i] = straight;
-    }
+    std::transform(picture.pixels.begin(), picture.pixels.end(), static_cast<std::uint32_t*>(bits),
+                   Unpremultiplied);
     HBITMAP mask = CreateBitmap(picture.width, picture.height, 1, 1, nullptr);
     ICONINFO info{FALSE, static_cast<DWORD>(tip.x), static_cast<DWORD>(tip.y), mask, colour};
     HCURSOR cursor = CreateIconIndirect(&info);

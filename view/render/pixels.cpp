@@ -40,6 +40,14 @@ std::uint32_t Premultiplied(Colour c) {
     return Pack(pm(c.b), pm(c.g), pm(c.r), c.a);
 }
 
+std::uint32_t Unpremultiplied(std::uint32_t p) {
+    const std::uint32_t a = p >> 24;
+    std::uint32_t straight = p & 0xff000000;
+    for (int shift = 0; shift < 24 && a; shift += 8)
+        straight |= std::min<std::uint32_t>(255, ((p >> shift & 0xff) * 255 + a / 2) / a) << shift;
+    return straight;
+}
+
 void Fill(PixelSurface& s, const DeviceRect& r, std::uint32_t pixel) {
     const DeviceRect in = Intersect(r, s.rect());
     for (int y = in.y; y < in.y + in.height; ++y) {

@@ -26,6 +26,9 @@ struct PixelImage {
 };
 
 std::uint32_t Premultiplied(Colour c);
+// A pixel's colour no longer multiplied by its alpha (rounded to nearest), as pointer pictures
+// are handed to Windows and to a browser's cursors.
+std::uint32_t Unpremultiplied(std::uint32_t pixel);
 
 void Fill(PixelSurface& s, const DeviceRect& r, std::uint32_t pixel);
 // Lays the colour over the surface through a coverage mask (each pixel's share of it).

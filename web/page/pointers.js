@@ -2,17 +2,13 @@
 // block arrow in a 16 x 16 cell), at one device pixel per pixel and at two, with the hot spot on
 // the tip.
 
-// A picture's pixels (0xAARRGGBB, premultiplied) as a PNG address.
+// A picture's pixels (0xAARRGGBB, not premultiplied) as a PNG address.
 function png({ pixels, side }) {
   const canvas = document.createElement('canvas');
   canvas.width = canvas.height = side;
   const image = new ImageData(side, side);
-  pixels.forEach((p, i) => {
-    const a = p >>> 24;
-    const straight = (v) => (a ? Math.min(255, Math.round((v * 255) / a)) : 0);
-    image.data.set([straight((p >>> 16) & 255), straight((p >>> 8) & 255), straight(p & 255), a],
-      4 * i);
-  });
+  pixels.forEach((p, i) => image.data.set([(p >>> 16) & 255, (p >>> 8) & 255, p & 255, p >>> 24],
+    4 * i));
   canvas.getContext('2d').putImageData(image, 0, 0);
   return `url("${canvas.toDataURL('image/png')}")`;
 }
