@@ -4,14 +4,16 @@ set(page ${CMAKE_CURRENT_SOURCE_DIR}/page)
 
 add_executable(pirandella window.cpp canvas.cpp screen_reader.cpp)
 target_link_libraries(pirandella PRIVATE web_ui)
-# The page's functions are exported where they are defined (EMSCRIPTEN_KEEPALIVE).
-target_link_options(pirandella PRIVATE -sMODULARIZE=1 -sEXPORT_NAME=createPirandella
-  -sENVIRONMENT=web -sFILESYSTEM=0 -sMALLOC=emmalloc -sALLOW_MEMORY_GROWTH=1
-  "-sEXPORTED_FUNCTIONS=['_malloc','_free']" "-sEXPORTED_RUNTIME_METHODS=['UTF8ToString']"
-  # Nothing of the runtime the page does not use: the browsers it plays in have TextDecoder and
-  # need no polyfills; the core neither jumps nor reads errno.
-  "-sINCOMING_MODULE_JS_API=[]" -sDYNAMIC_EXECUTION=0 -sSUPPORT_ERRNO=0 -sTEXTDECODER=2
-  -sSUPPORT_LONGJMP=0 -sPOLYFILL=0 -sALLOW_UNIMPLEMENTED_SYSCALLS=0)
+# The WebAssembly alone, without Emscripten's runtime in JavaScript: module.js starts it. The
+# page's functions are exported where they are defined (EMSCRIPTEN_KEEPALIVE); the module imports
+# the platform's calls (window.cpp), which only the page defines (so Emscripten, which knows none
+# of them, is not to ask for their JavaScript), and abort's way out: module.js gives each, and a
+# module asking for anything else would not start.
+set_target_properties(pirandella PROPERTIES SUFFIX .wasm)
+target_link_options(pirandella PRIVATE --no-entry -sWARN_ON_UNDEFINED_SYMBOLS=0
+  -sFILESYSTEM=0 -sMALLOC=emmalloc
+  -sALLOW_MEMORY_GROWTH=1 "-sEXPORTED_FUNCTIONS=['_malloc','_free']" -sSUPPORT_ERRNO=0
+  -sSUPPORT_LONGJMP=0 -sALLOW_UNIMPLEMENTED_SYSCALLS=0)
 # As small as it goes: optimised for size across the whole program (-flto); the core throws
 # nothing and asks no type of a class at run time.
 foreach(target pirandella web_engine web_view web_ui)
@@ -35,9 +37,9 @@ add_custom_command(OUTPUT ${site}/index.html
     -DTEMPLATE=${page}/index.html.in -P ${CMAKE_CURRENT_SOURCE_DIR}/index_page.cmake
   DEPENDS ${core_js} ${page}/index.html.in ${CMAKE_CURRENT_SOURCE_DIR}/index_page.cmake)
 
-# All the page's scripts as one, so that a first visit asks for them at once: Emscripten's glue,
-# then the modules, each after those it imports (bundle.cmake).
-set(scripts $<TARGET_FILE_DIR:pirandella>/pirandella.js ${core_js} ${page}/board_canvas.js
+# All the page's scripts as one, so that a first visit asks for them at once: the WebAssembly's
+# start, then the modules, each after those it imports (bundle.cmake).
+set(scripts ${CMAKE_CURRENT_SOURCE_DIR}/module.js ${core_js} ${page}/board_canvas.js
   ${page}/pointers.js ${page}/screen_reader.js ${page}/app.js)
 # Binaryen's optimiser once more, run to its end, finds a little that Emscripten's run leaves.
 find_program(WASM_OPT wasm-opt)

@@ -7,15 +7,24 @@
 
 using namespace pirandella;
 
-// clang-format off
-EM_JS(void, js_show_caption, (int id, const char* caption), {
-    Module.platform.showCaption(id, UTF8ToString(caption));
-});
-EM_JS(void, js_run_clock, (int interval), { Module.platform.runClock(interval); });
-EM_JS(void, js_repaint, (), { Module.platform.repaint(); });
-EM_JS(void, js_tell_screen_reader, (), { Module.platform.tellScreenReader(); });
-EM_JS(void, js_open_menu_bar, (), { Module.platform.openMenuBar(); });
-// clang-format on
+// The page's side of the platform, imported from it (web/module.js): each goes to the object the
+// page puts on the module as `platform`.
+extern "C" {
+void js_show_caption(int id, const char* caption);
+void js_run_clock(int interval);
+void js_repaint();
+void js_tell_screen_reader();
+void js_open_menu_bar();
+}
+
+// The page tells the game its clock (web_create): the core reads no clock of the C library's,
+// whose time zones the page's WebAssembly would otherwise hold.
+namespace {
+float pageClock = 0;
+}
+float Game::SecondsSinceMidnight() {
+    return pageClock;
+}
 
 void WebGame::showCaption(Command c, const std::string& caption) {
     js_show_caption(static_cast<int>(c), caption.c_str());
@@ -41,10 +50,8 @@ extern "C" {
 // menu bar stands outside the board, which is all the canvas shows: no chrome.
 EMSCRIPTEN_KEEPALIVE WebGame* web_create(double epochSeconds, int hour, int minute, int second,
                                          double screenWidth, double screenHeight) {
-    Game game;
-    const float seed = Game::SecondsOfClock(epochSeconds, hour, minute, second);
-    game.timeOfDay = [seed] { return seed; };
-    auto* w = new WebGame(std::move(game));
+    pageClock = Game::SecondsOfClock(epochSeconds, hour, minute, second);
+    auto* w = new WebGame(Game{});
     w->midend.setScreen(ScreenOf(96, 96, screenWidth, screenHeight));
     w->midend.start();
     return w;
