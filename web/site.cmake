@@ -2,25 +2,38 @@
 set(site ${CMAKE_BINARY_DIR}/site)
 set(page ${CMAKE_CURRENT_SOURCE_DIR}/page)
 
-add_executable(pirandella window.cpp canvas.cpp screen_reader.cpp)
-target_link_libraries(pirandella PRIVATE web_ui)
-# The WebAssembly alone, without Emscripten's runtime in JavaScript: module.js starts it. The
-# page's functions are exported where they are defined (EMSCRIPTEN_KEEPALIVE); the module imports
-# the platform's calls (window.cpp), which only the page defines (so Emscripten, which knows none
-# of them, is not to ask for their JavaScript), and abort's way out: module.js gives each, and a
-# module asking for anything else would not start.
-set_target_properties(pirandella PROPERTIES SUFFIX .wasm)
-target_link_options(pirandella PRIVATE --no-entry -sWARN_ON_UNDEFINED_SYMBOLS=0
-  -sFILESYSTEM=0 -sMALLOC=emmalloc
-  -sALLOW_MEMORY_GROWTH=1 "-sEXPORTED_FUNCTIONS=['_malloc','_free']" -sSUPPORT_ERRNO=0
-  -sSUPPORT_LONGJMP=0 -sALLOW_UNIMPLEMENTED_SYSCALLS=0)
-# As small as it goes: optimised for size across the whole program (-flto); the core throws
-# nothing and asks no type of a class at run time.
-foreach(target pirandella web_engine web_view web_ui)
+# The game as WebAssembly alone, without Emscripten's runtime in JavaScript: module.js starts it.
+# The page's functions are exported where they are defined (EMSCRIPTEN_KEEPALIVE); the module
+# imports the platform's calls (window.cpp), which only the page defines (so Emscripten, which
+# knows none of them, is not to ask for their JavaScript), and abort's way out: module.js gives
+# each, and a module asking for anything else would not start. As small as it goes: optimised
+# for size across the whole program (-flto); the core throws nothing and asks no type of a class
+# at run time.
+function(pirandella_game target)
+  add_executable(${target} window.cpp canvas.cpp screen_reader.cpp ${ARGN})
+  target_link_libraries(${target} PRIVATE web_ui)
+  set_target_properties(${target} PROPERTIES SUFFIX .wasm
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/game)
+  target_compile_options(${target} PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
+  target_link_options(${target} PRIVATE -Oz -flto -fno-exceptions -fno-rtti --no-entry
+    -sWARN_ON_UNDEFINED_SYMBOLS=0 -sFILESYSTEM=0 -sMALLOC=emmalloc -sALLOW_MEMORY_GROWTH=1
+    "-sEXPORTED_FUNCTIONS=['_malloc','_free']" -sSUPPORT_ERRNO=0 -sSUPPORT_LONGJMP=0
+    -sALLOW_UNIMPLEMENTED_SYSCALLS=0)
+endfunction()
+pirandella_game(pirandella)
+foreach(target web_engine web_view web_ui)
   target_compile_options(${target} PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
 endforeach()
-target_link_options(pirandella PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
-set_target_properties(pirandella PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/game)
+# Binaryen's optimiser once more, run to its end, finds a little that Emscripten's run leaves.
+find_program(WASM_OPT wasm-opt)
+function(pirandella_shrink target out)
+  set(wasm $<TARGET_FILE:${target}>)
+  if(WASM_OPT)
+    set(shrink ${WASM_OPT} -Oz --converge ${wasm} -o ${out} PARENT_SCOPE)
+  else()
+    set(shrink ${CMAKE_COMMAND} -E copy ${wasm} ${out} PARENT_SCOPE)
+  endif()
+endfunction()
 
 # What the page shares with the core, written from the core's constants by a small program run
 # under Node: core.js for the scripts, and from it the page itself, its template filled in.
@@ -41,14 +54,7 @@ add_custom_command(OUTPUT ${site}/index.html
 # start, then the modules, each after those it imports (bundle.cmake).
 set(scripts ${CMAKE_CURRENT_SOURCE_DIR}/module.js ${core_js} ${page}/board_canvas.js
   ${page}/pointers.js ${page}/screen_reader.js ${page}/app.js)
-# Binaryen's optimiser once more, run to its end, finds a little that Emscripten's run leaves.
-find_program(WASM_OPT wasm-opt)
-set(wasm $<TARGET_FILE_DIR:pirandella>/pirandella.wasm)
-if(WASM_OPT)
-  set(shrink ${WASM_OPT} -Oz --converge ${wasm} -o ${site}/pirandella.wasm)
-else()
-  set(shrink ${CMAKE_COMMAND} -E copy ${wasm} ${site})
-endif()
+pirandella_shrink(pirandella ${site}/pirandella.wasm)
 add_custom_command(OUTPUT ${site}/app.js ${site}/pirandella.wasm
   COMMAND ${shrink}
   COMMAND ${CMAKE_COMMAND} "-DSCRIPTS=${scripts}" -DOUT=${site}/app.js
@@ -84,3 +90,18 @@ add_custom_command(OUTPUT ${site}/sw.js
   DEPENDS ${copied} ${page}/sw.js
     ${CMAKE_CURRENT_SOURCE_DIR}/site_version.cmake)
 add_custom_target(site ALL DEPENDS ${copied} ${site}/sw.js)
+
+# For the page's test, the same site in test-site/ but for its WebAssembly, which also paints
+# the board with the core's own renderer (reference.cpp), for the test to compare the canvas with;
+# the site that ships links no renderer of the board.
+if(PIRANDELLA_WEB_TESTS)
+  set(test_site ${CMAKE_BINARY_DIR}/test-site)
+  pirandella_game(pirandella_reference reference.cpp)
+  pirandella_shrink(pirandella_reference ${test_site}/pirandella.wasm)
+  add_custom_command(OUTPUT ${test_site}/pirandella.wasm
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${test_site}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${site} ${test_site}
+    COMMAND ${shrink}
+    DEPENDS pirandella_reference ${copied} ${site}/sw.js VERBATIM)
+  add_custom_target(test_site ALL DEPENDS ${test_site}/pirandella.wasm)
+endif()
