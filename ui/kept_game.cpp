@@ -1,6 +1,7 @@
 #include "ui/kept_game.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 
@@ -62,12 +63,11 @@ std::string Check(const Game& g, const Playback& p) {
             g.chosenWords.begin() + row)
             return "un nome è ripetuto";
     }
-    std::string letters(n * n, ' ');
-    for (int i = 0; i < n * n; ++i) letters[i] = g.board[i].character();
-    std::string expected = g.solutionText, held = letters;
-    std::sort(expected.begin(), expected.end());
-    std::sort(held.begin(), held.end());
-    if (expected != held) return "le lettere non sono quelle della soluzione";
+    std::array<int, 256> count{}; // of each letter, the solution's less the board's
+    for (const char c : g.solutionText) ++count[static_cast<unsigned char>(c)];
+    for (int i = 0; i < n * n; ++i) --count[static_cast<unsigned char>(g.board[i].character())];
+    if (std::any_of(count.begin(), count.end(), [](int c) { return c != 0; }))
+        return "le lettere non sono quelle della soluzione";
     if (g.moveCount < g.scrambleMoves && !(g.ended && p.solutionShown && g.moveCount == 0))
         return "meno mosse del rimescolamento";
     if (p.replaying) {
