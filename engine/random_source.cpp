@@ -9,7 +9,7 @@ void RandomSource::seed(std::uint64_t value) {
 }
 
 void RandomSource::script(std::initializer_list<float> values) {
-    script_.insert(script_.end(), values.begin(), values.end());
+    for (const float v : values) script_.push_back(v);
 }
 
 float RandomSource::next() {

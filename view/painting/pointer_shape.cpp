@@ -43,10 +43,13 @@ Outline PixelLineOutline(const PointerLine& line, double scale, double offset) {
         for (int k = 0; k <= steps; ++k) {
             const double x = (offset + a.x + (b.x - a.x) * k / std::max(steps, 1)) * scale;
             const double y = (offset + a.y + (b.y - a.y) * k / std::max(steps, 1)) * scale;
-            o.steps.insert(o.steps.end(), {Outline::Step::Move, Outline::Step::Line,
-                                           Outline::Step::Line, Outline::Step::Line});
-            o.points.insert(o.points.end(),
-                            {{x, y}, {x + scale, y}, {x + scale, y + scale}, {x, y + scale}});
+            // One pixel's square (push_back, not a vector's insert: much less code to carry).
+            const OutlinePoint corners[] = {
+                {x, y}, {x + scale, y}, {x + scale, y + scale}, {x, y + scale}};
+            for (const OutlinePoint& p : corners) {
+                o.steps.push_back(&p == corners ? Outline::Step::Move : Outline::Step::Line);
+                o.points.push_back(p);
+            }
         }
     }
     return o;

@@ -13,7 +13,7 @@ constexpr char magic[8] = {'P', 'I', 'R', 'A', 'O', 'U', 'T', 'L'};
 constexpr std::uint32_t version = 1;
 
 std::string Bound(double limit) {
-    return std::to_string(static_cast<long long>(limit));
+    return std::to_string(static_cast<int>(limit)); // the bounds are small whole numbers
 }
 
 bool ReadAll(OutlineReader& in, std::vector<Outline>& outlines) {
@@ -134,7 +134,7 @@ bool OutlineReader::outline(Outline& o, double limit, std::uint32_t& pointsLeft,
                                     (end[1] + 2 * control[1]) / (3 * unitsPerOne)};
             };
             if (!unitPoint(at, limit)) return false;
-            o.points.insert(o.points.end(), {third(from), third(at), point()});
+            for (const OutlinePoint p : {third(from), third(at), point()}) o.points.push_back(p);
             continue;
         }
         for (std::uint32_t k = 0; k < count; ++k) {
