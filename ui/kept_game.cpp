@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
+#include <limits>
 
 namespace pirandella {
 
@@ -26,11 +26,21 @@ class Reader {
         at_ = end < text_.size() ? end + 1 : end;
         return w;
     }
+    // An optional minus and at least one digit, nothing else (read by hand: std::from_chars
+    // is a large part of the page's WebAssembly).
     bool number(int low, int high, int& value) {
-        const std::string_view w = word();
-        const auto [end, error] = std::from_chars(w.data(), w.data() + w.size(), value);
-        return !w.empty() && error == std::errc() && end == w.data() + w.size() && value >= low &&
-               value <= high;
+        std::string_view w = word();
+        const bool negative = !w.empty() && w[0] == '-';
+        if (negative) w.remove_prefix(1);
+        long long v = 0;
+        for (const char c : w) {
+            if (c < '0' || c > '9' || v > std::numeric_limits<int>::max()) return false;
+            v = 10 * v + (c - '0');
+        }
+        if (negative) v = -v;
+        if (w.empty() || v < low || v > high) return false;
+        value = static_cast<int>(v);
+        return true;
     }
     bool done() const { return at_ == text_.size(); }
 
