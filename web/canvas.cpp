@@ -3,7 +3,6 @@
 // pointers. The same frame painted by the core's own renderer, for the page's test, is in
 // reference.cpp.
 #include "view/painting/pointer_shape.h"
-#include "view/painting/raster_canvas.h"
 #include "web/json.h"
 #include "web/window.h"
 
@@ -74,11 +73,15 @@ EMSCRIPTEN_KEEPALIVE int web_outline_length(WebGame* w) {
     return static_cast<int>(w->path.size());
 }
 
-// An arrow pointer's picture at a display scale, drawn by the core, as JSON: its side, its tip
-// (the hot spot) and its pixels, 0xAARRGGBB premultiplied.
+// An arrow pointer's picture at a whole display scale (the page asks for 1 and 2; another is
+// taken down to a whole one, from 1 to 8), drawn by the core, as JSON: its side, its tip (the hot
+// spot) and its pixels, 0xAARRGGBB premultiplied. At whole scales the core needs no rasteriser
+// for it, and the page's WebAssembly carries none.
 EMSCRIPTEN_KEEPALIVE const char* web_pointer_picture(WebGame* w, int pointer, double scale) {
     const auto p = static_cast<Pointer>(pointer);
-    const PixelImage picture = PointerPicture(p, scale);
+    const PixelImage picture = WholeScalePointerPicture(p, scale >= 8   ? 8
+                                                           : scale >= 1 ? static_cast<int>(scale)
+                                                                        : 1);
     std::vector<std::string> pixels;
     for (const std::uint32_t pixel : picture.pixels) pixels.push_back(JsonNumber(pixel));
     return w->answer(JsonObject({{"side", JsonNumber(picture.width)},
