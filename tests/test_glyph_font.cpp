@@ -81,9 +81,10 @@ TEST(GlyphFont, ReadBackExactlyWhatWasWritten) {
     // its control point and end; a move and a cubic, which no quadratic makes), the kerning
     // pairs.
     EXPECT_EQ(bytes.size(), 20u + 26 + 26 + 25 + 29 + 4 + 2 * 10);
-    // é's outline: its move to 0, 0, then the quadratic (3), its control point 2304, -9216
-    // units from there and its end 2304, 9216 from the control point.
-    EXPECT_EQ(bytes.substr(72 + 11, 14), std::string("\0\0\0\0\0\3\0\x09\0\xdc\0\x09\0\x24", 14));
+    // é's outline: its codes, a move and the quadratic (3); then the move's point, 0, 0, the
+    // quadratic's control point 2304, -9216 units from there and its end 2304, 9216 from the
+    // control point.
+    EXPECT_EQ(bytes.substr(72 + 11, 14), std::string("\0\3\0\0\0\0\0\x09\0\xdc\0\x09\0\x24", 14));
     EXPECT_EQ(ReadGlyphFont(bytes, "x").font, Sample());
 }
 

@@ -12,12 +12,15 @@
 //   then each glyph, by increasing code point:
 //           4     code point; U+FFFD is the replacement drawn for anything without a glyph
 //           2     advance, from 0 to 2
-//           then its outline, encoded as one outline of the outline file (outline_file.h) but
-//           with each point as two 2-byte numbers, x then y, that are its distance from the
-//           point before it in the outline (the first point's from 0, 0); and with a fourth
-//           step, 3, a quadratic curve: its control point and its end, read as the cubic of the
-//           same curve (its control points two thirds of the way from each end to the
-//           quadratic's), which is what Liberation Serif's curves are
+//           1     its outline's fill rule, as in the outline file (outline_file.h)
+//           4     number of steps
+//           then each step's code: 0 move, 1 line, 2 cubic, as in the outline file, or 3, a
+//           quadratic curve (its control point and its end, read as the cubic of the same curve,
+//           its control points two thirds of the way from each end to the quadratic's), which
+//           is what Liberation Serif's curves are
+//           then the steps' points in their order, each as two 2-byte numbers, x then y, that
+//           are its distance from the point before it in the outline (the first point's from
+//           0, 0)
 //   then    4     number of kerning pairs that follow
 //   then each pair, by increasing left then right code point, both with a glyph:
 //           4     left code point
@@ -28,9 +31,9 @@
 // Serif's 2048 units to the em, in sixths: where the halfway points of its quadratic curves and
 // the control points of the same curves as cubics fall, so that each number of the font is read
 // back as exactly the double it was); all little-endian. Points, the quadratics' control points
-// among them, lie within +-2 ems. Nothing may follow the last pair. Points as distances and
-// curves as quadratics make the file a sixth smaller than absolute cubics, and compress to two
-// thirds.
+// among them, lie within +-2 ems. Nothing may follow the last pair. Points as distances,
+// apart from the codes, and curves as quadratics make the file a sixth smaller than absolute
+// cubics, and compress to three fifths.
 #pragma once
 
 #include "view/render/outline_file.h"

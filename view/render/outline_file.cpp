@@ -107,23 +107,37 @@ bool OutlineReader::outline(Outline& o, double limit, std::uint32_t& pointsLeft,
     if (steps > left() / line) return fail("più passi di quanti il file ne contenga");
     if (steps > maxPointsPerOutline) return fail("più di 65536 punti in un contorno");
     o.steps.reserve(steps);
-    std::int32_t at[2] = {0, 0}; // in units: the point read last
-    const auto point = [&] { return OutlinePoint{at[0] / unitsPerOne, at[1] / unitsPerOne}; };
+    std::uint32_t points = 0;
     for (std::uint32_t i = 0; i < steps; ++i) {
         std::uint8_t step = 0;
         if (!byte(step)) return false;
         if (step > (units ? quadraticStep : 2))
             return fail("passo " + std::to_string(step) + " sconosciuto");
         if (i == 0 && step != 0) return fail("un contorno non comincia con uno spostamento");
-        const bool quadratic = step == quadraticStep;
-        const auto s = quadratic ? Outline::Step::Cubic : static_cast<Outline::Step>(step);
+        const auto s =
+            step == quadraticStep ? Outline::Step::Cubic : static_cast<Outline::Step>(step);
         const auto count = static_cast<std::uint32_t>(PointsOf(s));
-        if (o.points.size() + count > maxPointsPerOutline)
-            return fail("più di 65536 punti in un contorno");
+        if (points + count > maxPointsPerOutline) return fail("più di 65536 punti in un contorno");
         if (count > pointsLeft) return fail("più di 262144 punti nel file");
         pointsLeft -= count;
+        points += count;
         o.steps.push_back(s);
-        if (quadratic) {
+        if (units) continue;
+        for (std::uint32_t k = 0; k < count; ++k) {
+            OutlinePoint p;
+            if (!number(p.x, limit, "una coordinata", n) ||
+                !number(p.y, limit, "una coordinata", n))
+                return false;
+            o.points.push_back(p);
+        }
+    }
+    if (!units) return true;
+    // In units every step's code comes before the points, which follow in the steps' order.
+    const std::string_view codes = bytes_.substr(at_ - steps, steps);
+    std::int32_t at[2] = {0, 0}; // in units: the point read last
+    const auto point = [&] { return OutlinePoint{at[0] / unitsPerOne, at[1] / unitsPerOne}; };
+    for (const char code : codes) {
+        if (code == quadraticStep) {
             // The cubic's control points lie two thirds of the way from each end to the
             // quadratic's: whole units for every curve written so.
             const std::int32_t from[2] = {at[0], at[1]};
@@ -137,13 +151,9 @@ bool OutlineReader::outline(Outline& o, double limit, std::uint32_t& pointsLeft,
             for (const OutlinePoint p : {third(from), third(at), point()}) o.points.push_back(p);
             continue;
         }
-        for (std::uint32_t k = 0; k < count; ++k) {
-            OutlinePoint p;
-            if (units ? !unitPoint(at, limit)
-                      : !number(p.x, limit, "una coordinata", n) ||
-                            !number(p.y, limit, "una coordinata", n))
-                return false;
-            o.points.push_back(units ? point() : p);
+        for (int k = PointsOf(static_cast<Outline::Step>(code)); k > 0; --k) {
+            if (!unitPoint(at, limit)) return false;
+            o.points.push_back(point());
         }
     }
     return true;
@@ -200,10 +210,11 @@ bool PutUnits(std::string& out, double d) {
 bool PutUnitOutline(std::string& out, const Outline& o, double limit) {
     out += static_cast<char>(o.fill);
     PutU32(out, static_cast<std::uint32_t>(o.steps.size()));
+    std::string numbers;         // after every step's code
     std::int32_t at[2] = {0, 0}; // the point written last
     const auto put = [&](const std::int32_t(&p)[2]) {
         for (int k = 0; k < 2; ++k)
-            if (!PutWholeUnits(out, p[k] - at[k])) return false;
+            if (!PutWholeUnits(numbers, p[k] - at[k])) return false;
         at[0] = p[0], at[1] = p[1];
         return true;
     };
@@ -227,17 +238,20 @@ bool PutUnitOutline(std::string& out, const Outline& o, double limit) {
                             std::abs(control[k]) <= limit * unitsPerOne;
             }
             if (quadratic) {
-                const std::size_t size = out.size();
-                out += static_cast<char>(quadraticStep);
+                const std::size_t size = numbers.size();
                 const std::int32_t before[2] = {at[0], at[1]};
-                if (put(control) && put(p[2])) continue;
-                out.resize(size), at[0] = before[0], at[1] = before[1]; // too far: as a cubic
+                if (put(control) && put(p[2])) {
+                    out += static_cast<char>(quadraticStep);
+                    continue;
+                }
+                numbers.resize(size), at[0] = before[0], at[1] = before[1]; // too far: a cubic
             }
         }
         out += static_cast<char>(step);
         for (int k = 0; k < count; ++k)
             if (!put(p[k])) return false;
     }
+    out += numbers;
     return true;
 }
 

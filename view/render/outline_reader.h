@@ -14,8 +14,9 @@ namespace pirandella {
 // How a file holds its numbers: as 8-byte IEEE doubles (the outline files), or as 2-byte signed
 // whole numbers of 1/12288 (the glyph file: every number of its font is one, and so reads back
 // as exactly the double it was). An outline in units also has the quadratic step: its control
-// point and its end, read as the cubic of the same curve; and each of its points is written as
-// its distance from the point written before it in the outline (the first from 0, 0).
+// point and its end, read as the cubic of the same curve; its steps' codes all come before its
+// points; and each point is written as its distance from the point written before it in the
+// outline (the first from 0, 0).
 enum class Numbers { Doubles, Units };
 inline constexpr double unitsPerOne = 12288;
 inline constexpr std::uint8_t quadraticStep = 3; // its code in an outline in units
