@@ -64,9 +64,12 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=${node_modules} ${NODE
 if(no_terser)
   message(STATUS "No terser (Debian's node-terser): the page's scripts are joined, not shortened")
   set(minify ${CMAKE_COMMAND} -E true)
+  set(minify_worker ${CMAKE_COMMAND} -E true)
 else()
   set(minify ${CMAKE_COMMAND} -E env NODE_PATH=${node_modules} ${NODE_JS}
     ${CMAKE_CURRENT_SOURCE_DIR}/minify.cjs ${site}/app.js)
+  set(minify_worker ${CMAKE_COMMAND} -E env NODE_PATH=${node_modules} ${NODE_JS}
+    ${CMAKE_CURRENT_SOURCE_DIR}/minify.cjs ${site}/sw.js --script)
 endif()
 add_custom_command(OUTPUT ${site}/app.js ${site}/pirandella.wasm
   COMMAND ${shrink}
@@ -98,12 +101,13 @@ foreach(icon 16 32 48 64 128 192 256 512 maskable-512)
 endforeach()
 
 # The service worker names its cache after the site's contents, so that a new build replaces the
-# copy a player's browser keeps.
+# copy a player's browser keeps; shortened as app.js is, without its comments.
 add_custom_command(OUTPUT ${site}/sw.js
   COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${page}/sw.js
     -P ${CMAKE_CURRENT_SOURCE_DIR}/site_version.cmake
-  DEPENDS ${copied} ${page}/sw.js
-    ${CMAKE_CURRENT_SOURCE_DIR}/site_version.cmake)
+  COMMAND ${minify_worker}
+  DEPENDS ${copied} ${page}/sw.js ${CMAKE_CURRENT_SOURCE_DIR}/site_version.cmake
+    ${CMAKE_CURRENT_SOURCE_DIR}/minify.cjs)
 add_custom_target(site ALL DEPENDS ${copied} ${site}/sw.js)
 
 # For the page's test, the same site in test-site/ but for its WebAssembly, which also paints
