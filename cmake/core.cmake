@@ -9,6 +9,7 @@ cmake_path(NORMAL_PATH PIRANDELLA_ROOT)
 
 set(PIRANDELLA_ENGINE_SOURCES
   engine/animal_names.cpp
+  engine/local_clock.cpp
   engine/move_engine.cpp
   engine/puzzle_setup.cpp
   engine/random_source.cpp

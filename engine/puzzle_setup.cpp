@@ -1,25 +1,10 @@
 #include "engine/game.h"
 
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <ctime>
 
 namespace pirandella {
-
-float Game::SecondsSinceMidnight() {
-    using namespace std::chrono;
-    const double now = duration<double>(system_clock::now().time_since_epoch()).count();
-    const std::time_t whole = static_cast<std::time_t>(now);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &whole);
-#else
-    localtime_r(&whole, &local);
-#endif
-    return SecondsOfClock(now, local.tm_hour, local.tm_min, local.tm_sec);
-}
 
 float Game::SecondsOfClock(double epochSeconds, int hour, int minute, int second) {
     const double fraction = epochSeconds - std::floor(epochSeconds);

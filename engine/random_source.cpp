@@ -9,13 +9,13 @@ void RandomSource::seed(std::uint64_t value) {
 }
 
 void RandomSource::script(std::initializer_list<float> values) {
-    script_.insert(script_.end(), values.begin(), values.end());
+    for (const float v : values) script_.push_back(v);
 }
 
 float RandomSource::next() {
-    if (!script_.empty()) {
-        float r = script_.front();
-        script_.pop_front();
+    if (scripted()) {
+        const float r = script_[scriptAt_++];
+        if (scriptAt_ == script_.size()) script_.clear(), scriptAt_ = 0;
         return r;
     }
     // SplitMix64: small, fast and well mixed for any seed.

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <initializer_list>
+#include <vector>
 
 namespace pirandella {
 
@@ -13,7 +13,7 @@ class RandomSource {
     void seed(std::uint64_t value);
     // Values handed out before the generator's own, in order.
     void script(std::initializer_list<float> values);
-    bool scripted() const { return !script_.empty(); }
+    bool scripted() const { return scriptAt_ < script_.size(); }
 
     float next(); // 0 <= r < 1
     // A draw of 1..m, floor(r * m + 1).
@@ -26,7 +26,8 @@ class RandomSource {
 
   private:
     std::uint64_t state_ = 0x853c49e6748fea9bULL;
-    std::deque<float> script_;
+    std::vector<float> script_; // from scriptAt_ on, not yet handed out
+    std::size_t scriptAt_ = 0;
 };
 
 } // namespace pirandella

@@ -1,7 +1,7 @@
 # Shared by the web scripts: what the browser build needs, and the build itself.
 
-# Emscripten (it brings Node) and CMake.
-web_packages=(emscripten cmake make)
+# Emscripten (it brings Node), CMake, and terser to shorten the page's scripts.
+web_packages=(emscripten cmake make node-terser)
 # What the browser test adds: Chromium to drive (playwright-core comes from npm).
 web_test_packages=(chromium)
 # npm too, where no Node.js of its own brought it.

@@ -21,6 +21,15 @@ Outline Triangle(double width) {
     return o;
 }
 
+// A quadratic curve from (0, 0) through the control point (0.1875, -0.75) to (0.375, 0), as the
+// cubic with control points two thirds of the way from each end to it.
+Outline Arch() {
+    Outline o;
+    o.steps = {Outline::Step::Move, Outline::Step::Cubic};
+    o.points = {{0, 0}, {0.125, -0.5}, {0.25, -0.5}, {0.375, 0}};
+    return o;
+}
+
 // A font of four glyphs (A, V, é and the replacement) and two kerning pairs, A V and V é.
 GlyphFont Sample() {
     Outline blob;
@@ -32,7 +41,7 @@ GlyphFont Sample() {
     f.descent = 0.25;
     f.glyphs = {{U'A', 0.5, Triangle(0.5)},
                 {U'V', 0.75, Triangle(0.75)},
-                {U'é', 0.375, {}},
+                {U'é', 0.375, Arch()},
                 {replacementCharacter, 0.25, blob}};
     f.kerning = {{U'A', U'V', -0.125}, {U'V', U'é', 0.0625}};
     return f;
@@ -67,10 +76,15 @@ std::vector<double> Positions(const TextLine& line) {
 
 TEST(GlyphFont, ReadBackExactlyWhatWasWritten) {
     const std::string bytes = WriteGlyphFont(Sample());
-    EXPECT_EQ(bytes.substr(0, 12), std::string("PIRAGLYF\2\0\0\0", 12));
-    // By the layout: the header, the glyphs (a triangle's three points, none, a move and a
-    // cubic), the kerning pairs.
-    EXPECT_EQ(bytes.size(), 20u + 26 + 26 + 11 + 29 + 4 + 2 * 10);
+    EXPECT_EQ(bytes.substr(0, 12), std::string("PIRAGLYF\3\0\0\0", 12));
+    // By the layout: the header, the glyphs (a triangle's three points; a move and a quadratic,
+    // its control point and end; a move and a cubic, which no quadratic makes), the kerning
+    // pairs.
+    EXPECT_EQ(bytes.size(), 20u + 26 + 26 + 25 + 29 + 4 + 2 * 10);
+    // é's outline: its codes, a move and the quadratic (3); then the move's point, 0, 0, the
+    // quadratic's control point 2304, -9216 units from there and its end 2304, 9216 from the
+    // control point.
+    EXPECT_EQ(bytes.substr(72 + 11, 14), std::string("\0\3\0\0\0\0\0\x09\0\xdc\0\x09\0\x24", 14));
     EXPECT_EQ(ReadGlyphFont(bytes, "x").font, Sample());
 }
 
@@ -86,6 +100,12 @@ TEST(GlyphFont, AFontTheFileCannotHoldExactlyIsNotWritten) {
     EXPECT_EQ(written([](GlyphFont& f) { f.glyphs[1].outline.points[2].y = -2.75; }), "");
     EXPECT_EQ(written([](GlyphFont& f) { f.kerning[0].adjustment = 3; }), "");
     EXPECT_EQ(written([](GlyphFont& f) { f.glyphs[0].outline.points.pop_back(); }), "");
+    // Each point within the file's bounds, but 3 ems from the one before it: past two bytes.
+    EXPECT_EQ(written([](GlyphFont& f) {
+                  f.glyphs[1].outline.points[1].x = 2;
+                  f.glyphs[1].outline.points[2].x = -1;
+              }),
+              "");
     // The largest number two bytes hold, and the smallest step, are written.
     EXPECT_NE(written([](GlyphFont& f) { f.glyphs[1].outline.points[1].x = 32767 / 12288.0; }), "");
     EXPECT_NE(written([](GlyphFont& f) { f.glyphs[1].outline.points[1].x = -1 / 12288.0; }), "");
@@ -103,7 +123,7 @@ TEST(GlyphFont, ADamagedFileIsRefusedWholeWithItsName) {
                   std::string::npos)
             << n;
     EXPECT_EQ(Error(good + "x"), "Il file serif.glyphs è danneggiato: ci sono byte in più dopo "
-                                 "l'ultima coppia di crenatura, al byte 136.");
+                                 "l'ultima coppia di crenatura, al byte 150.");
     std::string bytes = good;
     bytes[19] = 0x7f; // a glyph count far beyond the file
     EXPECT_NE(Error(bytes).find("più glifi di quanti il file ne contenga"), std::string::npos);

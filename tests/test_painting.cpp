@@ -224,14 +224,10 @@ TEST(Painting, HitsTheElementUnderEveryDevicePixel) {
     const Placement at = At(2, 21);
     // Tile 24 covers pixels 222..254 down (255 is tile 31's frame line, which lies in front).
     const double x = 2 * 200;
-    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 222)),
-              TileRef(24));
-    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 254) + 1),
-              TileRef(24));
-    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 255)),
-              TileRef(31));
-    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 222) - 1),
-              TileRef(17));
+    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 222)), TileRef(24));
+    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 254) + 1), TileRef(24));
+    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 255)), TileRef(31));
+    EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, x, 2 * (21 + 222) - 1), TileRef(17));
     EXPECT_EQ(ElementAtDevicePixel(WindowOf(g), at, 1, 1).kind, ElementRef::None); // the menu bar
 }
 
@@ -324,6 +320,25 @@ TEST(Painting, EachPointersHotSpotIsItsDrawnTipAtEveryScale) {
         }
 }
 
+// At a whole scale each pixel of the design's lines is a whole block of device pixels: setting
+// the blocks draws the rasteriser's picture exactly (the page draws its pointers so, without a
+// rasteriser). At 2 the tip's pixel (7, 13) of the arrow pointing down is the outline's black,
+// opaque, on device pixels 14 to 15 across and 26 to 27 down.
+TEST(Painting, AtAWholeScaleThePointerIsTheRasterisersPicture) {
+    for (const Pointer p :
+         {Pointer::ArrowDown, Pointer::ArrowUp, Pointer::ArrowLeft, Pointer::ArrowRight})
+        for (const int scale : {1, 2, 3}) {
+            const PixelImage set = WholeScalePointerPicture(p, scale);
+            const PixelImage filled = PointerPicture(p, scale);
+            EXPECT_EQ(set.width, 16 * scale);
+            EXPECT_EQ(set.height, 16 * scale);
+            EXPECT_EQ(set.pixels, filled.pixels) << static_cast<int>(p) << " at " << scale;
+        }
+    const PixelImage down = WholeScalePointerPicture(Pointer::ArrowDown, 2);
+    for (const int y : {26, 27})
+        for (const int x : {14, 15}) EXPECT_EQ(down.pixels[std::size_t(y) * 32 + x], 0xff000000u);
+}
+
 // Where nothing hovers, each arrow cell shows the pointer a mouse would: the same pixels as the
 // pointer's own picture, in the middle of the cell; with a mouse the
 // cell shows only the photograph inside its frame.
@@ -359,7 +374,7 @@ TEST(Painting, TheCoresOwnPixelsHaveTheDesignsColours) {
     RasterCanvas canvas(shot.surface(), art, photo);
     PaintWindow(canvas, w, art, At(1), 24); // the marker on the arrow cell below column 4
     const auto at = [&](int x, int y) { return shot.pixels[std::size_t(y) * 407 + x]; };
-    const int tileX = 91, tileY = 124; // tile 0's picture, inside its frame
+    const int tileX = 91, tileY = 124;                  // tile 0's picture, inside its frame
     EXPECT_EQ(at(tileX + 18, tileY + 20), 0xffff2d2du); // the letter: 255, 45, 45
     EXPECT_EQ(at(tileX + 20, tileY + 17), 0xffffcacau); // its shadow alone: 255, 202, 202
     EXPECT_EQ(at(tileX + 2, tileY + 2), 0xff204020u);   // the photograph round it

@@ -1,8 +1,9 @@
 #include "ui/kept_game.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
-#include <charconv>
+#include <limits>
 
 namespace pirandella {
 
@@ -25,11 +26,21 @@ class Reader {
         at_ = end < text_.size() ? end + 1 : end;
         return w;
     }
+    // An optional minus and at least one digit, nothing else (read by hand: std::from_chars
+    // is a large part of the page's WebAssembly).
     bool number(int low, int high, int& value) {
-        const std::string_view w = word();
-        const auto [end, error] = std::from_chars(w.data(), w.data() + w.size(), value);
-        return !w.empty() && error == std::errc() && end == w.data() + w.size() && value >= low &&
-               value <= high;
+        std::string_view w = word();
+        const bool negative = !w.empty() && w[0] == '-';
+        if (negative) w.remove_prefix(1);
+        long long v = 0;
+        for (const char c : w) {
+            if (c < '0' || c > '9' || v > std::numeric_limits<int>::max()) return false;
+            v = 10 * v + (c - '0');
+        }
+        if (negative) v = -v;
+        if (w.empty() || v < low || v > high) return false;
+        value = static_cast<int>(v);
+        return true;
     }
     bool done() const { return at_ == text_.size(); }
 
@@ -62,12 +73,11 @@ std::string Check(const Game& g, const Playback& p) {
             g.chosenWords.begin() + row)
             return "un nome è ripetuto";
     }
-    std::string letters(n * n, ' ');
-    for (int i = 0; i < n * n; ++i) letters[i] = g.board[i].character();
-    std::string expected = g.solutionText, held = letters;
-    std::sort(expected.begin(), expected.end());
-    std::sort(held.begin(), held.end());
-    if (expected != held) return "le lettere non sono quelle della soluzione";
+    std::array<int, 256> count{}; // of each letter, the solution's less the board's
+    for (const char c : g.solutionText) ++count[static_cast<unsigned char>(c)];
+    for (int i = 0; i < n * n; ++i) --count[static_cast<unsigned char>(g.board[i].character())];
+    if (std::any_of(count.begin(), count.end(), [](int c) { return c != 0; }))
+        return "le lettere non sono quelle della soluzione";
     if (g.moveCount < g.scrambleMoves && !(g.ended && p.solutionShown && g.moveCount == 0))
         return "meno mosse del rimescolamento";
     if (p.replaying) {

@@ -1,8 +1,8 @@
 // The board for the page's 2D canvas: where the design stands on it, the painting as a list of
-// calls (paint_list.h) and the outlines those calls fill, as the canvas's paths; the same frame
-// painted by the core's own renderer, for the page's test; the arrow cells' pointers.
+// calls (paint_list.h) and the outlines those calls fill, as the canvas's paths; the arrow cells'
+// pointers. The same frame painted by the core's own renderer, for the page's test, is in
+// reference.cpp.
 #include "view/painting/pointer_shape.h"
-#include "view/painting/raster_canvas.h"
 #include "web/json.h"
 #include "web/window.h"
 
@@ -15,22 +15,14 @@ namespace {
 // An outline's steps as numbers (paint_list.h): the core's own, so the canvas fills the same shape.
 struct PathNumbers {
     std::vector<double>& out;
-    void moveTo(double x, double y) { out.insert(out.end(), {0, x, y}); }
-    void lineTo(double x, double y) { out.insert(out.end(), {1, x, y}); }
+    void moveTo(double x, double y) { put({0, x, y}); }
+    void lineTo(double x, double y) { put({1, x, y}); }
     void cubicTo(double x1, double y1, double x2, double y2, double x, double y) {
-        out.insert(out.end(), {2, x1, y1, x2, y2, x, y});
+        put({2, x1, y1, x2, y2, x, y});
     }
-};
-
-// A photograph of one colour: the reference frame leaves the picture out.
-struct PlainPhoto : PhotoSource {
-    explicit PlainPhoto(std::uint32_t c) : colour(c) {}
-    std::uint32_t colour;
-    PixelImage image;
-    const PixelImage& photo(Photo, int width, int height) override {
-        image = {width, height,
-                 std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, colour)};
-        return image;
+    // push_back, not a vector's insert: much less code for the page to load.
+    void put(std::initializer_list<double> numbers) {
+        for (const double n : numbers) out.push_back(n);
     }
 };
 
@@ -81,27 +73,18 @@ EMSCRIPTEN_KEEPALIVE int web_outline_length(WebGame* w) {
     return static_cast<int>(w->path.size());
 }
 
-// The same frame as web_paint, painted by the core's own renderer into the canvas's device
-// pixels (0xAARRGGBB, premultiplied) on a photograph of one colour (0xRRGGBB): what the page's
-// test compares its canvas with (where two grounds give the same pixel, nothing of the
-// photograph shows through).
-EMSCRIPTEN_KEEPALIVE const std::uint32_t* web_reference(WebGame* w, int width, int height,
-                                                        unsigned ground) {
-    w->reference = {width, height,
-                    std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
-    PlainPhoto photo(0xff000000 | ground);
-    RasterCanvas canvas(w->reference.surface(), w->art, photo);
-    w->midend.paint(canvas, w->art);
-    return w->reference.pixels.data();
-}
-
-// An arrow pointer's picture at a display scale, drawn by the core, as JSON: its side, its tip
-// (the hot spot) and its pixels, 0xAARRGGBB, not premultiplied.
+// An arrow pointer's picture at a whole display scale (the page asks for 1 and 2; another is
+// taken down to a whole one, from 1 to 8), drawn by the core, as JSON: its side, its tip (the hot
+// spot) and its pixels, 0xAARRGGBB, not premultiplied. At whole scales the core needs no rasteriser
+// for it, and the page's WebAssembly carries none.
 EMSCRIPTEN_KEEPALIVE const char* web_pointer_picture(WebGame* w, int pointer, double scale) {
     const auto p = static_cast<Pointer>(pointer);
-    const PixelImage picture = PointerPicture(p, scale);
+    const PixelImage picture = WholeScalePointerPicture(p, scale >= 8   ? 8
+                                                           : scale >= 1 ? static_cast<int>(scale)
+                                                                        : 1);
     std::vector<std::string> pixels;
-    for (const std::uint32_t pixel : picture.pixels) pixels.push_back(JsonNumber(Unpremultiplied(pixel)));
+    for (const std::uint32_t pixel : picture.pixels)
+        pixels.push_back(JsonNumber(Unpremultiplied(pixel)));
     return w->answer(JsonObject({{"side", JsonNumber(picture.width)},
                                  {"tipX", JsonNumber(PointerTip(p).x)},
                                  {"tipY", JsonNumber(PointerTip(p).y)},

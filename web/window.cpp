@@ -7,22 +7,37 @@
 
 using namespace pirandella;
 
-// Each call of the platform goes to the object the page puts on the module as `platform`.
+// The page's side of the platform, imported from it (web/module.js): each goes to the object the
+// page puts on the module as `platform`.
+extern "C" {
+void js_show_caption(int id, const char* caption);
+void js_run_clock(int interval);
+void js_repaint();
+void js_tell_screen_reader();
+void js_open_menu_bar();
+}
+
+// Every game of the page takes the page's clock (web_create): the core reads no clock of the C
+// library's, whose time zones the page's WebAssembly would otherwise hold.
+float Game::SecondsSinceMidnight() {
+    return 0;
+}
+
 void WebGame::showCaption(Command c, const std::string& caption) {
-    EM_ASM(Module.platform.showCaption($0, UTF8ToString($1)), static_cast<int>(c), caption.c_str());
+    js_show_caption(static_cast<int>(c), caption.c_str());
 }
 void WebGame::runClock(int intervalMs) {
-    EM_ASM(Module.platform.runClock($0), intervalMs);
+    js_run_clock(intervalMs);
 }
 void WebGame::repaint() {
-    EM_ASM(Module.platform.repaint());
+    js_repaint();
 }
 void WebGame::tellScreenReader(const std::string& announcement) {
     pending = announcement;
-    EM_ASM(Module.platform.tellScreenReader());
+    js_tell_screen_reader();
 }
 void WebGame::openMenuBar() {
-    EM_ASM(Module.platform.openMenuBar());
+    js_open_menu_bar();
 }
 
 extern "C" {

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "ui/midend.h"
-#include "view/render/pixels.h"
 #include "view/painting/paint_list.h"
+#include "view/render/pixels.h"
 
 #include <string>
 

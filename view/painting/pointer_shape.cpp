@@ -43,13 +43,37 @@ Outline PixelLineOutline(const PointerLine& line, double scale, double offset) {
         for (int k = 0; k <= steps; ++k) {
             const double x = (offset + a.x + (b.x - a.x) * k / std::max(steps, 1)) * scale;
             const double y = (offset + a.y + (b.y - a.y) * k / std::max(steps, 1)) * scale;
-            o.steps.insert(o.steps.end(), {Outline::Step::Move, Outline::Step::Line,
-                                           Outline::Step::Line, Outline::Step::Line});
-            o.points.insert(o.points.end(),
-                            {{x, y}, {x + scale, y}, {x + scale, y + scale}, {x, y + scale}});
+            // One pixel's square (push_back, not a vector's insert: much less code to carry).
+            const OutlinePoint corners[] = {
+                {x, y}, {x + scale, y}, {x + scale, y + scale}, {x, y + scale}};
+            for (const OutlinePoint& p : corners) {
+                o.steps.push_back(&p == corners ? Outline::Step::Move : Outline::Step::Line);
+                o.points.push_back(p);
+            }
         }
     }
     return o;
+}
+
+PixelImage WholeScalePointerPicture(Pointer p, int scale) {
+    const int side = pointerSize * scale;
+    PixelImage image{side, side, std::vector<std::uint32_t>(static_cast<std::size_t>(side) * side)};
+    for (const PointerLine& line : PointerLines(p)) {
+        const std::uint32_t colour = Premultiplied(line.colour);
+        // The layout pixels PixelLineOutline makes squares of, each step to the next.
+        for (std::size_t i = 0; i + 1 < line.points.size(); ++i) {
+            const OutlinePoint a = line.points[i], b = line.points[i + 1];
+            const int steps = static_cast<int>(std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)));
+            for (int k = 0; k <= steps; ++k) {
+                const int x = static_cast<int>(a.x + (b.x - a.x) * k / std::max(steps, 1));
+                const int y = static_cast<int>(a.y + (b.y - a.y) * k / std::max(steps, 1));
+                for (int row = y * scale; row < (y + 1) * scale; ++row)
+                    for (int column = x * scale; column < (x + 1) * scale; ++column)
+                        image.pixels[static_cast<std::size_t>(row) * side + column] = colour;
+            }
+        }
+    }
+    return image;
 }
 
 OutlinePoint PointerTip(Pointer p) {

@@ -5,6 +5,7 @@
 
 #include "view/render/colour.h"
 #include "view/render/outline_file.h"
+#include "view/render/pixels.h"
 #include "view/window/window_model.h"
 
 #include <array>
@@ -25,6 +26,11 @@ std::array<PointerLine, 2> PointerLines(Pointer p);
 // pixels: the pointers' lines run across, down or at 45 degrees, so each step along one goes to
 // the next pixel. The non-zero rule joins the pixels into one shape.
 Outline PixelLineOutline(const PointerLine& line, double scale, double offset = 0);
+// The pointer's picture at a whole display scale, where each pixel of the design's lines is a
+// whole block of device pixels: the same picture as the rasteriser's (PointerPicture, in
+// raster_canvas.h), drawn by setting those blocks, so that a front end drawing the pointer only
+// at whole scales (the page: 1 and 2) needs no rasteriser.
+PixelImage WholeScalePointerPicture(Pointer p, int scale);
 // The pixel at the arrow's tip: the pointer's hot spot.
 OutlinePoint PointerTip(Pointer p);
 // The tip's device pixel in a pointer drawn at a display scale.

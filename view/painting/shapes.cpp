@@ -14,7 +14,7 @@ void AddRoundedBox(Outline& o, double inset, double radius) {
     const double c = radius * (1 - k), x0 = inset, y0 = inset, x1 = side - inset, y1 = side - inset;
     const auto add = [&o](Outline::Step step, std::initializer_list<OutlinePoint> points) {
         o.steps.push_back(step);
-        o.points.insert(o.points.end(), points);
+        for (const OutlinePoint& p : points) o.points.push_back(p);
     };
     add(Outline::Step::Move, {{x0 + radius, y0}});
     add(Outline::Step::Line, {{x1 - radius, y0}});

@@ -120,7 +120,12 @@ CoverageMask FillCoverage(const Outline& outline, double originX, double originY
                                                       static_cast<std::size_t>(clip.height))};
     // Edges in the mask's own pixels, sorted by where they start down the mask.
     std::vector<Edge> edges = Flatten(outline, originX - clip.x, originY - clip.y, scale);
-    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
+    // Heap sorts: either order of edges that start together gives the same crossings, which are
+    // sorted whole; and a heap sort is a fraction of std::sort's code, which the page's
+    // WebAssembly would carry for each.
+    const auto above = [](const Edge& a, const Edge& b) { return a.y0 < b.y0; };
+    std::make_heap(edges.begin(), edges.end(), above);
+    std::sort_heap(edges.begin(), edges.end(), above);
     const bool nonZero = outline.fill == Outline::Fill::NonZero;
 
     std::vector<float> row(clip.width);
@@ -138,7 +143,8 @@ CoverageMask FillCoverage(const Outline& outline, double originX, double originY
                 if (e->y0 <= sy)
                     crossings.emplace_back(e->x0 + (sy - e->y0) * (e->x1 - e->x0) / (e->y1 - e->y0),
                                            e->winding);
-            std::sort(crossings.begin(), crossings.end());
+            std::make_heap(crossings.begin(), crossings.end());
+            std::sort_heap(crossings.begin(), crossings.end());
             int winding = 0;
             for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
                 winding += crossings[i].second;

@@ -14,7 +14,7 @@ namespace pirandella {
 namespace {
 
 constexpr char magic[8] = {'P', 'I', 'R', 'A', 'G', 'L', 'Y', 'F'};
-constexpr std::uint32_t version = 2;
+constexpr std::uint32_t version = 3;
 constexpr double emLimit = 2;               // points and advances, in ems
 constexpr std::uint32_t maxGlyphs = 4096;   // far more than a caption's characters
 constexpr std::uint32_t maxPairs = 1 << 16; // every pair of 256 glyphs
@@ -140,7 +140,7 @@ std::string WriteGlyphFont(const GlyphFont& font) {
     PutU32(out, static_cast<std::uint32_t>(font.glyphs.size()));
     for (const Glyph& g : font.glyphs) {
         PutU32(out, g.codePoint);
-        if (!PutUnits(out, g.advance) || !PutUnitOutline(out, g.outline)) return {};
+        if (!PutUnits(out, g.advance) || !PutUnitOutline(out, g.outline, emLimit)) return {};
     }
     PutU32(out, static_cast<std::uint32_t>(font.kerning.size()));
     for (const KerningPair& p : font.kerning) {

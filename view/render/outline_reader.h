@@ -13,9 +13,13 @@ namespace pirandella {
 
 // How a file holds its numbers: as 8-byte IEEE doubles (the outline files), or as 2-byte signed
 // whole numbers of 1/12288 (the glyph file: every number of its font is one, and so reads back
-// as exactly the double it was).
+// as exactly the double it was). An outline in units also has the quadratic step: its control
+// point and its end, read as the cubic of the same curve; its steps' codes all come before its
+// points; and each point is written as its distance from the point written before it in the
+// outline (the first from 0, 0).
 enum class Numbers { Doubles, Units };
 inline constexpr double unitsPerOne = 12288;
+inline constexpr std::uint8_t quadraticStep = 3; // its code in an outline in units
 
 class OutlineReader {
   public:
@@ -39,6 +43,10 @@ class OutlineReader {
     bool outline(Outline& o, double limit, std::uint32_t& pointsLeft, Numbers n = Numbers::Doubles);
 
   private:
+    // A point of an outline in units: its distance from `at`, the point before it, which it
+    // then becomes.
+    bool unitPoint(std::int32_t (&at)[2], double limit);
+
     std::string_view bytes_;
     std::size_t at_ = 0;
     std::string error_;
@@ -50,6 +58,9 @@ void PutOutline(std::string& out, const Outline& o);
 // In units: false, and nothing written, for a number that is not a whole number of them that
 // two bytes hold.
 bool PutUnits(std::string& out, double d);
-bool PutUnitOutline(std::string& out, const Outline& o);
+// False for an outline with such a number, or with a point too far from the one before it; a
+// cubic that is a quadratic curve, with the quadratic's control point within +-limit, is
+// written as the quadratic.
+bool PutUnitOutline(std::string& out, const Outline& o, double limit);
 
 } // namespace pirandella

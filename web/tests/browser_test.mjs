@@ -1,28 +1,35 @@
 // The web page in a real browser, at device pixel ratio 1 and 2: it loads without a console
 // error, is found by a screen reader's roles and names, plays with the mouse and the keyboard,
 // undoes, shows its instructions, plays back the solution, is solved by clicks alone and, once
-// loaded, plays offline; a missing or damaged file is told on the page. Screenshots go to
-// build-web/screenshots/.
+// loaded, plays offline; a missing or damaged file is told on the page. The tests that compare
+// the canvas with the core's own renderer play on the test's site (test-site/, whose WebAssembly
+// has the renderer too), and the site that ships draws what it draws, pixel for pixel.
+// Screenshots go to build-web/screenshots/.
 import assert from 'node:assert/strict';
 import { cpSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
-import { launchChromium, openGame, serveSite, siteFolder, waitInPage } from './chromium.mjs';
+import {
+  launchChromium, openGame, serveSite, siteFolder, testSiteFolder, waitInPage,
+} from './chromium.mjs';
 
 const shots = fileURLToPath(new URL('../../build-web/screenshots/', import.meta.url));
 let browser;
 let site;
+let testSite;
 
 before(async () => {
   mkdirSync(shots, { recursive: true });
   browser = await launchChromium();
   site = await serveSite();
+  testSite = await serveSite(testSiteFolder);
 });
 after(async () => {
   await browser?.close();
   site?.server.close();
+  testSite?.server.close();
 });
 
 // The board's letters as the screen reader's grid tells them, row by row.
@@ -148,7 +155,7 @@ function assertSharpFrame({ columns, scale }, ratio) {
 
 for (const ratio of [1, 2]) {
   test(`the page plays at device pixel ratio ${ratio}`, async () => {
-    const { context, page, errors } = await openGame(browser, site.url, ratio);
+    const { context, page, errors } = await openGame(browser, testSite.url, ratio);
     assert.equal(await page.title(), 'pirandella');
     assert.equal(await page.getAttribute('html', 'lang'), 'it');
     // A screen reader finds the board, focused, as an application that takes its own keys.
@@ -252,10 +259,54 @@ test('frames fall on whole device pixels at ratio 1.25 and 1.5', async () => {
   }
 });
 
+// The site that ships differs from the test's only by the renderer its WebAssembly leaves out:
+// through a game, its canvas and the arrow pointer it shows are the test site's, pixel for pixel.
+test('the site that ships draws what the test site draws, pixel for pixel', async () => {
+  for (const ratio of [1, 2]) {
+    const drawn = [];
+    for (const url of [site.url, testSite.url]) {
+      const { context, page, errors } = await openGame(browser, url, ratio);
+      await waitInPage(page, () => window.pirandellaPhotoShown === true);
+      const frames = [];
+      const frame = async () => frames.push(await page.evaluate(async () => {
+        const canvas = document.getElementById('canvas');
+        const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+        const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', data));
+        return `${canvas.width}x${canvas.height} ${digest.join()} ${canvas.style.cursor}`;
+      }));
+      await frame();
+      const arrow = await page.getByRole('button', { name: 'Riga 1, ruota a destra', exact: true })
+        .boundingBox();
+      await page.mouse.move(arrow.x + arrow.width / 2, arrow.y + arrow.height / 2);
+      await frame(); // the pointer over an arrow cell
+      await clickArrow(page, 'Riga 1, ruota a destra');
+      await frame();
+      await page.locator('#board').focus();
+      await page.keyboard.press('ArrowRight');
+      await frame(); // the keyboard's marker
+      const outlines = page.waitForResponse(/instructions\.outlines$/);
+      await page.getByRole('button', { name: 'Istruzioni', exact: true }).click();
+      await (await outlines).finished();
+      await page.getByRole('region', { name: 'Istruzioni' }).getByText('ISTRUZIONI').waitFor();
+      await page.waitForTimeout(100);
+      await frame();
+      await page.getByRole('button', { name: 'Esci da Istruzioni' }).click();
+      await page.getByRole('button', { name: 'Soluzione' }).click();
+      await until(async () => (await page.locator('#overlay button').count()) === 0, 10000);
+      await frame(); // solved
+      assert.equal(new Set(frames).size, frames.length, `at ratio ${ratio}: each frame changed`);
+      assert.deepEqual(errors, []);
+      drawn.push(frames);
+      await context.close();
+    }
+    assert.deepEqual(drawn[0], drawn[1], `at ratio ${ratio}`);
+  }
+});
+
 test('a puzzle is solved by clicks alone, and once loaded the game plays offline', async () => {
   // The solution's playback on one page names the moves that solve the same puzzle on another.
   const shown = await openGame(browser, site.url, 1);
-  const { context, page, errors } = await openGame(browser, site.url, 1);
+  const { context, page, errors } = await openGame(browser, testSite.url, 1);
   await waitInPage(page, () => navigator.serviceWorker.controller !== null);
   let board = await readGrid(shown.page);
   assert.deepEqual(await readGrid(page), board);

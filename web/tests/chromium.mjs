@@ -8,6 +8,9 @@ import { fileURLToPath } from 'node:url';
 import { serve } from '../../scripts/serve.mjs';
 
 export const siteFolder = fileURLToPath(new URL('../../build-web/site', import.meta.url));
+// The same site for the tests that compare the canvas with the core's own renderer, which only
+// its WebAssembly links (web/reference.cpp).
+export const testSiteFolder = fileURLToPath(new URL('../../build-web/test-site', import.meta.url));
 
 // A fresh browser; playwright gives it a new empty profile (its --user-data-dir) every launch,
 // and what Chromium keeps beside a profile (its crash reports' settings) goes to /tmp too, not

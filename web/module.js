@@ -1,0 +1,46 @@
+// The game's WebAssembly started for the page: a module built on its own (no runtime of
+// Emscripten's around it), whose only imports are the platform's calls (window.cpp) and the C
+// library's two ways out. What the page finds on it, as it would on Emscripten's: each exported
+// function with a _ before its name, the memory's views and UTF8ToString; and it sets `platform`.
+function createPirandella() {
+  const m = {};
+  let memory;
+  const views = () => {
+    const { buffer } = memory;
+    m.HEAPU8 = new Uint8Array(buffer);
+    m.HEAPU32 = new Uint32Array(buffer);
+    m.HEAPF64 = new Float64Array(buffer);
+  };
+  const decoder = new TextDecoder();
+  // A text the game wrote, up to its 0.
+  m.UTF8ToString = (at) => decoder.decode(m.HEAPU8.subarray(at, m.HEAPU8.indexOf(0, at)));
+  const stop = (code) => {
+    throw new WebAssembly.RuntimeError(`pirandella.wasm stopped (${code})`);
+  };
+  const imports = {
+    env: {
+      js_show_caption: (id, caption) => m.platform.showCaption(id, m.UTF8ToString(caption)),
+      js_run_clock: (interval) => m.platform.runClock(interval),
+      js_repaint: () => m.platform.repaint(),
+      js_tell_screen_reader: () => m.platform.tellScreenReader(),
+      js_open_menu_bar: () => m.platform.openMenuBar(),
+      emscripten_notify_memory_growth: views, // the memory grew: new views of it
+    },
+    wasi_snapshot_preview1: { proc_exit: stop }, // abort()
+  };
+  // The browser compiles it as it comes; a server that names it otherwise than
+  // application/wasm gets it read whole first.
+  const url = 'pirandella.wasm';
+  return WebAssembly.instantiateStreaming(fetch(url), imports).catch(() => fetch(url)
+    .then((response) => {
+      if (!response.ok) throw new Error(`${url}: ${response.status}`);
+      return response.arrayBuffer();
+    }).then((bytes) => WebAssembly.instantiate(bytes, imports))).then(({ instance }) => {
+    const e = instance.exports;
+    memory = e.memory;
+    views();
+    e._initialize(); // the core's static objects
+    for (const name in e) m[`_${name}`] = e[name];
+    return m;
+  });
+}
