@@ -6,14 +6,41 @@
 #include "ui/keyboard.h"
 #include "view/access/accessible_view.h"
 #include "view/access/spoken_names.h"
-#include "web/json.h"
 #include "web/window.h"
 
 #include <fstream>
+#include <initializer_list>
 
 using namespace pirandella;
 
 namespace {
+
+// JSON, which is JavaScript: quotes, backslashes and control characters escaped.
+std::string JsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        if (static_cast<unsigned char>(c) < 0x20)
+            out += "\\u00" + std::string{"0123456789abcdef"[c >> 4], "0123456789abcdef"[c & 15]};
+        else
+            out += c;
+    }
+    return out + '"';
+}
+
+std::string JsonArray(const std::vector<std::string>& items) {
+    std::string out = "[";
+    for (const std::string& item : items) out += (out.size() > 1 ? "," : "") + item;
+    return out + ']';
+}
+
+// Each field's value already JSON.
+std::string JsonObject(std::initializer_list<std::pair<std::string_view, std::string>> fields) {
+    std::string out = "{";
+    for (const auto& [name, value] : fields)
+        out += (out.size() > 1 ? "," : "") + JsonString(name) + ':' + value;
+    return out + '}';
+}
 
 int N(auto value) {
     return static_cast<int>(value);
@@ -31,20 +58,24 @@ std::string File(const char* name) {
         {{"name", JsonString(name)}, {"missing", JsonString(MissingOutlineFile(name))}});
 }
 
+// Names apart by spaces, as an array.
+std::string Fields(std::string_view names) {
+    std::vector<std::string> fields;
+    for (std::size_t at = 0; at < names.size();) {
+        const std::size_t end = std::min(names.find(' ', at), names.size());
+        fields.push_back(JsonString(names.substr(at, end - at)));
+        at = end + 1;
+    }
+    return JsonArray(fields);
+}
+
 // Each call's name and the names of its numbers, by its code.
 std::string PaintCalls() {
     std::string out = "{";
-    for (const PaintCall& call : paintCalls) {
-        std::vector<std::string> fields;
-        for (std::size_t at = 0; at < call.fields.size();) {
-            const std::size_t end = std::min(call.fields.find(' ', at), call.fields.size());
-            fields.push_back(JsonString(call.fields.substr(at, end - at)));
-            at = end + 1;
-        }
+    for (const PaintCall& call : paintCalls)
         out += (out.size() > 1 ? "," : "") +
                JsonString(std::to_string(static_cast<int>(call.code))) + ':' +
-               JsonObject({{"name", JsonString(call.name)}, {"fields", JsonArray(fields)}});
-    }
+               JsonObject({{"name", JsonString(call.name)}, {"fields", Fields(call.fields)}});
     return out + '}';
 }
 
@@ -55,7 +86,7 @@ std::string PathFormat() {
     for (int s = 0; s < 3; ++s)
         steps.push_back(
             JsonObject({{"name", JsonString(pathSteps[s])},
-                        {"numbers", JsonNumber(2 * PointsOf(static_cast<Outline::Step>(s)))}}));
+                        {"numbers", std::to_string(2 * PointsOf(static_cast<Outline::Step>(s)))}}));
     return JsonObject({{"steps", JsonArray(steps)},
                        {"rules", JsonArray({JsonString(fillRules[0]), JsonString(fillRules[1])})}});
 }
@@ -78,7 +109,7 @@ std::string KeyNames() {
 std::string Shortcuts() {
     std::vector<std::string> keys;
     for (int key = 0; key < keyCount; ++key)
-        if (ShortcutCommand(static_cast<Key>(key))) keys.push_back(JsonNumber(key));
+        if (ShortcutCommand(static_cast<Key>(key))) keys.push_back(std::to_string(key));
     return JsonArray(keys);
 }
 
@@ -112,6 +143,9 @@ std::string Constants() {
                               {"glyphs", N(OutlineSet::Glyphs)}})},
         {"files", JsonObject({{"letters", File(lettersFile)}, {"page", File(pageFile)}})},
         {"paint", PaintCalls()},
+        {"place", Fields(placeFields)},
+        {"node", Fields(nodeFields)},
+        {"pointerPicture", Fields(pointerFields)},
         {"path", PathFormat()},
         {"keys", KeyNames()},
         {"shortcuts", Shortcuts()},

@@ -3,7 +3,6 @@
 // pointers. The same frame painted by the core's own renderer, for the page's test, is in
 // reference.cpp.
 #include "view/painting/pointer_shape.h"
-#include "web/json.h"
 #include "web/window.h"
 
 #include <emscripten/emscripten.h>
@@ -31,19 +30,14 @@ struct PathNumbers {
 extern "C" {
 
 // The design laid out on a canvas of the given device pixels (no hover: the arrow cells draw
-// their pointers), as JSON: its scale in device pixels per layout pixel, its corner and size in
-// layout pixels, and the message line's scale and shift against the rest.
-EMSCRIPTEN_KEEPALIVE const char* web_place(WebGame* w, double devicePixelRatio, double width,
-                                           double height, int noHover) {
+// their pointers), as the numbers placeFields names: its scale in device pixels per layout pixel,
+// its corner and size in layout pixels, and the message line's scale and shift against the rest.
+EMSCRIPTEN_KEEPALIVE const double* web_place(WebGame* w, double devicePixelRatio, double width,
+                                             double height, int noHover) {
     w->midend.setSurface({BoxF{0, 0, width, height}, devicePixelRatio, true, noHover == 0});
     const Placement& at = w->midend.placement();
-    return w->answer(JsonObject({{"scale", JsonNumber(at.devicePixelRatio)},
-                                 {"x", JsonNumber(at.originX)},
-                                 {"y", JsonNumber(at.originY)},
-                                 {"width", JsonNumber(at.designWidth)},
-                                 {"height", JsonNumber(at.designHeight)},
-                                 {"messageScale", JsonNumber(at.messageScale)},
-                                 {"messageShift", JsonNumber(at.messageShift)}}));
+    return w->answer(at.devicePixelRatio, at.originX, at.originY, at.designWidth, at.designHeight,
+                     at.messageScale, at.messageShift);
 }
 
 // The whole board painted as placed, as the list of numbers that web_paint_length counts. The
@@ -74,21 +68,17 @@ EMSCRIPTEN_KEEPALIVE int web_outline_length(WebGame* w) {
 }
 
 // An arrow pointer's picture at a whole display scale (the page asks for 1 and 2; another is
-// taken down to a whole one, from 1 to 8), drawn by the core, as JSON: its side, its tip (the hot
-// spot) and its pixels, 0xAARRGGBB, not premultiplied. At whole scales the core needs no rasteriser
-// for it, and the page's WebAssembly carries none.
-EMSCRIPTEN_KEEPALIVE const char* web_pointer_picture(WebGame* w, int pointer, double scale) {
+// taken down to a whole one, from 1 to 8), drawn by the core: the numbers pointerFields names (its
+// side and its tip, the hot spot), then its pixels, 0xAARRGGBB, not premultiplied. At whole scales
+// the core needs no rasteriser for it, and the page's WebAssembly carries none.
+EMSCRIPTEN_KEEPALIVE const double* web_pointer_picture(WebGame* w, int pointer, double scale) {
     const auto p = static_cast<Pointer>(pointer);
     const PixelImage picture = WholeScalePointerPicture(p, scale >= 8   ? 8
                                                            : scale >= 1 ? static_cast<int>(scale)
                                                                         : 1);
-    std::vector<std::string> pixels;
-    for (const std::uint32_t pixel : picture.pixels)
-        pixels.push_back(JsonNumber(Unpremultiplied(pixel)));
-    return w->answer(JsonObject({{"side", JsonNumber(picture.width)},
-                                 {"tipX", JsonNumber(PointerTip(p).x)},
-                                 {"tipY", JsonNumber(PointerTip(p).y)},
-                                 {"pixels", JsonArray(pixels)}}));
+    w->answer(picture.width, PointerTip(p).x, PointerTip(p).y);
+    for (const std::uint32_t pixel : picture.pixels) w->more(Unpremultiplied(pixel));
+    return w->numbers.data();
 }
 
 } // extern "C"

@@ -24,16 +24,6 @@ include(GoogleTest)
 set_target_properties(core_tests PROPERTIES CROSSCOMPILING_EMULATOR "${NODE_JS};--no-experimental-fetch")
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 60)
 
-# The page's own JSON, under Node too.
-add_executable(web_json_tests tests/json_test.cpp)
-target_include_directories(web_json_tests PRIVATE ${root})
-target_compile_options(web_json_tests PRIVATE -fexceptions)
-target_link_libraries(web_json_tests PRIVATE GTest::gtest_main)
-target_link_options(web_json_tests PRIVATE -fexceptions -sENVIRONMENT=node)
-set_target_properties(web_json_tests PROPERTIES
-  CROSSCOMPILING_EMULATOR "${NODE_JS};--no-experimental-fetch")
-gtest_discover_tests(web_json_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 60)
-
 # The page's own malloc and free, under Node too; the core's tests also run on them, as the page
 # does.
 add_executable(web_allocator_tests tests/allocator_test.cpp tests/allocator_runtime.cpp allocator.cpp)

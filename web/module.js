@@ -1,7 +1,8 @@
 // The game's WebAssembly started for the page: a module built on its own (no runtime of
 // Emscripten's around it), whose only imports are the platform's calls (window.cpp) and the C
 // library's two ways out. What the page finds on it, as it would on Emscripten's: each exported
-// function with a _ before its name, the memory's views and UTF8ToString; and it sets `platform`.
+// function with a _ before its name, the memory's views and UTF8ToString; and numbers, for the
+// game's answers in numbers; it sets `platform`.
 function createPirandella() {
   const m = {};
   let memory;
@@ -11,6 +12,8 @@ function createPirandella() {
     m.HEAPU32 = new Uint32Array(buffer);
     m.HEAPF64 = new Float64Array(buffer);
   };
+  // Numbers the game answered with: their count, then as many (copied: memory may grow).
+  m.numbers = (at) => m.HEAPF64.slice(at / 8 + 1, at / 8 + 1 + m.HEAPF64[at / 8]);
   const decoder = new TextDecoder();
   // A text the game wrote, up to its 0.
   m.UTF8ToString = (at) => decoder.decode(m.HEAPU8.subarray(at, m.HEAPU8.indexOf(0, at)));
@@ -24,6 +27,11 @@ function createPirandella() {
       js_repaint: () => m.platform.repaint(),
       js_tell_screen_reader: () => m.platform.tellScreenReader(),
       js_open_menu_bar: () => m.platform.openMenuBar(),
+      js_clock: (at) => {
+        const now = new Date();
+        m.HEAPU32.set([now.getHours(), now.getMinutes(), now.getSeconds()], at / 4);
+        return now.getTime() / 1000;
+      },
       emscripten_notify_memory_growth: views, // the memory grew: new views of it
     },
     wasi_snapshot_preview1: { proc_exit: stop }, // abort()

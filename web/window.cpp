@@ -15,12 +15,15 @@ void js_run_clock(int interval);
 void js_repaint();
 void js_tell_screen_reader();
 void js_open_menu_bar();
+// The player's clock: seconds since 1970, and the local hour, minute and second it is.
+double js_clock(int* hourMinuteSecond);
 }
 
-// Every game of the page takes the page's clock (web_create): the core reads no clock of the C
-// library's, whose time zones the page's WebAssembly would otherwise hold.
+// The page's clock, not the C library's, whose time zones the page's WebAssembly would then hold.
 float Game::SecondsSinceMidnight() {
-    return 0;
+    int clock[3] = {};
+    const double now = js_clock(clock);
+    return SecondsOfClock(now, clock[0], clock[1], clock[2]);
 }
 
 void WebGame::showCaption(Command c, const std::string& caption) {
@@ -42,15 +45,11 @@ void WebGame::openMenuBar() {
 
 extern "C" {
 
-// A new game seeded from the player's clock, on a screen of the given size in CSS pixels (1/96
-// inch), its first puzzle set up; web_start shows it once the page is its platform. The page's
-// menu bar stands outside the board, which is all the canvas shows: no chrome.
-EMSCRIPTEN_KEEPALIVE WebGame* web_create(double epochSeconds, int hour, int minute, int second,
-                                         double screenWidth, double screenHeight) {
-    Game game;
-    const float seed = Game::SecondsOfClock(epochSeconds, hour, minute, second);
-    game.timeOfDay = [seed] { return seed; };
-    auto* w = new WebGame(std::move(game));
+// A new game on a screen of the given size in CSS pixels (1/96 inch), its first puzzle set up;
+// web_start shows it once the page is its platform. The page's menu bar stands outside the board,
+// which is all the canvas shows: no chrome.
+EMSCRIPTEN_KEEPALIVE WebGame* web_create(double screenWidth, double screenHeight) {
+    auto* w = new WebGame(Game{});
     w->midend.setScreen(ScreenOf(96, 96, screenWidth, screenHeight));
     w->midend.start();
     return w;

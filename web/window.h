@@ -8,6 +8,7 @@
 #include "view/render/pixels.h"
 
 #include <string>
+#include <string_view>
 
 namespace pirandella {
 
@@ -21,6 +22,16 @@ struct WebGame : Platform {
     void openMenuBar() override;
     // A text for the page, kept until the next.
     const char* answer(std::string text) { return (answered = std::move(text)).c_str(); }
+    // Numbers for the page, kept until the next: their count, then the numbers.
+    template <typename... Numbers> const double* answer(Numbers... first) {
+        numbers.assign(1, 0);
+        return more(first...);
+    }
+    template <typename... Numbers> const double* more(Numbers... next) {
+        for (const double n : {static_cast<double>(next)...}) numbers.push_back(n);
+        numbers[0] = static_cast<double>(numbers.size() - 1);
+        return numbers.data();
+    }
 
     Midend midend;
     Artwork art;
@@ -28,8 +39,19 @@ struct WebGame : Platform {
     std::vector<double> path; // the last outline the page asked for (web_outline)
     PixelImage reference;     // the last frame the core painted itself, for the page's test
     std::string pending;      // what the last event has to say, until the page asks
+    std::string spoken;       // and the nodes it was told with, whose texts the page reads
+    std::vector<AccessibleNode> nodes;
     std::string answered;
+    std::vector<double> numbers;
 };
+
+// The names of the numbers the page is answered with, in their order (apart by spaces); the
+// build hands them to the page (core.js), which reads them by these names. A text is the address
+// of its UTF-8, up to a 0.
+inline constexpr std::string_view placeFields = "scale x y width height messageScale messageShift";
+inline constexpr std::string_view nodeFields =
+    "role element x y width height focused name description";
+inline constexpr std::string_view pointerFields = "side tipX tipY";
 
 // An element as one number for the page: kind * elementsPerKind + index, or -1 for none.
 inline constexpr int elementsPerKind = 100;

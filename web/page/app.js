@@ -59,9 +59,7 @@ function showFailure(message, atStart) {
 class WebGame {
   constructor(m) {
     this.m = m;
-    const now = new Date();
-    this.handle = m._web_create(now.getTime() / 1000, now.getHours(), now.getMinutes(),
-      now.getSeconds(), screen.width, screen.height);
+    this.handle = m._web_create(screen.width, screen.height);
     this.canvas = document.getElementById('canvas');
     this.board = document.getElementById('board');
     this.menu = [...document.querySelectorAll('#menubar button')];
@@ -102,8 +100,10 @@ class WebGame {
   text(pointer) {
     return this.m.UTF8ToString(pointer);
   }
-  json(pointer) {
-    return JSON.parse(this.text(pointer));
+  // The numbers the game answered with (m.numbers) from the given one on, by the names the core
+  // gives them (C.place, C.node, C.pointerPicture).
+  record(fields, numbers, from = 0) {
+    return Object.fromEntries(fields.map((name, i) => [name, numbers[from + i]]));
   }
 
   // Bytes in the game's memory while use(address) runs, a 0 after them for a text's end.
@@ -143,10 +143,15 @@ class WebGame {
 
   tellScreenReader() {
     const boardHasKeys = document.activeElement === this.board ? 1 : 0;
-    const told = this.json(this.m._web_accessible_nodes(this.handle, boardHasKeys));
-    if (!this.pageAsked && told.nodes.some((n) => n.element === C.element.page))
-      this.loadPage();
-    this.reader.update(told);
+    const n = this.m.numbers(this.m._web_accessible_nodes(this.handle, boardHasKeys));
+    const nodes = [];
+    for (let i = 1; i < n.length; i += C.node.length) {
+      const node = this.record(C.node, n, i);
+      Object.assign(node, { name: this.text(node.name), description: this.text(node.description) });
+      nodes.push(node);
+    }
+    if (!this.pageAsked && nodes.some((node) => node.element === C.element.page)) this.loadPage();
+    this.reader.update({ speak: this.text(n[0]), nodes });
   }
 
   // The instructions page's outlines are large, so they come only when the page is first shown.
@@ -196,7 +201,7 @@ class WebGame {
       this.canvas.height = height;
     }
     const noHover = this.noHover.matches ? 1 : 0;
-    const at = this.json(m._web_place(this.handle, ratio, width, height, noHover));
+    const at = this.record(C.place, m.numbers(m._web_place(this.handle, ratio, width, height, noHover)));
     const zoom = at.scale / ratio;
     const overlay = document.getElementById('overlay');
     overlay.style.width = `${at.width}px`;
@@ -267,7 +272,10 @@ class WebGame {
     });
     this.canvas.addEventListener('pointermove', (e) => {
       this.cursors ??= arrowCursors(C.pointer.last, this.canvas,
-        (pointer, scale) => this.json(m._web_pointer_picture(this.handle, pointer, scale)));
+        (pointer, scale) => {
+          const n = m.numbers(m._web_pointer_picture(this.handle, pointer, scale));
+          return { ...this.record(C.pointerPicture, n), pixels: n.subarray(C.pointerPicture.length) };
+        });
       const cursor = this.cursors[this.under(m._web_pointer_at, e)];
       if (this.canvas.style.cursor !== cursor) this.canvas.style.cursor = cursor;
     });
