@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
         // Told where the player looks, before any window of the game is shown.
         std::fprintf(stderr, "pirandella: %s\n", failure.c_str());
         QMessageBox::critical(nullptr, QStringLiteral("pirandella"),
-                              QStringLiteral("pirandella non può partire.\n\n") +
+                              QString::fromUtf8(pirandella::cannotStart) + QStringLiteral("\n\n") +
                                   QString::fromStdString(failure));
         return 1;
     }

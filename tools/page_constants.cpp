@@ -119,6 +119,7 @@ std::string Words() {
     return JsonObject({{"title", JsonString(DesignWindow().outer.title)},
                        {"boardName", JsonString(boardName)},
                        {"boardKeys", JsonString(boardKeys)},
+                       {"cannotStart", JsonString(cannotStart)},
                        {"caption0", JsonString(captions[0].front())},
                        {"caption1", JsonString(captions[1].front())},
                        {"caption2", JsonString(captions[2].front())},

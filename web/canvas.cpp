@@ -13,15 +13,11 @@ namespace {
 
 // An outline's steps as numbers (paint_list.h): the core's own, so the canvas fills the same shape.
 struct PathNumbers {
-    std::vector<double>& out;
-    void moveTo(double x, double y) { put({0, x, y}); }
-    void lineTo(double x, double y) { put({1, x, y}); }
+    WebGame& w;
+    void moveTo(double x, double y) { w.more(0, x, y); }
+    void lineTo(double x, double y) { w.more(1, x, y); }
     void cubicTo(double x1, double y1, double x2, double y2, double x, double y) {
-        put({2, x1, y1, x2, y2, x, y});
-    }
-    // push_back, not a vector's insert: much less code for the page to load.
-    void put(std::initializer_list<double> numbers) {
-        for (const double n : numbers) out.push_back(n);
+        w.more(2, x1, y1, x2, y2, x, y);
     }
 };
 
@@ -40,31 +36,24 @@ EMSCRIPTEN_KEEPALIVE const double* web_place(WebGame* w, double devicePixelRatio
                      at.messageScale, at.messageShift);
 }
 
-// The whole board painted as placed, as the list of numbers that web_paint_length counts. The
-// keyboard's marker stays in sight while the menu bar has the keys: where they come back to.
+// The whole board painted as placed, as the list of numbers of paint_list.h after their count.
+// The keyboard's marker stays in sight while the menu bar has the keys: where they come back to.
 EMSCRIPTEN_KEEPALIVE const double* web_paint(WebGame* w) {
-    w->paint.numbers.clear();
+    w->paint.numbers.assign(1, 0);
     w->midend.paint(w->paint, w->art);
+    w->paint.numbers[0] = static_cast<double>(w->paint.numbers.size() - 1);
     return w->paint.numbers.data();
 }
 
-EMSCRIPTEN_KEEPALIVE int web_paint_length(WebGame* w) {
-    return static_cast<int>(w->paint.numbers.size());
-}
-
-// An outline of a set (OutlineSet) as the numbers of its path (paint_list.h), which
-// web_outline_length counts; none (0) where the set has no such outline.
+// An outline of a set (OutlineSet) as the numbers of its path (paint_list.h); none (0) where the
+// set has no such outline.
 EMSCRIPTEN_KEEPALIVE const double* web_outline(WebGame* w, int set, int index) {
     const Outline* o = w->art.find({static_cast<OutlineSet>(set), index});
     if (!o) return nullptr;
-    w->path = {static_cast<double>(o->fill)};
-    PathNumbers numbers{w->path};
+    w->answer(o->fill);
+    PathNumbers numbers{*w};
     TraceOutline(*o, numbers);
-    return w->path.data();
-}
-
-EMSCRIPTEN_KEEPALIVE int web_outline_length(WebGame* w) {
-    return static_cast<int>(w->path.size());
+    return w->numbers.data();
 }
 
 // An arrow pointer's picture at a whole display scale (the page asks for 1 and 2; another is

@@ -24,16 +24,5 @@ include(GoogleTest)
 set_target_properties(core_tests PROPERTIES CROSSCOMPILING_EMULATOR "${NODE_JS};--no-experimental-fetch")
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 60)
 
-# The page's own malloc and free, under Node too; the core's tests also run on them, as the page
-# does.
-add_executable(web_allocator_tests tests/allocator_test.cpp tests/allocator_runtime.cpp allocator.cpp)
-target_compile_options(web_allocator_tests PRIVATE -fexceptions)
-target_link_libraries(web_allocator_tests PRIVATE GTest::gtest_main)
-foreach(target web_allocator_tests core_tests)
-  target_link_options(${target} PRIVATE -fexceptions -sMALLOC=none -sENVIRONMENT=node
-    -sALLOW_MEMORY_GROWTH=1)
-endforeach()
-target_sources(core_tests PRIVATE allocator.cpp tests/allocator_runtime.cpp)
-set_target_properties(web_allocator_tests PROPERTIES
-  CROSSCOMPILING_EMULATOR "${NODE_JS};--no-experimental-fetch")
-gtest_discover_tests(web_allocator_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 60)
+# On the page's malloc, as the page runs.
+target_link_options(core_tests PRIVATE -sMALLOC=emmalloc)

@@ -6,18 +6,18 @@ set(page ${CMAKE_CURRENT_SOURCE_DIR}/page)
 # The page's functions are exported where they are defined (EMSCRIPTEN_KEEPALIVE); the module
 # imports the platform's calls (window.cpp), which only the page defines (so Emscripten, which
 # knows none of them, is not to ask for their JavaScript), and abort's way out: module.js gives
-# each, and a module asking for anything else would not start. Its malloc and free are its own
-# (allocator.cpp), a fraction of the C library's. As small as it goes: optimised
+# each, and a module asking for anything else would not start. Its malloc is emmalloc, the
+# smallest of Emscripten's. As small as it goes: optimised
 # for size across the whole program (-flto); the core throws nothing and asks no type of a class
 # at run time.
 function(pirandella_game target)
-  add_executable(${target} window.cpp canvas.cpp screen_reader.cpp allocator.cpp ${ARGN})
+  add_executable(${target} window.cpp canvas.cpp screen_reader.cpp ${ARGN})
   target_link_libraries(${target} PRIVATE web_ui)
   set_target_properties(${target} PROPERTIES SUFFIX .wasm
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/game)
   target_compile_options(${target} PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
   target_link_options(${target} PRIVATE -Oz -flto -fno-exceptions -fno-rtti --no-entry
-    -sWARN_ON_UNDEFINED_SYMBOLS=0 -sFILESYSTEM=0 -sMALLOC=none -sALLOW_MEMORY_GROWTH=1
+    -sWARN_ON_UNDEFINED_SYMBOLS=0 -sFILESYSTEM=0 -sMALLOC=emmalloc -sALLOW_MEMORY_GROWTH=1
     "-sEXPORTED_FUNCTIONS=['_malloc','_free']" -sSUPPORT_ERRNO=0 -sSUPPORT_LONGJMP=0
     -sALLOW_UNIMPLEMENTED_SYSCALLS=0)
 endfunction()

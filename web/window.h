@@ -36,10 +36,9 @@ struct WebGame : Platform {
     Midend midend;
     Artwork art;
     PaintList paint;
-    std::vector<double> path; // the last outline the page asked for (web_outline)
-    PixelImage reference;     // the last frame the core painted itself, for the page's test
-    std::string pending;      // what the last event has to say, until the page asks
-    std::string spoken;       // and the nodes it was told with, whose texts the page reads
+    PixelImage reference; // the last frame the core painted itself, for the page's test
+    std::string pending;  // what the last event has to say, until the page asks
+    std::string spoken;   // and the nodes it was told with, whose texts the page reads
     std::vector<AccessibleNode> nodes;
     std::string answered;
     std::vector<double> numbers;

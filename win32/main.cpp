@@ -13,7 +13,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         pirandella::Pictures pictures(instance);
         // A build with a missing or damaged picture says so before any window of the game.
         if (const std::string why = pictures.readArtwork(); !why.empty()) {
-            const std::wstring told = pirandella::Widen("pirandella non può partire.\n\n" + why);
+            const std::wstring told = pirandella::Widen(pirandella::cannotStart + ("\n\n" + why));
             MessageBoxW(nullptr, told.c_str(), L"pirandella", MB_ICONERROR);
         } else if (pirandella::MainWindow window(instance, pictures); window.handle()) {
             ShowWindow(window.handle(), show);

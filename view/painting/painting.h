@@ -31,6 +31,8 @@ struct Artwork {
 // read, else what the player is told of the first that failed.
 std::string ReadArtwork(Artwork& art,
                         const std::function<std::optional<std::string>(const char*)>& bytes);
+// What the player reads first when the game cannot start, before why.
+inline constexpr const char* cannotStart = "pirandella non può partire.";
 
 // The photograph's size in layout pixels; its top-left corner is the design's.
 inline constexpr int photoWidth = 410, photoHeight = 456;

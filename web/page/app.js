@@ -2,7 +2,7 @@
 // pixel ratio, its four commands as the menu bar's buttons, its clock, its keys and what a screen
 // reader finds. The game's midend plays each event and then asks this page, its platform, to
 // show what changed: captions, clock, the picture and the screen reader's nodes.
-import { BoardCanvas } from './board_canvas.js';
+import { BoardCanvas, cssColour } from './board_canvas.js';
 import { C } from './core.js';
 import { arrowCursors } from './pointers.js';
 import { ScreenReaderView } from './screen_reader.js';
@@ -49,7 +49,7 @@ async function startWebAssembly() {
 // later the game stays as it is and goes on.
 function showFailure(message, atStart) {
   const failure = document.getElementById('failure');
-  failure.textContent = atStart ? `pirandella non può partire. ${message}` : message;
+  failure.textContent = atStart ? `${C.words.cannotStart} ${message}` : message;
   failure.hidden = false;
   failure.classList.toggle('start', atStart);
   if (atStart) document.getElementById('window').hidden = true;
@@ -128,9 +128,9 @@ class WebGame {
   // none (yet): built when first drawn, so that the first paint builds only what it shows.
   path(set, index) {
     return this.paths[set][index] ??= (() => {
-      const at = this.m._web_outline(this.handle, set, index) / 8;
+      const at = this.m._web_outline(this.handle, set, index);
       if (!at) return null;
-      const n = this.m.HEAPF64.subarray(at, at + this.m._web_outline_length(this.handle));
+      const n = this.m.numbers(at);
       const built = new Path2D();
       for (let i = 1; i < n.length;) {
         const { name, numbers } = C.path.steps[n[i]];
@@ -210,16 +210,7 @@ class WebGame {
     overlay.style.setProperty('--message-scale', at.messageScale);
     overlay.style.setProperty('--message-shift', `${at.messageShift}px`);
     this.photo(ratio > 1 ? 1 : 0); // as the core picks it: by the screen's own ratio
-    const list = m._web_paint(this.handle) / 8;
-    this.painter.replay(m.HEAPF64.subarray(list, list + m._web_paint_length(this.handle)));
-  }
-
-  // The last frame as the core's own renderer paints it, on a photograph of one colour (ground,
-  // 0xRRGGBB; the pixels 0xAARRGGBB): for the test to compare the canvas with.
-  reference(ground) {
-    const { width, height } = this.canvas;
-    const at = this.m._web_reference(this.handle, width, height, ground) / 4;
-    return { width, height, pixels: [...this.m.HEAPU32.subarray(at, at + width * height)] };
+    this.painter.replay(m.numbers(m._web_paint(this.handle)));
   }
 
   // The whole game, kept after every event that changed it, so that a reload (or a phone that
@@ -343,7 +334,9 @@ async function start() {
   // The arrow keys play from the start. The board has the focus before the page has loaded, so
   // that a screen reader finds it there and hands it the keys (Orca says nothing of a focus
   // that comes to an application later, and keeps its own reading keys).
-  document.getElementById('board').focus({ preventScroll: true });
+  const board = document.getElementById('board');
+  board.focus({ preventScroll: true });
+  board.style.background = cssColour(C.ground); // the board's own, until it is painted
   const [module, letters] = await Promise.all([startWebAssembly(),
     fetchOutlines(C.files.letters)]);
   const game = new WebGame(module);
@@ -352,7 +345,7 @@ async function start() {
   game.listen();
   game.m._web_start(game.handle);
   performance.mark('board-painted');
-  window.pirandella = { reference: (ground) => game.reference(ground) }; // for the page's test
+  window.pirandella = game; // for the page's test
   window.pirandellaReady = true;
   // The icons and the service worker's copy of the site come once the board has all it shows,
   // and the browser is idle: they never compete with the board for the network.

@@ -3,7 +3,7 @@
 // read by the names the core gives them (C.paint, from view/painting/paint_list.h).
 import { C } from './core.js';
 
-const cssColour = ({ r, g, b, a }) => `rgba(${r}, ${g}, ${b}, ${a / 255})`;
+export const cssColour = ({ r, g, b, a }) => `rgba(${r}, ${g}, ${b}, ${a / 255})`;
 
 export class BoardCanvas {
   // photos: [1x, 2x] images or null while loading; path(set, index): an outline as

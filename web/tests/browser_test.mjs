@@ -79,8 +79,16 @@ async function assertCanvasIsTheCores(page, what) {
   await waitInPage(page, () => window.pirandellaPhotoShown === true); // it comes after the board
   const found = await page.evaluate(() => {
     const canvas = document.getElementById('canvas');
-    const { width, height, pixels } = window.pirandella.reference(0x000000);
-    const onWhite = window.pirandella.reference(0xffffff).pixels;
+    // The last frame as the test site's WebAssembly paints it, on a photograph of one colour
+    // (0xRRGGBB); its pixels 0xAARRGGBB.
+    const reference = (ground) => {
+      const { m, handle } = window.pirandella;
+      const { width, height } = canvas;
+      const at = m._web_reference(handle, width, height, ground) / 4;
+      return { width, height, pixels: m.HEAPU32.slice(at, at + width * height) };
+    };
+    const { width, height, pixels } = reference(0x000000);
+    const onWhite = reference(0xffffff).pixels;
     const seen = canvas.getContext('2d').getImageData(0, 0, width, height).data;
     const frame = canvas.getBoundingClientRect();
     const scale = width / frame.width;
