@@ -32,8 +32,9 @@ EMSCRIPTEN_KEEPALIVE const double* web_place(WebGame* w, double devicePixelRatio
                                              double height, int noHover) {
     w->midend.setSurface({BoxF{0, 0, width, height}, devicePixelRatio, true, noHover == 0});
     const Placement& at = w->midend.placement();
-    return w->answer(at.devicePixelRatio, at.originX, at.originY, at.designWidth, at.designHeight,
-                     at.messageScale, at.messageShift);
+    w->answer();
+    return w->record<placeFields>(at.devicePixelRatio, at.originX, at.originY, at.designWidth,
+                                  at.designHeight, at.messageScale, at.messageShift);
 }
 
 // The whole board painted as placed, as the list of numbers of paint_list.h after their count.
@@ -50,7 +51,8 @@ EMSCRIPTEN_KEEPALIVE const double* web_paint(WebGame* w) {
 EMSCRIPTEN_KEEPALIVE const double* web_outline(WebGame* w, int set, int index) {
     const Outline* o = w->art.find({static_cast<OutlineSet>(set), index});
     if (!o) return nullptr;
-    w->answer(o->fill);
+    w->answer();
+    w->more(o->fill);
     PathNumbers numbers{*w};
     TraceOutline(*o, numbers);
     return w->numbers.data();
@@ -65,7 +67,8 @@ EMSCRIPTEN_KEEPALIVE const double* web_pointer_picture(WebGame* w, int pointer, 
     const PixelImage picture = WholeScalePointerPicture(p, scale >= 8   ? 8
                                                            : scale >= 1 ? static_cast<int>(scale)
                                                                         : 1);
-    w->answer(picture.width, PointerTip(p).x, PointerTip(p).y);
+    w->answer();
+    w->record<pointerFields>(picture.width, PointerTip(p).x, PointerTip(p).y);
     for (const std::uint32_t pixel : picture.pixels) w->more(Unpremultiplied(pixel));
     return w->numbers.data();
 }

@@ -14,9 +14,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE const double* web_accessible_nodes(WebGame* w, i
     const auto text = [](const std::string& t) {
         return reinterpret_cast<std::uintptr_t>(t.c_str());
     };
-    w->answer(text(w->spoken));
+    w->answer();
+    w->more(text(w->spoken));
     for (const AccessibleNode& n : w->nodes)
-        w->more(static_cast<int>(n.role), Encode(n.ref), n.bounds.x, n.bounds.y, n.bounds.width,
-                n.bounds.height, n.focused, text(n.name), text(n.description));
+        w->record<nodeFields>(static_cast<int>(n.role), Encode(n.ref), n.bounds.x, n.bounds.y,
+                              n.bounds.width, n.bounds.height, n.focused, text(n.name),
+                              text(n.description));
     return w->numbers.data();
 }

@@ -12,6 +12,14 @@
 
 namespace pirandella {
 
+// The names of the numbers the page is answered with, in their order (apart by spaces); the
+// build hands them to the page (core.js), which reads them by these names. A text is the address
+// of its UTF-8, up to a 0.
+inline constexpr std::string_view placeFields = "scale x y width height messageScale messageShift";
+inline constexpr std::string_view nodeFields =
+    "role element x y width height focused name description";
+inline constexpr std::string_view pointerFields = "side tipX tipY";
+
 struct WebGame : Platform {
     explicit WebGame(Game game) : midend(std::move(game)) {}
     void showCaption(Command c, const std::string& caption) override;
@@ -22,15 +30,21 @@ struct WebGame : Platform {
     void openMenuBar() override;
     // A text for the page, kept until the next.
     const char* answer(std::string text) { return (answered = std::move(text)).c_str(); }
-    // Numbers for the page, kept until the next: their count, then the numbers.
-    template <typename... Numbers> const double* answer(Numbers... first) {
+    // Numbers for the page, kept until the next answer: their count, then the numbers.
+    const double* answer() {
         numbers.assign(1, 0);
-        return more(first...);
+        return numbers.data();
     }
     template <typename... Numbers> const double* more(Numbers... next) {
         for (const double n : {static_cast<double>(next)...}) numbers.push_back(n);
         numbers[0] = static_cast<double>(numbers.size() - 1);
         return numbers.data();
+    }
+    // The numbers that `fields` names (below), one for each.
+    template <const std::string_view& fields, typename... Numbers>
+    const double* record(Numbers... next) {
+        static_assert(sizeof...(Numbers) == FieldCount(fields), "a number for each of its fields");
+        return more(next...);
     }
 
     Midend midend;
@@ -43,14 +57,6 @@ struct WebGame : Platform {
     std::string answered;
     std::vector<double> numbers;
 };
-
-// The names of the numbers the page is answered with, in their order (apart by spaces); the
-// build hands them to the page (core.js), which reads them by these names. A text is the address
-// of its UTF-8, up to a 0.
-inline constexpr std::string_view placeFields = "scale x y width height messageScale messageShift";
-inline constexpr std::string_view nodeFields =
-    "role element x y width height focused name description";
-inline constexpr std::string_view pointerFields = "side tipX tipY";
 
 // An element as one number for the page: kind * elementsPerKind + index, or -1 for none.
 inline constexpr int elementsPerKind = 100;

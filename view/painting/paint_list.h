@@ -35,9 +35,12 @@ inline constexpr PaintCall paintCalls[] = {
 inline constexpr const char* fillRules[] = {"evenodd", "nonzero"};
 inline constexpr const char* pathSteps[] = {"moveTo", "lineTo", "bezierCurveTo"};
 
+// How many names, apart by spaces.
+constexpr std::size_t FieldCount(std::string_view names) {
+    return names.empty() ? 0 : 1 + std::count(names.begin(), names.end(), ' ');
+}
 constexpr std::size_t FieldCount(PaintCode code) {
-    const std::string_view f = paintCalls[static_cast<int>(code) - 1].fields;
-    return f.empty() ? 0 : 1 + std::count(f.begin(), f.end(), ' ');
+    return FieldCount(paintCalls[static_cast<int>(code) - 1].fields);
 }
 
 class PaintList : public Canvas {
