@@ -77,7 +77,7 @@ site.server.close();
 const firstLoad = median(visits.map((v) => v.bytes));
 const paint = median(visits.map((v) => v.painted));
 const rows = [
-  ['WebAssembly + its glue + the page\'s scripts, gzipped', kb(game), '40 KB (a target)'],
+  ['WebAssembly + its glue + the page\'s scripts, gzipped', kb(game), '<= 40 KB'],
   ['first load to the board\'s paint at ratio 1', kb(median(visits.map((v) => v.toPaint))),
     '<= 269.8 KB'],
   ['first load to the board\'s paint at ratio 3', kb(median(dense.map((v) => v.toPaint))),
@@ -93,9 +93,11 @@ console.log(`| measure (median of ${runs} first visits) | pirandella | target |`
 console.log('|---|---|---|');
 for (const row of rows) console.log(`| ${row.join(' | ')} |`);
 
-// The budgets a player's first visit is held to: at ratio 1 no more bytes, and no later a paint,
-// than when the first paint still waited for the photograph (269.8 KB, 345 ms on this machine).
-const over = [[median(visits.map((v) => v.toPaint)), 269.8 * 1024, 'first load at ratio 1'],
+// The budgets a player's first visit is held to: the game's code at most 40 KB gzipped; at ratio
+// 1 no more bytes, and no later a paint, than when the first paint still waited for the
+// photograph (269.8 KB, 345 ms on this machine).
+const over = [[game, 40 * 1024, 'WebAssembly and scripts gzipped'],
+  [median(visits.map((v) => v.toPaint)), 269.8 * 1024, 'first load at ratio 1'],
   [median(dense.map((v) => v.toPaint)), 500 * 1024, 'first load at ratio 3'],
   [paint, 345, 'first paint']].filter(([value, budget]) => value > budget);
 for (const [value, budget, what] of over) console.error(`over budget: ${what} ${value} > ${budget}`);
