@@ -42,8 +42,7 @@ EMSCRIPTEN_KEEPALIVE const double* web_place(WebGame* w, double devicePixelRatio
 EMSCRIPTEN_KEEPALIVE const double* web_paint(WebGame* w) {
     w->paint.numbers.assign(1, 0);
     w->midend.paint(w->paint, w->art);
-    w->paint.numbers[0] = static_cast<double>(w->paint.numbers.size() - 1);
-    return w->paint.numbers.data();
+    return Counted(w->paint.numbers);
 }
 
 // An outline of a set (OutlineSet) as the numbers of its path (paint_list.h); none (0) where the

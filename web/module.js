@@ -1,8 +1,8 @@
 // The game's WebAssembly started for the page: a module built on its own (no runtime of
 // Emscripten's around it), whose only imports are the platform's calls (window.cpp) and the C
 // library's two ways out. What the page finds on it, as it would on Emscripten's: each exported
-// function with a _ before its name, the memory's views and UTF8ToString; and numbers, for the
-// game's answers in numbers; it sets `platform`.
+// function with a _ before its name, the memory's views and UTF8ToString; numbers, which reads
+// a list the game answered with; and it sets `platform`.
 function createPirandella() {
   const m = {};
   let memory;

@@ -20,6 +20,12 @@ inline constexpr std::string_view nodeFields =
     "role element x y width height focused name description";
 inline constexpr std::string_view pointerFields = "side tipX tipY";
 
+// A list for the page, its first number kept for the count of the others: counted.
+inline const double* Counted(std::vector<double>& list) {
+    list[0] = static_cast<double>(list.size() - 1);
+    return list.data();
+}
+
 struct WebGame : Platform {
     explicit WebGame(Game game) : midend(std::move(game)) {}
     void showCaption(Command c, const std::string& caption) override;
@@ -37,10 +43,9 @@ struct WebGame : Platform {
     }
     template <typename... Numbers> const double* more(Numbers... next) {
         for (const double n : {static_cast<double>(next)...}) numbers.push_back(n);
-        numbers[0] = static_cast<double>(numbers.size() - 1);
-        return numbers.data();
+        return Counted(numbers);
     }
-    // The numbers that `fields` names (below), one for each.
+    // The numbers that `fields` names (above), one for each.
     template <const std::string_view& fields, typename... Numbers>
     const double* record(Numbers... next) {
         static_assert(sizeof...(Numbers) == FieldCount(fields), "a number for each of its fields");

@@ -201,7 +201,8 @@ class WebGame {
       this.canvas.height = height;
     }
     const noHover = this.noHover.matches ? 1 : 0;
-    const at = this.record(C.place, m.numbers(m._web_place(this.handle, ratio, width, height, noHover)));
+    const placed = m._web_place(this.handle, ratio, width, height, noHover);
+    const at = this.record(C.place, m.numbers(placed));
     const zoom = at.scale / ratio;
     const overlay = document.getElementById('overlay');
     overlay.style.width = `${at.width}px`;
@@ -265,7 +266,8 @@ class WebGame {
       this.cursors ??= arrowCursors(C.pointer.last, this.canvas,
         (pointer, scale) => {
           const n = m.numbers(m._web_pointer_picture(this.handle, pointer, scale));
-          return { ...this.record(C.pointerPicture, n), pixels: n.subarray(C.pointerPicture.length) };
+          const pixels = n.subarray(C.pointerPicture.length);
+          return { ...this.record(C.pointerPicture, n), pixels };
         });
       const cursor = this.cursors[this.under(m._web_pointer_at, e)];
       if (this.canvas.style.cursor !== cursor) this.canvas.style.cursor = cursor;
